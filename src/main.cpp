@@ -1,0 +1,2 @@
+// Entry: command line, then the application.
+int main() { return 0; }

@@ -1,0 +1,169 @@
+// The game's view of the machine: window, pictures, text, sound, music, input and time.
+//
+// Game code includes only the headers of this folder; only this folder's sources include SDL.
+// Two backends implement `Platform`: the SDL one (a real window, audio device and joysticks) and
+// the headless one (memory surfaces, no device, no sleeping, everything played recorded).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/audio.h"
+#include "platform/surface.h"
+
+namespace zk {
+
+// Virtual-key codes as the game's key handler and keyboard table use them.
+namespace vk {
+inline constexpr int kEscape = 0x1B;
+inline constexpr int kReturn = 0x0D;
+inline constexpr int kSpace = 0x20;
+inline constexpr int kLeft = 0x25;
+inline constexpr int kUp = 0x26;
+inline constexpr int kRight = 0x27;
+inline constexpr int kDown = 0x28;
+inline constexpr int kNumpad0 = 0x60;  // ..kNumpad0 + 9
+inline constexpr int kAdd = 0x6B;
+inline constexpr int kF1 = 0x70;  // ..kF1 + 11 is F12
+inline constexpr int kF12 = 0x7B;
+// Letters and digits are their upper-case ASCII codes ('A' 0x41, '0' 0x30).
+}  // namespace vk
+
+// A joystick's answer to a position query: x and y in 0..65535, the pressed-button mask.
+struct JoyState {
+  uint32_t X = 0;
+  uint32_t Y = 0;
+  uint32_t Buttons = 0;
+};
+
+// A joystick's capabilities: its x range and its number of buttons.
+struct JoyCaps {
+  uint32_t XMin = 0;
+  uint32_t XMax = 65535;
+  uint32_t NumButtons = 0;
+};
+
+// Screen rectangle of the desktop (left, top, right, bottom).
+struct DesktopRect {
+  int32_t Left = 0, Top = 0, Right = 1024, Bottom = 768;
+};
+
+// The start dialog's three choices (item index of each group; 0 is the first item).
+struct StartChoices {
+  int Screen = 0;    // 0 "FullScreenMode", 1 "WindowMode"
+  int Music = 0;     // 0 "MIDI Music", 1 "Original MP3 Music(準備中)"
+  int Survival = 0;  // 0 "Normal (Ammo Supply exists)", 1 "Hard    (Ammo Supply not exists)"
+};
+
+// Event handlers the application loop calls. Every handler runs on the loop's thread.
+struct AppHandlers {
+  std::function<void()> OnShow;                         // once, before the dialog shows
+  std::function<void(const StartChoices&)> OnStart;     // the "start" button
+  std::function<void(int key)> OnKeyDown;               // virtual-key code, repeats included
+  std::function<void()> OnIdle;                         // no event pending: one frame
+  std::function<void()> OnMediaNotify;                  // the MP3 player finished or stopped
+};
+
+// The display: one primary surface shown in a window or full screen at 800 x 600.
+class Display {
+ public:
+  virtual ~Display() = default;
+  virtual Surface& Primary() = 0;
+  // Shows the primary surface (after a flip or the window-mode blit into it).
+  virtual void Present() = 0;
+  // The palette a loaded bitmap hands to the primary surface (kept for fidelity; drawing is RGB).
+  virtual void SetPalette(const std::array<uint32_t, 256>& palette) = 0;
+};
+
+// The MIDI performance: one segment loaded per file, played with repeats.
+class MidiSegment {
+ public:
+  virtual ~MidiSegment() = default;
+};
+
+class MidiPerformance {
+ public:
+  virtual ~MidiPerformance() = default;
+  // Loads a standard MIDI file; empty when it cannot be read.
+  virtual std::unique_ptr<MidiSegment> LoadSegment(const std::string& path) = 0;
+  // Plays a segment from its start, `repeats` extra times (-1 for ever).
+  virtual bool Play(MidiSegment& segment, int repeats) = 0;
+  // Stops whatever plays (at the next measure in the original; at once here).
+  virtual bool Stop() = 0;
+  // When the segment now playing ends or `TransitionNow` is called, `next` starts looping.
+  virtual bool TransitionTo(MidiSegment& next) = 0;
+  virtual void Unload(MidiSegment& segment) = 0;
+};
+
+// The MP3 media player. Open raises `MediaError` when the file cannot be opened.
+enum class MediaMode { NotReady, Stopped, Playing, Open };
+
+class MediaError : public std::exception {
+ public:
+  explicit MediaError(std::string text) : text_(std::move(text)) {}
+  const char* what() const noexcept override { return text_.c_str(); }
+
+ private:
+  std::string text_;
+};
+
+class MediaPlayer {
+ public:
+  virtual ~MediaPlayer() = default;
+  virtual void Open(const std::string& path) = 0;  // throws MediaError
+  virtual void Play() = 0;
+  virtual void Stop() = 0;
+  virtual void Close() = 0;
+  virtual MediaMode Mode() const = 0;
+};
+
+// What the backends record of sound and music (read by the trace and by tests).
+struct MediaEvent {
+  std::string Text;  // "play NAME", "loop NAME", "stop NAME", "music FILE", "music-stop",
+                     // "pinch", "mp3 FILE", "mp3-stop"
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Application and window.
+  virtual int Run(AppHandlers handlers) = 0;  // returns when Close() took effect
+  virtual void Close() = 0;                   // ends the loop after the current handler
+  virtual bool Closed() const = 0;
+  virtual void MessageBox(const std::string& title, const std::string& text) = 0;
+  virtual DesktopRect Desktop() const = 0;
+  virtual void SetGameWindow(bool window_mode, int32_t left, int32_t top) = 0;
+  virtual void ShowCursor(bool shown) = 0;
+
+  // Devices; each returns empty when the device cannot be had.
+  virtual std::unique_ptr<Display> OpenDisplay(bool window_mode) = 0;
+  virtual std::unique_ptr<SoundDevice> OpenSound() = 0;
+  virtual std::unique_ptr<MidiPerformance> OpenMusic() = 0;
+  virtual MediaPlayer& Media() = 0;
+
+  // Input and time.
+  virtual void KeyboardState(std::array<uint8_t, 256>& keys) = 0;
+  virtual bool JoyPosition(int id, JoyState& state) = 0;
+  virtual bool JoyCapabilities(int id, JoyCaps& caps) = 0;
+  virtual uint32_t TimeMs() = 0;  // wraps at 2^32
+  virtual void SleepMs(uint32_t ms) = 0;
+  virtual void StopWaveSound() = 0;  // silences the system's waveform sound
+
+  // Media events of the current frame, in order; the shell drains them for its trace.
+  virtual void Record(std::string event) = 0;
+  virtual std::vector<std::string> TakeRecorded() = 0;
+};
+
+// Backends.
+std::unique_ptr<Platform> MakeSdlPlatform();
+std::unique_ptr<Platform> MakeHeadlessPlatform();
+
+}  // namespace zk

@@ -1,0 +1,23 @@
+// Resources compiled into the executable: bitmaps and WAVE sounds by name.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace zk {
+
+enum class ResourceType { Bitmap, Wave };
+
+// The bytes of a named resource, or an empty span when the program has none of that name.
+std::span<const uint8_t> FindResource(std::string_view name, ResourceType type);
+
+// Tests may put a table of their own in front of the compiled-in one (nullptr removes it).
+struct ResourceEntry {
+  const char* Name;
+  ResourceType Type;
+  std::span<const uint8_t> Bytes;
+};
+void SetResourceOverride(std::span<const ResourceEntry> entries);
+
+}  // namespace zk

@@ -1,0 +1,121 @@
+// Pictures in memory: surfaces, blits, fills, and text and lines through a drawing context.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zk {
+
+// A rectangle whose right and bottom edges are exclusive.
+struct Rect {
+  int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  int32_t Width() const { return Right - Left; }
+  int32_t Height() const { return Bottom - Top; }
+};
+
+// Colours as the game writes them: 0x00BBGGRR.
+using ColorRef = uint32_t;
+constexpr ColorRef Rgb(uint8_t r, uint8_t g, uint8_t b) {
+  return static_cast<ColorRef>(r) | (static_cast<ColorRef>(g) << 8) |
+         (static_cast<ColorRef>(b) << 16);
+}
+
+enum BlitFlags : uint32_t {
+  kBlitNone = 0,
+  kBlitSourceKey = 1,     // skip source pixels equal to the source's colour key
+  kBlitMirrorLeftRight = 2,
+};
+
+// A software surface of 32-bit pixels 0x00RRGGBB.
+class Surface {
+ public:
+  Surface(int32_t width, int32_t height);
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  uint32_t Pixel(int32_t x, int32_t y) const;  // 0 outside
+  void SetColorKey(uint32_t key) { key_ = key; has_key_ = true; }
+  bool HasColorKey() const { return has_key_; }
+  uint32_t ColorKey() const { return key_; }
+  // Lost surfaces fail every blit and context request (never restored by the game).
+  bool Lost() const { return lost_; }
+  void SetLost(bool lost) { lost_ = lost; }
+  // The colour table of the bitmap the surface was loaded from (256 entries, 0x00RRGGBB).
+  std::array<uint32_t, 256> Palette{};
+
+ private:
+  int32_t width_, height_;
+  std::vector<uint32_t> pixels_;
+  uint32_t key_ = 0;
+  bool has_key_ = false;
+  bool lost_ = false;
+};
+
+// Fills a rectangle (clipped) with a 0x00BBGGRR colour. False when the surface is lost.
+bool FillRect(Surface& dst, const Rect& rect, ColorRef color);
+
+// Copies `src_rect` of `src` into `dst_rect` of `dst`, scaling when the sizes differ, with the
+// flags above; both rectangles exclude their right and bottom edges; clipped to both surfaces.
+// False when either surface is lost or a rectangle is empty.
+bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src, const Rect& src_rect,
+          uint32_t flags);
+
+// The surface's pixel value for a 0x00BBGGRR colour; 0xFFFFFFFF when the surface is lost.
+uint32_t ColorMatch(const Surface* surface, ColorRef color);
+
+// A font as the game asks for it: face, character height, average width, weight.
+struct FontSpec {
+  std::string Face;
+  int32_t Height = 0;
+  int32_t Width = 0;
+  int32_t Weight = 400;
+};
+
+class Font;  // made by the platform's text renderer
+std::shared_ptr<Font> CreateFont(const FontSpec& spec);
+
+struct Pen {
+  int32_t Width = 1;
+  ColorRef Color = 0;
+};
+
+// The drawing context of a surface: text with a transparent background, solid fills, pen
+// rectangles (outline only) and lines.
+class DrawContext {
+ public:
+  explicit DrawContext(Surface& target) : target_(target) {}
+  void SelectFont(std::shared_ptr<Font> font) { font_ = std::move(font); }
+  void SetTextColor(ColorRef color) { text_color_ = color; }
+  void SelectPen(const Pen& pen) { pen_ = pen; }
+  // Draws the text as given (never interpreted as a format) with its top-left at (x, y).
+  void TextOut(int32_t x, int32_t y, std::string_view text);
+  void FillSolid(const Rect& rect, ColorRef color);
+  void FrameRect(const Rect& rect);  // outline with the current pen
+  void MoveTo(int32_t x, int32_t y);
+  void LineTo(int32_t x, int32_t y);
+  Surface& Target() { return target_; }
+
+ private:
+  Surface& target_;
+  std::shared_ptr<Font> font_;
+  ColorRef text_color_ = 0;
+  Pen pen_;
+  int32_t pen_x_ = 0, pen_y_ = 0;
+};
+
+// Bitmaps: looked up among the program's resources first, then as a file of that name below the
+// working directory ("\" read as "/"). Empty on any failure: missing, malformed or oversized.
+struct LoadedBitmap {
+  std::unique_ptr<Surface> Picture;  // with Palette filled
+};
+std::unique_ptr<Surface> LoadBitmapByName(std::string_view name);
+
+// Decodes BMP bytes (1, 4, 8 bits with palette, RLE4/RLE8, 16, 24, 32 bits); empty on failure.
+std::unique_ptr<Surface> DecodeBmp(const uint8_t* data, size_t size);
+
+}  // namespace zk

@@ -1,0 +1,122 @@
+// The main form: the game object. It owns every record of the game for the whole run; its
+// methods are the game's routines and live in the folder of their subsystem.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "characters/character_data.h"
+#include "characters/motion_table.h"
+#include "cpu/cpu_plan.h"
+#include "display/select_catalogue.h"
+#include "platform/audio.h"
+#include "platform/platform.h"
+#include "platform/surface.h"
+#include "shell/end_unit.h"
+#include "shell/frame_timer.h"
+#include "shell/random.h"
+#include "shell/score_entry.h"
+#include "weapons/weapon_data.h"
+
+namespace zk {
+
+struct TilePos {
+  int32_t x;
+  int32_t y;
+};
+
+class TForm1;
+using ThinkRoutine = void (TForm1::*)();
+
+class TForm1 {
+ public:
+  explicit TForm1(Platform& platform);
+  ~TForm1();
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  // The machine this form runs on.
+  Platform& Host;
+
+  // The start dialog's choices (the radio groups' item indexes).
+  StartChoices Dialog;
+
+  // Game state, in the game's declaration order.
+  CharacterData Robots[2] = {};
+  WeaponData Weapons[8];
+  int32_t WindowMode = 0;
+  int32_t MusicMode = 0;
+  uint8_t Mp3Playing = 0;
+  int32_t GameMode = 0;
+  uint8_t NewRun = 0;
+  int32_t SurvivalWins = 0;
+  int32_t CarriedArmor = 0;
+  ScoreEntry ScoreTable[13] = {};
+  int32_t ScoreFileError = 0;
+  uint8_t SelectUnlocked = 0;
+  int32_t GameStage = 0;
+  uint8_t KeyReady1 = 0, KeyReady2 = 0;
+  int32_t KeyRepeat1 = 0, KeyRepeat2 = 0;
+  int32_t StageFrame = 0;
+  int32_t RobotKind1 = 0, RobotKind2 = 0;
+  int32_t Decided1 = 0, Decided2 = 0;
+  int32_t Winner = 0;
+  int32_t KoPending = 0;
+  uint32_t JoyCenter1 = 0, JoyCenter2 = 0;
+  CpuPlan Cpu = {};
+  ThinkRoutine ThinkTable[12] = {};
+  uint8_t PinchPlayed = 0;
+  int32_t JoyButtons1 = 0, JoyButtons2 = 0;
+  int32_t RouteTable[2][6] = {};
+  int32_t RouteStage = 0;
+  int32_t Route = 0;
+  int32_t VariantCount[12] = {};
+  TilePos FloorTiles[8][7] = {};
+  MotionTable MotionTables[13] = {};
+  RobotCard RobotCards[11] = {};
+  NamePlate NamePlates[11][3] = {};
+  EndUnit EndUnits[30] = {};
+  TilePos EndUnitPos[30] = {};
+  uint8_t HardSurvival = 0;
+  int32_t CarriedAmmo[4] = {};
+  int32_t ErrorCode = 0;
+  FrameTimer FrameTime;
+
+  // The form's place on the screen.
+  int32_t Left = 0, Top = 0;
+
+  // The game's random generator.
+  GameRandom Random;
+
+  // Picture, sound and music slots; each holds one object or is empty.
+  std::unique_ptr<Display> DrawDevice;
+  Surface* PrimarySurface = nullptr;  // owned by DrawDevice
+  std::unique_ptr<Surface> BackSurface;
+  DrawContext* BackDC = nullptr;  // valid only during a frame's text drawing
+  std::unique_ptr<Surface> SheetSurfaceA, SheetSurfaceB, DustSurface, BackdropSurface;
+  std::unique_ptr<Surface> ViewSurfaces[2][5];  // per player: front, back, front-side, back-side, side
+  std::unique_ptr<SoundDevice> SoundDev;
+  std::unique_ptr<SoundBuffer> JingleSoundBuffer, BeatSoundBuffer;
+  std::unique_ptr<SoundBuffer> HitSoundBuffers[2][4];
+  std::unique_ptr<SoundBuffer> FireSoundBuffers[8];
+  std::unique_ptr<MidiPerformance> MusicPerformance;
+  std::unique_ptr<MidiSegment> MusicSegment, PinchSegment;
+
+  // The brushes, pens and fonts of the text drawing (made by the start-up, deleted by the close).
+  struct TextTools;
+  std::unique_ptr<TextTools> Tools;
+
+  // Routines, by subsystem.
+#include "shell/form_shell.inc"
+#include "characters/form_characters.inc"
+#include "robots/form_robots.inc"
+#include "weapons/form_weapons.inc"
+#include "cpu/form_cpu.inc"
+#include "display/form_display.inc"
+#include "display/form_screens.inc"
+#include "sound/form_sound.inc"
+};
+
+}  // namespace zk
