@@ -110,6 +110,7 @@ class TForm1 {
 
   // Routines, by subsystem.
 #include "shell/form_shell.inc"
+#include "shell/form_fight.inc"
 #include "characters/form_characters.inc"
 #include "robots/form_robots.inc"
 #include "weapons/form_weapons.inc"
