@@ -69,15 +69,29 @@ struct AppHandlers {
   std::function<void(int key)> OnKeyDown;               // virtual-key code, repeats included
   std::function<void()> OnIdle;                         // no event pending: one frame
   std::function<void()> OnMediaNotify;                  // the MP3 player finished or stopped
+  std::function<void(int64_t frame)> OnFrameEnd;        // after each OnIdle, frames from 1
+};
+
+class InputScript;  // scripted keys and joysticks by frame (platform/input_script.h)
+
+// How the loop runs: skip the dialog, stop after a number of frames, apply a script.
+struct RunOptions {
+  bool AutoStart = false;         // press "start" with `Choices` without showing the dialog
+  StartChoices Choices;
+  int64_t MaxFrames = 0;          // 0: until the form closes
+  const InputScript* Script = nullptr;
 };
 
 // The display: one primary surface shown in a window or full screen at 800 x 600.
 class Display {
  public:
   virtual ~Display() = default;
+  // The visible surface: the window's 800 x 600 client area, or the full screen.
   virtual Surface& Primary() = 0;
-  // Shows the primary surface (after a flip or the window-mode blit into it).
+  // Window mode: shows the primary surface after the game blitted into it.
   virtual void Present() = 0;
+  // Full screen: the back buffer becomes the visible picture.
+  virtual void Flip(const Surface& back) = 0;
   // The palette a loaded bitmap hands to the primary surface (kept for fidelity; drawing is RGB).
   virtual void SetPalette(const std::array<uint32_t, 256>& palette) = 0;
 };
@@ -135,7 +149,10 @@ class Platform {
   virtual ~Platform() = default;
 
   // Application and window.
-  virtual int Run(AppHandlers handlers) = 0;  // returns when Close() took effect
+  // Runs the loop: pending events first, otherwise one frame (OnIdle then OnFrameEnd). Returns
+  // when Close() took effect or MaxFrames frames ran. Before frame F the script's events of
+  // frame F are applied (keys held, OnKeyDown delivered, joysticks set).
+  virtual int Run(AppHandlers handlers, const RunOptions& options) = 0;
   virtual void Close() = 0;                   // ends the loop after the current handler
   virtual bool Closed() const = 0;
   virtual void MessageBox(const std::string& title, const std::string& text) = 0;
