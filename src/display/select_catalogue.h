@@ -17,4 +17,11 @@ struct RobotCard {
   Rect Dest;
 };
 
+// The robot cards: the "SELECT_MARKS" sheet holds the eleven cards in select order, one above
+// the other, kCardWidth x kCardHeight each (a sheet of 200 x 440 at least); on the screen they
+// stand in one column, card i at (kCardLeft, kCardTop + i * kCardPitch), between the two
+// players' name plates.
+inline constexpr int32_t kCardWidth = 200, kCardHeight = 40;
+inline constexpr int32_t kCardLeft = 300, kCardTop = 25, kCardPitch = 50;
+
 }  // namespace zk

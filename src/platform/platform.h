@@ -62,23 +62,48 @@ struct StartChoices {
   int Survival = 0;  // 0 "Normal (Ammo Supply exists)", 1 "Hard    (Ammo Supply not exists)"
 };
 
-// Event handlers the application loop calls. Every handler runs on the loop's thread.
+// The start dialog's client area.
+inline constexpr int32_t kDialogWidth = 252;
+inline constexpr int32_t kDialogHeight = 339;
+
+// Event handlers the application loop calls. Every handler runs on the loop's thread; an empty
+// handler is skipped.
+//
+// The loop: OnShow once; then the dialog until "start" (keys go to the dialog, not OnKeyDown);
+// then OnStart. From then on it handles every pending event first (key-downs to OnKeyDown, the
+// media player's notices to OnMediaNotify, a close asked by the window system to OnClose) and,
+// when none is pending, runs one frame: the script's events of the frame (keys held, OnKeyDown
+// for each down, joysticks set), OnIdle, then OnFrameEnd with the frame's number (from 1).
+//
+// Close() from any handler ends the loop once that handler returns: a close inside OnIdle still
+// lets OnFrameEnd run for that frame (so a trace gets its last line), a close from a key, a
+// notice, OnShow or OnStart runs no further frame. A frame cut short by an exception still counts
+// and still gets its OnFrameEnd.
+//
+// An exception escaping a handler is shown in a message box titled "Zerkhaldun" with its text,
+// and the loop goes on; after one escaping OnIdle the SDL loop waits for the next window event
+// before it runs the next frame (the headless loop has no events and goes straight on). An
+// exception escaping OnStart means the game never got going: no frame runs, events are still
+// handled (the headless loop returns at once).
 struct AppHandlers {
-  std::function<void()> OnShow;                         // once, before the dialog shows
-  std::function<void(const StartChoices&)> OnStart;     // the "start" button
-  std::function<void(int key)> OnKeyDown;               // virtual-key code, repeats included
-  std::function<void()> OnIdle;                         // no event pending: one frame
-  std::function<void()> OnMediaNotify;                  // the MP3 player finished or stopped
-  std::function<void(int64_t frame)> OnFrameEnd;        // after each OnIdle, frames from 1
+  std::function<void()> OnShow;                      // once, before the dialog shows
+  std::function<void(const StartChoices&)> OnStart;  // the "start" button
+  std::function<void(int key)> OnKeyDown;            // virtual-key code, repeats included
+  std::function<void()> OnIdle;                      // no event pending: one frame
+  std::function<void()> OnMediaNotify;               // the MP3 player finished or stopped
+  std::function<void(int64_t frame)> OnFrameEnd;     // after each OnIdle, frames from 1
+  // The window system asked the window to close (its close box, the desktop's close key). The
+  // handler runs the form's close and calls Close(); without a handler the loop just closes.
+  std::function<void()> OnClose;
 };
 
 class InputScript;  // scripted keys and joysticks by frame (platform/input_script.h)
 
 // How the loop runs: skip the dialog, stop after a number of frames, apply a script.
 struct RunOptions {
-  bool AutoStart = false;         // press "start" with `Choices` without showing the dialog
+  bool AutoStart = false;  // press "start" with `Choices` without showing the dialog
   StartChoices Choices;
-  int64_t MaxFrames = 0;          // 0: until the form closes
+  int64_t MaxFrames = 0;  // 0: until the form closes
   const InputScript* Script = nullptr;
 };
 
@@ -86,11 +111,13 @@ struct RunOptions {
 class Display {
  public:
   virtual ~Display() = default;
-  // The visible surface: the window's 800 x 600 client area, or the full screen.
+  // The visible surface: the window's 800 x 600 client area (its (0, 0) is the window's top-left
+  // corner), or the full screen.
   virtual Surface& Primary() = 0;
   // Window mode: shows the primary surface after the game blitted into it.
   virtual void Present() = 0;
-  // Full screen: the back buffer becomes the visible picture.
+  // Full screen: the back buffer becomes the visible picture (and is copied into Primary()).
+  // Drawn letterboxed at 800 x 600 on screens of another size.
   virtual void Flip(const Surface& back) = 0;
   // The palette a loaded bitmap hands to the primary surface (kept for fidelity; drawing is RGB).
   virtual void SetPalette(const std::array<uint32_t, 256>& palette) = 0;
@@ -149,14 +176,22 @@ class Platform {
   virtual ~Platform() = default;
 
   // Application and window.
-  // Runs the loop: pending events first, otherwise one frame (OnIdle then OnFrameEnd). Returns
-  // when Close() took effect or MaxFrames frames ran. Before frame F the script's events of
-  // frame F are applied (keys held, OnKeyDown delivered, joysticks set).
+  // Runs the loop (see AppHandlers): pending events first, otherwise one frame. Returns 0 when
+  // Close() took effect or MaxFrames frames ran, 1 when the loop could not go on (no window, or
+  // the headless start-up failed with an exception). Before frame F the script's events of frame
+  // F are applied. The headless backend never shows the dialog: it presses "start" with
+  // `options.Choices` at once; the SDL one does so with `AutoStart`. Run is called once.
   virtual int Run(AppHandlers handlers, const RunOptions& options) = 0;
-  virtual void Close() = 0;                   // ends the loop after the current handler
+  virtual void Close() = 0;  // ends the loop after the current handler
   virtual bool Closed() const = 0;
+  // A modal message box (the headless backend writes it to stderr and keeps it for tests).
   virtual void MessageBox(const std::string& title, const std::string& text) = 0;
   virtual DesktopRect Desktop() const = 0;
+  // Moves the dialog's window to a screen position (its client area's top-left corner); a dialog
+  // never moved shows centred on the desktop.
+  virtual void MoveWindow(int32_t left, int32_t top) = 0;
+  // Turns the dialog window into the game window: borderless 800 x 600 at (left, top) in window
+  // mode, else full screen with the 800 x 600 picture letterboxed.
   virtual void SetGameWindow(bool window_mode, int32_t left, int32_t top) = 0;
   virtual void ShowCursor(bool shown) = 0;
 
@@ -167,19 +202,22 @@ class Platform {
   virtual MediaPlayer& Media() = 0;
 
   // Input and time.
+  // 256 entries by virtual-key code, 0x80 while the key is held (keys of the script included).
   virtual void KeyboardState(std::array<uint8_t, 256>& keys) = 0;
+  // Joysticks 0 and 1: false when the joystick does not answer; x and y in 0..65535.
   virtual bool JoyPosition(int id, JoyState& state) = 0;
   virtual bool JoyCapabilities(int id, JoyCaps& caps) = 0;
-  virtual uint32_t TimeMs() = 0;  // wraps at 2^32
+  // Milliseconds, wrapping at 2^32. The headless clock moves only by SleepMs.
+  virtual uint32_t TimeMs() = 0;
   virtual void SleepMs(uint32_t ms) = 0;
-  virtual void StopWaveSound() = 0;  // silences the system's waveform sound
+  virtual void StopWaveSound() = 0;  // silences the system's waveform sound (nothing to do here)
 
   // Media events of the current frame, in order; the shell drains them for its trace.
   virtual void Record(std::string event) = 0;
   virtual std::vector<std::string> TakeRecorded() = 0;
 };
 
-// Backends.
+// Backends. MakeSdlPlatform gives nothing when SDL's video cannot start (its reason on stderr).
 std::unique_ptr<Platform> MakeSdlPlatform();
 std::unique_ptr<Platform> MakeHeadlessPlatform();
 

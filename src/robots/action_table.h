@@ -34,8 +34,14 @@ struct ActionTable {
 };
 
 // Step ids decode by signed division by 10.
-constexpr int32_t StepAction(int32_t id) { return id / 10; }
-constexpr int32_t StepIndex(int32_t id) { return id % 10; }
-constexpr int32_t MakeStepId(int32_t action, int32_t step) { return action * 10 + step; }
+constexpr int32_t StepAction(int32_t id) {
+  return id / 10;
+}
+constexpr int32_t StepIndex(int32_t id) {
+  return id % 10;
+}
+constexpr int32_t MakeStepId(int32_t action, int32_t step) {
+  return action * 10 + step;
+}
 
 }  // namespace zk

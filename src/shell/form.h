@@ -87,8 +87,16 @@ class TForm1 {
   // The form's place on the screen.
   int32_t Left = 0, Top = 0;
 
-  // The game's random generator.
+  // The close handler has run: nothing more is loaded, drawn, presented or played.
+  bool FormClosed = false;
+  // The start-up installed the frame as the loop's idle handler.
+  bool IdleInstalled = false;
+
+  // The game's random generator, seeded at start-up from the time in seconds unless a seed is
+  // given (the command line's --seed).
   GameRandom Random;
+  bool HasFixedSeed = false;
+  uint32_t FixedSeed = 0;
 
   // Picture, sound and music slots; each holds one object or is empty.
   std::unique_ptr<Display> DrawDevice;
@@ -96,7 +104,8 @@ class TForm1 {
   std::unique_ptr<Surface> BackSurface;
   DrawContext* BackDC = nullptr;  // valid only during a frame's text drawing
   std::unique_ptr<Surface> SheetSurfaceA, SheetSurfaceB, DustSurface, BackdropSurface;
-  std::unique_ptr<Surface> ViewSurfaces[2][5];  // per player: front, back, front-side, back-side, side
+  std::unique_ptr<Surface> ViewSurfaces[2]
+                                       [5];  // per player: front, back, front-side, back-side, side
   std::unique_ptr<SoundDevice> SoundDev;
   std::unique_ptr<SoundBuffer> JingleSoundBuffer, BeatSoundBuffer;
   std::unique_ptr<SoundBuffer> HitSoundBuffers[2][4];
@@ -109,15 +118,15 @@ class TForm1 {
   std::unique_ptr<TextTools> Tools;
 
   // Routines, by subsystem.
-#include "shell/form_shell.inc"
-#include "shell/form_fight.inc"
 #include "characters/form_characters.inc"
-#include "robots/form_robots.inc"
-#include "weapons/form_weapons.inc"
 #include "cpu/form_cpu.inc"
 #include "display/form_display.inc"
 #include "display/form_screens.inc"
+#include "robots/form_robots.inc"
+#include "shell/form_fight.inc"
+#include "shell/form_shell.inc"
 #include "sound/form_sound.inc"
+#include "weapons/form_weapons.inc"
 };
 
 }  // namespace zk

@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""Writes the small seed pictures and sounds of the fuzz corpus (run once; the output is kept)."""
+import os
+import struct
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def bmp(name, width, height, bits, rows, palette=None, compression=0, header=40, masks=None,
+        top_down=False):
+    pal = b""
+    if palette is not None:
+        pal = b"".join(struct.pack("<BBB", b, g, r) + (b"" if header == 12 else b"\0")
+                       for (r, g, b) in palette)
+    extra = b""
+    if masks is not None and header == 40:
+        extra = struct.pack("<III", *masks)
+    data = rows
+    if header == 12:
+        info = struct.pack("<IHHHH", 12, width, height, 1, bits)
+    else:
+        info = struct.pack("<IiiHHIIiiII", 40 if header == 40 else header, width,
+                           -height if top_down else height, 1, bits, compression, len(data),
+                           2835, 2835, len(palette or []), 0)
+        if header > 40:
+            m = masks or (0, 0, 0)
+            info += struct.pack("<IIII", m[0], m[1], m[2], 0)
+            info += b"\0" * (header - len(info))
+    offset = 14 + len(info) + len(extra) + len(pal)
+    filehdr = b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset)
+    with open(os.path.join(HERE, "corpus", "bmp", name), "wb") as f:
+        f.write(filehdr + info + extra + pal + data)
+
+
+def pad(row):
+    return row + b"\0" * ((4 - len(row) % 4) % 4)
+
+
+def main():
+    grey = [(i * 17, i * 17, i * 17) for i in range(16)]
+    # 8-bit, 5 x 3, 4 colours
+    bmp("pal8.bmp", 5, 3, 8, b"".join(pad(bytes([(x + y) % 4 for x in range(5)])) for y in range(3)),
+        palette=[(0, 0, 0), (255, 0, 255), (255, 255, 255), (10, 200, 30)])
+    bmp("pal8_topdown.bmp", 3, 2, 8, pad(bytes([0, 1, 2])) + pad(bytes([2, 1, 0])),
+        palette=[(1, 2, 3), (4, 5, 6), (7, 8, 9)], top_down=True)
+    bmp("pal4.bmp", 7, 2, 4, pad(bytes([0x01, 0x23, 0x45, 0x60])) * 2, palette=grey[:7])
+    bmp("pal1.bmp", 10, 2, 1, pad(bytes([0b10101010, 0b11000000])) * 2,
+        palette=[(0, 0, 0), (255, 255, 255)])
+    bmp("rgb24.bmp", 3, 2, 24, pad(bytes([0, 0, 255, 0, 255, 0, 255, 0, 0])) * 2)
+    bmp("rgb32.bmp", 2, 2, 32, bytes([1, 2, 3, 0, 4, 5, 6, 0]) * 2)
+    bmp("rgb16.bmp", 2, 2, 16, bytes([0x1F, 0x00, 0xE0, 0x03]) * 2)
+    bmp("bitfields16.bmp", 2, 1, 16, bytes([0x1F, 0xF8, 0xE0, 0x07]), compression=3,
+        masks=(0xF800, 0x07E0, 0x001F))
+    bmp("bitfields32_v4.bmp", 2, 1, 32, bytes([1, 2, 3, 4, 5, 6, 7, 8]), compression=3,
+        header=108, masks=(0xFF0000, 0xFF00, 0xFF))
+    bmp("core1.bmp", 2, 2, 1, pad(bytes([0b01000000])) * 2, palette=[(9, 9, 9), (200, 100, 50)],
+        header=12)
+    rle8 = bytes([3, 1, 0, 3, 2, 0, 1, 0, 0, 0, 0, 2, 1, 0, 2, 1, 2, 0, 0, 1])
+    bmp("rle8.bmp", 6, 3, 8, rle8, palette=[(0, 0, 0), (255, 0, 255), (0, 255, 0)],
+        compression=1)
+    rle4 = bytes([4, 0x12, 0, 0, 0, 3, 0x21, 0x20, 0, 1])
+    bmp("rle4.bmp", 4, 2, 4, rle4, palette=grey[:3], compression=2)
+
+    def wave(name, channels, rate, bits, samples, extra_chunk=False):
+        block = channels * bits // 8
+        fmt = struct.pack("<HHIIHH", 1, channels, rate, rate * block, block, bits)
+        body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt
+        if extra_chunk:
+            body += b"LIST" + struct.pack("<I", 3) + b"abc\0"
+        body += b"data" + struct.pack("<I", len(samples)) + samples
+        if len(samples) % 2:
+            body += b"\0"
+        with open(os.path.join(HERE, "corpus", "wave", name), "wb") as f:
+            f.write(b"RIFF" + struct.pack("<I", len(body)) + body)
+
+    wave("mono8.wav", 1, 8000, 8, bytes([128, 160, 200, 160, 128, 90, 60, 90, 128]))
+    wave("stereo16.wav", 2, 44100, 16, struct.pack("<8h", 0, 0, 1000, -1000, 2000, -2000, 0, 0))
+    wave("mono16_list.wav", 1, 22050, 16, struct.pack("<4h", 0, 300, -300, 0), extra_chunk=True)
+
+
+if __name__ == "__main__":
+    main()

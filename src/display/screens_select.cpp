@@ -1,0 +1,79 @@
+// The select screen, plain: background; in stage 6 the robot cards, each deciding player's bar
+// over the card of the kind under the cursor, the player's cursor beside it, and the name plate
+// of the chosen variant.
+//
+// The select entry fills the slots: player 1's views hold name plates 1 to 4 and the select bar
+// (one row per player), player 2's first view the cursors (one square cell per player, side by
+// side) and its second the background.
+#include <algorithm>
+
+#include "shell/form.h"
+
+namespace zk {
+
+namespace {
+
+Rect WholeOf(const Surface& s) {
+  return Rect{0, 0, s.Width(), s.Height()};
+}
+
+bool Empty(const Rect& r) {
+  return r.Right <= r.Left || r.Bottom <= r.Top;
+}
+
+// Where each player's name plate is shown (259 x 279 each).
+constexpr int32_t kPlateLeft[2] = {10, 531};
+constexpr int32_t kPlateTop = 310;
+constexpr int32_t kCursorGap = 4;
+
+}  // namespace
+
+void TForm1::Draw_Select2() {
+  if (!BackSurface) return;
+  Surface& back = *BackSurface;
+  if (const Surface* bg = ViewSurfaces[1][1].get()) {
+    Blit(back, Rect{0, 0, 800, 600}, *bg, WholeOf(*bg), kBlitNone);
+  }
+  if (GameStage != 6) return;
+
+  if (SheetSurfaceA) {
+    for (const RobotCard& card : RobotCards) {
+      if (Empty(card.Source) || Empty(card.Dest)) continue;
+      Blit(back, card.Dest, *SheetSurfaceA, card.Source, kBlitSourceKey);
+    }
+  }
+
+  const int players = GameMode == 2 ? 2 : 1;
+  for (int p = 0; p < players; ++p) {
+    const int32_t kind = p == 0 ? RobotKind1 : RobotKind2;
+    const int32_t variant = Robots[p].WeaponType;
+    if (kind < 1 || kind > 11 || variant < 0 || variant > 2) continue;
+
+    const NamePlate& plate = NamePlates[kind - 1][variant];
+    if (plate.Image >= 1 && plate.Image <= 4 && !Empty(plate.Source)) {
+      if (const Surface* sheet = ViewSurfaces[0][plate.Image - 1].get()) {
+        const Rect dest{kPlateLeft[p], kPlateTop, kPlateLeft[p] + plate.Source.Width(),
+                        kPlateTop + plate.Source.Height()};
+        Blit(back, dest, *sheet, plate.Source, kBlitSourceKey);
+      }
+    }
+
+    const Rect& card = RobotCards[kind - 1].Dest;
+    if (Empty(card)) continue;
+    if (const Surface* bar = ViewSurfaces[0][4].get()) {
+      const int32_t row_height = bar->Height() / 2;
+      Blit(back, card, *bar, Rect{0, p * row_height, bar->Width(), (p + 1) * row_height},
+           kBlitSourceKey);
+    }
+    if (const Surface* cursor = ViewSurfaces[1][0].get()) {
+      // Player 1's cursor left of the card, player 2's right of it.
+      const int32_t size = std::min(cursor->Height(), cursor->Width() / 2);
+      const int32_t left = p == 0 ? card.Left - size - kCursorGap : card.Right + kCursorGap;
+      const int32_t top = card.Top + (card.Height() - size) / 2;
+      Blit(back, Rect{left, top, left + size, top + size}, *cursor,
+           Rect{p * size, 0, (p + 1) * size, size}, kBlitSourceKey);
+    }
+  }
+}
+
+}  // namespace zk

@@ -1,0 +1,34 @@
+// Sound, music and MP3 backends: the SDL_mixer ones and the headless ones that play nothing.
+//
+// Every backend reports what it plays through `record` ("play NAME", "loop NAME", "stop NAME",
+// "music FILE", "music-stop", "pinch", "mp3 FILE", "mp3-stop"), so a trace reads the same with
+// and without a sound card.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/audio.h"
+#include "platform/platform.h"
+
+namespace zk {
+
+// The SDL_mixer sound device (44100 Hz, 16-bit stereo); empty when no audio device opens.
+std::unique_ptr<SoundDevice> MakeSdlSoundDevice(std::function<void(std::string)> record);
+// A device that keeps the samples, plays nothing and records every play and stop.
+std::unique_ptr<SoundDevice> MakeHeadlessSoundDevice(std::function<void(std::string)> record);
+
+// MIDI through SDL_mixer and FluidSynth with the General MIDI soundfont. Without a soundfont or
+// an audio device the performance still works and records, but plays silently.
+std::unique_ptr<MidiPerformance> MakeSdlMidi(std::function<void(std::string)> record);
+std::unique_ptr<MidiPerformance> MakeHeadlessMidi(std::function<void(std::string)> record);
+
+// The MP3 player through SDL_mixer. `post_notify` is called when a play finishes; it may run on
+// the audio thread and must only post an event to the application loop.
+std::unique_ptr<MediaPlayer> MakeSdlMediaPlayer(std::function<void(std::string)> record,
+                                                std::function<void()> post_notify);
+std::unique_ptr<MediaPlayer> MakeHeadlessMediaPlayer(std::function<void(std::string)> record,
+                                                     std::function<void()> post_notify);
+
+}  // namespace zk

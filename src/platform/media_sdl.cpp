@@ -1,0 +1,130 @@
+// The MP3 player through SDL_mixer's music stream (mpg123 decodes).
+//
+// SDL_mixer reports the end of a piece on its audio thread; there we only call post_notify,
+// which posts an event for the application loop. Stop and Close disarm the notice first, so only
+// a piece that ends by itself is reported, as the game (which turns notices off before it stops
+// the player) expects.
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/audio_backends.h"
+#include "platform/media_files.h"
+#include "platform/sound_mixer.h"
+
+namespace zk {
+
+namespace {
+
+constexpr size_t kMaxMp3Bytes = 64 * 1024 * 1024;
+
+class SdlMediaPlayer;
+std::atomic<SdlMediaPlayer*> g_active{nullptr};
+
+class SdlMediaPlayer final : public MediaPlayer {
+ public:
+  SdlMediaPlayer(std::function<void(std::string)> record, std::function<void()> post_notify)
+      : record_(std::move(record)), post_notify_(std::move(post_notify)) {}
+  ~SdlMediaPlayer() override {
+    Close();
+    SdlMediaPlayer* self = this;
+    if (g_active.compare_exchange_strong(self, nullptr) && session_) {
+      Mix_HookMusicFinished(nullptr);
+    }
+  }
+
+  void Open(const std::string& name) override {
+    Close();
+    const std::string path = GamePath(name);
+    std::vector<uint8_t> bytes;
+    if (!ReadFileLimited(path, kMaxMp3Bytes, bytes) || bytes.empty()) {
+      throw MediaError("Cannot open the music file \"" + name + "\".");
+    }
+    if (!session_) {
+      session_ = MixerSession::Acquire();
+      if (session_) {
+        g_active.store(this);
+        Mix_HookMusicFinished(&Finished);
+      }
+    }
+    if (session_) {
+      bytes_ = std::move(bytes);
+      SDL_RWops* rw = SDL_RWFromConstMem(bytes_.data(), static_cast<int>(bytes_.size()));
+      music_ = rw != nullptr ? Mix_LoadMUSType_RW(rw, MUS_MP3, 1) : nullptr;
+      if (music_ == nullptr) {
+        bytes_.clear();
+        throw MediaError("Cannot play the music file \"" + name + "\": " + Mix_GetError());
+      }
+    }
+    path_ = path;
+    mode_ = MediaMode::Stopped;
+  }
+
+  void Play() override {
+    if (mode_ == MediaMode::NotReady) return;
+    if (record_) record_("mp3 " + path_);
+    mode_ = MediaMode::Playing;
+    if (music_ == nullptr) return;  // no audio device: silent
+    armed_.store(true);
+    if (Mix_PlayMusic(music_, 1) != 0) armed_.store(false);
+  }
+
+  void Stop() override {
+    if (record_) record_("mp3-stop");
+    Halt();
+    if (mode_ != MediaMode::NotReady) mode_ = MediaMode::Stopped;
+  }
+
+  void Close() override {
+    Halt();
+    if (music_ != nullptr) Mix_FreeMusic(music_);
+    music_ = nullptr;
+    bytes_.clear();
+    path_.clear();
+    mode_ = MediaMode::NotReady;
+  }
+
+  MediaMode Mode() const override {
+    if (mode_ == MediaMode::Playing && music_ != nullptr && Mix_PlayingMusic() == 0) {
+      return MediaMode::Stopped;
+    }
+    return mode_;
+  }
+
+ private:
+  void Halt() {
+    armed_.store(false);
+    if (music_ != nullptr) Mix_HaltMusic();
+  }
+  // On SDL_mixer's audio thread.
+  static void Finished() {
+    SdlMediaPlayer* player = g_active.load();
+    if (player != nullptr && player->armed_.exchange(false) && player->post_notify_) {
+      player->post_notify_();
+    }
+  }
+
+  std::function<void(std::string)> record_;
+  std::function<void()> post_notify_;
+  std::shared_ptr<MixerSession> session_;
+  std::vector<uint8_t> bytes_;
+  Mix_Music* music_ = nullptr;
+  std::string path_;
+  MediaMode mode_ = MediaMode::NotReady;
+  std::atomic<bool> armed_{false};
+};
+
+}  // namespace
+
+std::unique_ptr<MediaPlayer> MakeSdlMediaPlayer(std::function<void(std::string)> record,
+                                                std::function<void()> post_notify) {
+  return std::make_unique<SdlMediaPlayer>(std::move(record), std::move(post_notify));
+}
+
+}  // namespace zk

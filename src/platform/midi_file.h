@@ -1,0 +1,21 @@
+// Standard MIDI files as the music performance accepts them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zk {
+
+inline constexpr size_t kMaxMidiFileBytes = 4 * 1024 * 1024;
+
+// True when the bytes hold an "MThd" header of format 0 to 2 with at least one track and a
+// nonzero division, followed by chunks that all end inside the data, the first one a track.
+bool CheckMidiFile(std::span<const uint8_t> bytes);
+
+// Reads and checks the MIDI file the game names ("music\Start.mid"); false on any failure.
+bool LoadMidiFile(const std::string& name, std::string& path, std::vector<uint8_t>& bytes);
+
+}  // namespace zk

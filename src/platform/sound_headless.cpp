@@ -1,0 +1,73 @@
+// The headless sound device: keeps nothing but names and plays nothing; records every call.
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "platform/audio_backends.h"
+#include "platform/sound_wave_check.h"
+
+namespace zk {
+
+namespace {
+
+class HeadlessSoundBuffer final : public SoundBuffer {
+ public:
+  HeadlessSoundBuffer(std::string name, uint32_t frames, std::function<void(std::string)> record)
+      : name_(std::move(name)), frames_(frames), record_(std::move(record)) {}
+
+  const std::string& Name() const override { return name_; }
+  void SetPosition(uint32_t) override {}
+  bool Play(bool looping) override {
+    if (record_) record_((looping ? "loop " : "play ") + name_);
+    playing_ = true;
+    return true;
+  }
+  void Stop() override {
+    if (record_) record_("stop " + name_);
+    playing_ = false;
+  }
+  bool Restore() override { return true; }
+  // Without a clock a play never ends by itself: it plays until it is stopped.
+  bool Playing() const override { return playing_; }
+  uint32_t Frames() const { return frames_; }
+  const std::function<void(std::string)>& Recorder() const { return record_; }
+
+ private:
+  std::string name_;
+  uint32_t frames_;
+  std::function<void(std::string)> record_;
+  bool playing_ = false;
+};
+
+class HeadlessSoundDevice final : public SoundDevice {
+ public:
+  explicit HeadlessSoundDevice(std::function<void(std::string)> record)
+      : record_(std::move(record)) {}
+
+  std::unique_ptr<SoundBuffer> CreateBuffer(const std::string& name,
+                                            const WaveData& wave) override {
+    if (!PlayableWave(wave)) return nullptr;
+    const size_t frame = static_cast<size_t>(wave.Channels) * (wave.BitsPerSample / 8);
+    return std::make_unique<HeadlessSoundBuffer>(
+        name, static_cast<uint32_t>(wave.Samples.size() / frame), record_);
+  }
+
+  std::unique_ptr<SoundBuffer> Duplicate(const SoundBuffer& original) override {
+    const auto* headless = dynamic_cast<const HeadlessSoundBuffer*>(&original);
+    if (headless == nullptr) return nullptr;
+    return std::make_unique<HeadlessSoundBuffer>(headless->Name(), headless->Frames(),
+                                                 headless->Recorder());
+  }
+
+ private:
+  std::function<void(std::string)> record_;
+};
+
+}  // namespace
+
+std::unique_ptr<SoundDevice> MakeHeadlessSoundDevice(std::function<void(std::string)> record) {
+  return std::make_unique<HeadlessSoundDevice>(std::move(record));
+}
+
+}  // namespace zk

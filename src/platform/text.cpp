@@ -1,0 +1,285 @@
+// Text, pens and solid fills on a surface's drawing context; glyphs by SDL_ttf.
+//
+// A font's height is its cell height (ascent plus descent) when positive and its character (em)
+// height when negative; its width is the average character width, and the glyphs are stretched
+// horizontally to reach it. Glyphs are drawn without smoothing, in the exact text colour, and only
+// their ink is drawn: the background stays as it was. When no font file can be found the text is
+// simply not drawn.
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/font_files.h"
+#include "platform/surface.h"
+#include "platform/text_render.h"
+
+namespace zk {
+
+namespace {
+
+bool TtfReady() {
+  static const bool ready = TTF_WasInit() > 0 || TTF_Init() == 0;
+  return ready;
+}
+
+// The classic weighting of lower-case letters and space for a font's average character width
+// (per thousand).
+struct LetterWeight {
+  char Letter;
+  int Weight;
+};
+constexpr LetterWeight kAverageWeights[] = {
+    {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20},  {'g', 14},
+    {'h', 42}, {'i', 63}, {'j', 3},  {'k', 6},  {'l', 35},  {'m', 20},  {'n', 56},
+    {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49}, {'s', 56},  {'t', 71},  {'u', 31},
+    {'v', 10}, {'w', 18}, {'x', 3},  {'y', 18}, {'z', 2},   {' ', 166},
+};
+
+constexpr int kMeasureSize = 100;
+constexpr size_t kCacheLimit = 512;
+
+unsigned ClampDpi(double dpi) {
+  return static_cast<unsigned>(std::clamp(std::lround(dpi), 8L, 4000L));
+}
+
+// Decodes UTF-8 loosely; bytes that do not form a character read as U+FFFD.
+std::vector<uint32_t> CodePoints(std::string_view s) {
+  std::vector<uint32_t> out;
+  for (size_t i = 0; i < s.size();) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+    if (extra < 0 || (extra > 0 && i + static_cast<size_t>(extra) >= s.size())) {
+      out.push_back(0xFFFD);
+      ++i;
+      continue;
+    }
+    uint32_t cp = extra == 0 ? c : (c & (0x3Fu >> extra));
+    bool ok = true;
+    for (int k = 1; k <= extra; ++k) {
+      const auto n = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+      if ((n & 0xC0) != 0x80) ok = false;
+      cp = (cp << 6) | (n & 0x3Fu);
+    }
+    out.push_back(ok ? cp : 0xFFFD);
+    i += ok ? static_cast<size_t>(extra) + 1 : 1;
+  }
+  return out;
+}
+
+}  // namespace
+
+// The ink of a rendered text: one byte per pixel, non-zero where the glyphs are.
+struct TextMask {
+  int32_t Width = 0, Height = 0;
+  std::vector<uint8_t> Ink;
+};
+
+class Font {
+ public:
+  explicit Font(const FontSpec& spec) : spec_(spec) { Open(); }
+  ~Font() {
+    if (main_ != nullptr) TTF_CloseFont(main_);
+    if (japanese_ != nullptr) TTF_CloseFont(japanese_);
+  }
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+
+  // The text's ink; nullptr when it cannot be drawn (no font, empty text).
+  const TextMask* Render(std::string_view text) {
+    if (main_ == nullptr || text.empty()) return nullptr;
+    std::string key(text);
+    if (auto it = cache_.find(key); it != cache_.end()) return &it->second;
+    if (cache_.size() >= kCacheLimit) cache_.clear();
+    TTF_Font* font = FontFor(text);
+    if (font == nullptr) return nullptr;
+    SDL_Color white{255, 255, 255, 255};
+    SDL_Surface* s = TTF_RenderUTF8_Solid(font, key.c_str(), white);
+    if (s == nullptr) return nullptr;
+    TextMask mask;
+    if (s->format->BytesPerPixel == 1 && SDL_LockSurface(s) == 0) {
+      mask.Width = s->w;
+      mask.Height = s->h;
+      mask.Ink.resize(static_cast<size_t>(s->w) * static_cast<size_t>(s->h));
+      for (int y = 0; y < s->h; ++y) {
+        const auto* row =
+            static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
+        std::copy(row, row + s->w, mask.Ink.begin() + static_cast<ptrdiff_t>(y) * s->w);
+      }
+      SDL_UnlockSurface(s);
+    }
+    SDL_FreeSurface(s);
+    return &cache_.emplace(std::move(key), std::move(mask)).first->second;
+  }
+
+ private:
+  void Open() {
+    if (!TtfReady()) return;
+    file_ = FindFontFile(RoleOfFace(spec_.Face, spec_.Weight));
+    if (file_.Path.empty()) file_ = FindFontFile(FontRole::Sans);
+    if (file_.Path.empty()) return;
+    TTF_Font* probe = TTF_OpenFontIndexDPI(file_.Path.c_str(), kMeasureSize, file_.Index, 72, 72);
+    if (probe == nullptr) return;
+    const double cell = TTF_FontHeight(probe);
+    double average = 0;
+    for (const LetterWeight& lw : kAverageWeights) {
+      int minx, maxx, miny, maxy, advance = 0;
+      if (TTF_GlyphMetrics32(probe, static_cast<uint8_t>(lw.Letter), &minx, &maxx, &miny, &maxy,
+                             &advance) == 0) {
+        average += static_cast<double>(advance) * lw.Weight / 1000.0;
+      }
+    }
+    TTF_CloseFont(probe);
+    if (cell <= 0 || average <= 0) return;
+
+    // Vertical size: a cell height scales the font so ascent plus descent fill it.
+    int32_t height = spec_.Height;
+    double vdpi = 72;
+    if (height > 0) {
+      size_ = height;
+      vdpi = 72.0 * kMeasureSize / cell;
+    } else {
+      size_ = height < 0 ? -height : 12;
+    }
+    // Horizontal size: stretch so the average character is as wide as asked.
+    double hdpi = vdpi;
+    if (spec_.Width > 0) {
+      hdpi = 72.0 * kMeasureSize * spec_.Width / (average * size_);
+    }
+    hdpi_ = ClampDpi(hdpi);
+    vdpi_ = ClampDpi(vdpi);
+    main_ = TTF_OpenFontIndexDPI(file_.Path.c_str(), size_, file_.Index, hdpi_, vdpi_);
+    if (main_ != nullptr) TTF_SetFontHinting(main_, TTF_HINTING_MONO);
+  }
+
+  // The main font, or the Japanese one when the main font lacks a character of the text.
+  TTF_Font* FontFor(std::string_view text) {
+    bool missing = false;
+    for (uint32_t cp : CodePoints(text)) {
+      if (cp != 0xFFFD && !TTF_GlyphIsProvided32(main_, cp)) {
+        missing = true;
+        break;
+      }
+    }
+    if (!missing) return main_;
+    if (japanese_ == nullptr && !japanese_tried_) {
+      japanese_tried_ = true;
+      const FontFile jp = FindFontFile(FontRole::Japanese);
+      if (!jp.Path.empty()) {
+        japanese_ = TTF_OpenFontIndexDPI(jp.Path.c_str(), size_, jp.Index, hdpi_, vdpi_);
+        if (japanese_ != nullptr) TTF_SetFontHinting(japanese_, TTF_HINTING_MONO);
+      }
+    }
+    return japanese_ != nullptr ? japanese_ : main_;
+  }
+
+  FontSpec spec_;
+  FontFile file_;
+  TTF_Font* main_ = nullptr;
+  TTF_Font* japanese_ = nullptr;
+  bool japanese_tried_ = false;
+  int size_ = 12;
+  unsigned hdpi_ = 72, vdpi_ = 72;
+  std::unordered_map<std::string, TextMask> cache_;
+};
+
+std::shared_ptr<Font> CreateFont(const FontSpec& spec) {
+  return std::make_shared<Font>(spec);
+}
+
+void DrawContext::TextOut(int32_t x, int32_t y, std::string_view text) {
+  if (target_.Lost() || font_ == nullptr) return;
+  const TextMask* mask = font_->Render(text);
+  if (mask == nullptr) return;
+  const uint32_t ink = ColorMatch(&target_, text_color_);
+  const int32_t y0 = std::max(y, 0), y1 = std::min(y + mask->Height, target_.Height());
+  const int32_t x0 = std::max(x, 0), x1 = std::min(x + mask->Width, target_.Width());
+  for (int32_t py = y0; py < y1; ++py) {
+    const uint8_t* in = mask->Ink.data() + static_cast<size_t>(py - y) * mask->Width;
+    uint32_t* out = target_.Row(py);
+    for (int32_t px = x0; px < x1; ++px) {
+      if (in[px - x] != 0) out[px] = ink;
+    }
+  }
+}
+
+void DrawContext::FillSolid(const Rect& rect, ColorRef color) {
+  FillRect(target_, rect, color);
+}
+
+namespace {
+
+// One dot of a pen: a square of the pen's width about the point.
+void Dot(Surface& s, int32_t x, int32_t y, const Pen& pen, uint32_t value) {
+  const int32_t w = std::max(pen.Width, 1);
+  const int32_t x0 = x - w / 2, y0 = y - w / 2;
+  for (int32_t py = std::max(y0, 0); py < std::min(y0 + w, s.Height()); ++py) {
+    uint32_t* row = s.Row(py);
+    for (int32_t px = std::max(x0, 0); px < std::min(x0 + w, s.Width()); ++px) row[px] = value;
+  }
+}
+
+// The points from (x0, y0) toward (x1, y1), the end point drawn only when `last` is set.
+void Line(Surface& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, bool last, const Pen& pen) {
+  const uint32_t value = ColorMatch(&s, pen.Color);
+  const int64_t dx = std::llabs(static_cast<int64_t>(x1) - x0);
+  const int64_t dy = -std::llabs(static_cast<int64_t>(y1) - y0);
+  const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  int64_t err = dx + dy;
+  int64_t x = x0, y = y0;
+  // Lines far outside the surface are cut short: no pixel of them could show.
+  const int64_t steps = std::max(dx, -dy);
+  if (steps > 100000) return;
+  while (true) {
+    const bool end = x == x1 && y == y1;
+    if (end && !last) break;
+    Dot(s, static_cast<int32_t>(x), static_cast<int32_t>(y), pen, value);
+    if (end) break;
+    const int64_t e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+}  // namespace
+
+void DrawContext::FrameRect(const Rect& r) {
+  if (target_.Lost() || r.Width() <= 0 || r.Height() <= 0) return;
+  const int32_t right = r.Right - 1, bottom = r.Bottom - 1;
+  Line(target_, r.Left, r.Top, right, r.Top, true, pen_);
+  Line(target_, right, r.Top, right, bottom, true, pen_);
+  Line(target_, right, bottom, r.Left, bottom, true, pen_);
+  Line(target_, r.Left, bottom, r.Left, r.Top, true, pen_);
+}
+
+void DrawContext::MoveTo(int32_t x, int32_t y) {
+  pen_x_ = x;
+  pen_y_ = y;
+}
+
+void DrawContext::LineTo(int32_t x, int32_t y) {
+  if (!target_.Lost()) Line(target_, pen_x_, pen_y_, x, y, false, pen_);
+  pen_x_ = x;
+  pen_y_ = y;
+}
+
+}  // namespace zk
+
+namespace zk {
+
+TextSize MeasureText(Font& font, std::string_view text) {
+  const TextMask* mask = font.Render(text);
+  if (mask == nullptr) return {};
+  return {mask->Width, mask->Height};
+}
+
+}  // namespace zk

@@ -1,0 +1,69 @@
+// Sound effects: the device, the buffers made from WAVE resources, playing and stopping them.
+#include <memory>
+#include <string>
+
+#include "platform/resources.h"
+#include "shell/form.h"
+
+namespace zk {
+
+void TForm1::StartDS() {
+  auto fail = [this] {
+    EndDirectSound();
+    ErrorCode = 3;
+    ToError();
+    GameStage = 15;
+  };
+  SoundDev = Host.OpenSound();
+  if (!SoundDev) return fail();
+  static const char* const kHitSounds[4] = {"HITTED1", "HITTED2", "HITTED3", "HITTED4"};
+  for (int i = 0; i < 4; ++i) {
+    if (CreateSoundData(kHitSounds[i], HitSoundBuffers[0][i]) == 0) return fail();
+    // Player 2's weapons play duplicates that share the samples.
+    HitSoundBuffers[1][i] = SoundDev->Duplicate(*HitSoundBuffers[0][i]);
+    if (!HitSoundBuffers[1][i]) return fail();
+  }
+  if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) return fail();
+}
+
+void TForm1::EndDirectSound() {
+  JingleSoundBuffer.reset();
+  BeatSoundBuffer.reset();
+  for (auto& player : HitSoundBuffers) {
+    for (auto& buffer : player) buffer.reset();
+  }
+  for (auto& buffer : FireSoundBuffers) buffer.reset();
+  SoundDev.reset();
+}
+
+// A resource that cannot be read is reported with the reason's digit; the creation still goes
+// on, but without readable samples no buffer can be made, so it fails like any other creation
+// and stops sound.
+int32_t TForm1::CreateSoundData(const std::string& name, std::unique_ptr<SoundBuffer>& slot) {
+  slot.reset();
+  WaveData wave;
+  int reason = 0;
+  const bool readable = ParseWave(FindResource(name, ResourceType::Wave), wave, reason) == 1;
+  if (!readable) {
+    Host.MessageBox("Error", "WaveFormatデータの読み込み失敗" + std::to_string(reason));
+  }
+  if (SoundDev && readable) slot = SoundDev->CreateBuffer(name, wave);
+  if (!slot) {
+    EndDirectSound();
+    return 0;
+  }
+  return 1;
+}
+
+void TForm1::PlaySoundBuffer(SoundBuffer* buffer, bool loop) {
+  if (!SoundOn() || buffer == nullptr || Host.Closed()) return;
+  buffer->SetPosition(0);
+  if (!buffer->Play(loop)) buffer->Restore();  // a lost buffer is not played again
+}
+
+void TForm1::StopSoundBuffer(SoundBuffer* buffer) {
+  if (!SoundOn() || buffer == nullptr) return;
+  buffer->Stop();
+}
+
+}  // namespace zk

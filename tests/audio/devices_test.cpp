@@ -1,0 +1,221 @@
+// Sound devices, the MIDI performance and the MP3 player: what they accept, and that the SDL
+// and headless backends record the same events.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/audio_backends.h"
+#include "platform/midi_file.h"
+
+namespace zk {
+namespace {
+
+WaveData Beep(int channels = 1, int bits = 8, int rate = 8000) {
+  WaveData w;
+  w.Channels = channels;
+  w.BitsPerSample = bits;
+  w.SampleRate = rate;
+  w.Samples.assign(static_cast<size_t>(rate / 10 * channels * bits / 8), 128);
+  return w;
+}
+
+struct Log {
+  std::vector<std::string> Events;
+  std::function<void(std::string)> Recorder() {
+    return [this](std::string e) { Events.push_back(std::move(e)); };
+  }
+};
+
+// The same script of calls on either device gives the same record.
+void PlayScript(SoundDevice& device) {
+  auto hit = device.CreateBuffer("HITTED1", Beep());
+  ASSERT_TRUE(hit);
+  auto twin = device.Duplicate(*hit);
+  ASSERT_TRUE(twin);
+  EXPECT_EQ(twin->Name(), "HITTED1");
+  hit->SetPosition(0);
+  EXPECT_TRUE(hit->Play(false));
+  twin->SetPosition(0);
+  EXPECT_TRUE(twin->Play(true));
+  EXPECT_TRUE(twin->Playing());
+  twin->Stop();
+  EXPECT_FALSE(twin->Playing());
+  EXPECT_TRUE(hit->Restore());
+}
+
+const std::vector<std::string> kScriptRecord = {"play HITTED1", "loop HITTED1", "stop HITTED1"};
+
+TEST(SoundDevice, HeadlessRecordsPlaysLoopsAndStops) {
+  Log log;
+  auto device = MakeHeadlessSoundDevice(log.Recorder());
+  PlayScript(*device);
+  EXPECT_EQ(log.Events, kScriptRecord);
+}
+
+TEST(SoundDevice, SdlOnTheDummyDriverRecordsTheSame) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  Log log;
+  auto device = MakeSdlSoundDevice(log.Recorder());
+  if (!device) GTEST_SKIP() << "no SDL audio here";
+  PlayScript(*device);
+  EXPECT_EQ(log.Events, kScriptRecord);
+  // Every accepted format converts; a buffer plays from a later position too.
+  for (auto wave : {Beep(2, 16, 44100), Beep(1, 16, 22050), Beep(2, 8, 11025)}) {
+    auto b = device->CreateBuffer("X", wave);
+    ASSERT_TRUE(b);
+    b->SetPosition(100);
+    b->Play(false);
+    EXPECT_TRUE(b->Playing());
+  }
+  // More buffers than the mixer starts with still get channels of their own.
+  std::vector<std::unique_ptr<SoundBuffer>> many;
+  for (int i = 0; i < 40; ++i) {
+    many.push_back(device->CreateBuffer("M", Beep()));
+    many.back()->Play(true);
+  }
+  for (auto& b : many) EXPECT_TRUE(b->Playing());
+}
+
+TEST(SoundDevice, UnplayableSamplesMakeNoBuffer) {
+  for (int headless = 0; headless < 2; ++headless) {
+    auto device = MakeHeadlessSoundDevice({});
+    WaveData empty = Beep();
+    empty.Samples.clear();
+    WaveData partial = Beep(2, 16);
+    partial.Samples.resize(3);
+    WaveData bad_bits = Beep();
+    bad_bits.BitsPerSample = 12;
+    WaveData bad_rate = Beep();
+    bad_rate.SampleRate = 0;
+    for (const WaveData& w : {empty, partial, bad_bits, bad_rate}) {
+      EXPECT_FALSE(device->CreateBuffer("X", w));
+    }
+  }
+}
+
+// A scratch working directory with a music folder.
+class MusicFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("zk_music_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir_ / "music");
+    old_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+  }
+  void TearDown() override {
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+  static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+  // One track: a note on and off, end of track.
+  static std::vector<uint8_t> Midi() {
+    return {'M', 'T', 'h', 'd', 0,  0, 0,    6,  0,   0,  0,    1,  0, 96, 'M',  'T',  'r',
+            'k', 0,   0,   0,   12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0,  0xFF, 0x2F, 0};
+  }
+  std::filesystem::path dir_, old_;
+};
+
+TEST_F(MusicFiles, MidiFileCheckRefusesBrokenFiles) {
+  const std::vector<uint8_t> good = Midi();
+  EXPECT_TRUE(CheckMidiFile(good));
+  auto changed = [&](size_t at, uint8_t value) {
+    std::vector<uint8_t> b = good;
+    b[at] = value;
+    return b;
+  };
+  EXPECT_FALSE(CheckMidiFile(changed(0, 'X')));   // not MThd
+  EXPECT_FALSE(CheckMidiFile(changed(9, 3)));     // format 3
+  EXPECT_FALSE(CheckMidiFile(changed(11, 0)));    // no tracks
+  EXPECT_FALSE(CheckMidiFile(changed(21, 200)));  // track past the end
+  EXPECT_FALSE(CheckMidiFile(changed(7, 200)));   // header past the end
+  for (size_t n = 0; n < good.size(); ++n) {
+    EXPECT_FALSE(CheckMidiFile(std::span<const uint8_t>(good.data(), n))) << n;
+  }
+}
+
+void MusicScript(MidiPerformance& midi) {
+  EXPECT_FALSE(midi.LoadSegment("music\\Missing.mid"));
+  auto start = midi.LoadSegment("music\\Start.mid");
+  auto pinch = midi.LoadSegment("music\\Fighting2.mid");
+  ASSERT_TRUE(start);
+  ASSERT_TRUE(pinch);
+  EXPECT_TRUE(midi.Play(*start, 65536));
+  EXPECT_TRUE(midi.TransitionTo(*pinch));
+  EXPECT_TRUE(midi.Stop());
+  midi.Unload(*start);
+  midi.Unload(*pinch);
+}
+
+const std::vector<std::string> kMusicRecord = {"music music/Start.mid", "pinch", "music-stop"};
+
+TEST_F(MusicFiles, MidiBackendsLoadPlayAndRecordAlike) {
+  Write("music/Start.mid", Midi());
+  Write("music/Fighting2.mid", Midi());
+  Write("music/Broken.mid", {'M', 'T', 'h', 'd', 0, 0});
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  for (bool headless : {true, false}) {
+    SCOPED_TRACE(headless ? "headless" : "SDL");
+    Log log;
+    auto midi = headless ? MakeHeadlessMidi(log.Recorder()) : MakeSdlMidi(log.Recorder());
+    ASSERT_TRUE(midi);
+    EXPECT_FALSE(midi->LoadSegment("music/Broken.mid"));
+    EXPECT_FALSE(midi->LoadSegment("/etc/passwd"));
+    MusicScript(*midi);
+    EXPECT_EQ(log.Events, kMusicRecord);
+  }
+}
+
+TEST_F(MusicFiles, MediaPlayerOpensOnlyExistingFiles) {
+  for (bool headless : {true, false}) {
+    SCOPED_TRACE(headless ? "headless" : "SDL");
+    Log log;
+    auto player = headless ? MakeHeadlessMediaPlayer(log.Recorder(), {})
+                           : MakeSdlMediaPlayer(log.Recorder(), {});
+    EXPECT_EQ(player->Mode(), MediaMode::NotReady);
+    try {
+      player->Open("music\\junk.mp3");
+      FAIL() << "opened a missing file";
+    } catch (const MediaError& e) {
+      EXPECT_NE(std::string(e.what()).find("music\\junk.mp3"), std::string::npos);
+    }
+    EXPECT_EQ(player->Mode(), MediaMode::NotReady);
+    player->Play();  // nothing open: nothing plays
+    EXPECT_TRUE(log.Events.empty());
+  }
+}
+
+// The pack's MP3 plays through the headless player and, on the dummy driver, through SDL.
+TEST(MediaPlayer, PackPieceOpensPlaysAndStops) {
+  if (!std::filesystem::exists("music/junk.mp3")) GTEST_SKIP() << "no asset pack here";
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  for (bool headless : {true, false}) {
+    SCOPED_TRACE(headless ? "headless" : "SDL");
+    Log log;
+    auto player = headless ? MakeHeadlessMediaPlayer(log.Recorder(), {})
+                           : MakeSdlMediaPlayer(log.Recorder(), {});
+    player->Open("music\\junk.mp3");
+    EXPECT_EQ(player->Mode(), MediaMode::Stopped);
+    player->Play();
+    EXPECT_EQ(player->Mode(), MediaMode::Playing);
+    player->Stop();
+    EXPECT_EQ(player->Mode(), MediaMode::Stopped);
+    player->Close();
+    EXPECT_EQ(player->Mode(), MediaMode::NotReady);
+    EXPECT_EQ(log.Events, (std::vector<std::string>{"mp3 music/junk.mp3", "mp3-stop"}));
+  }
+}
+
+}  // namespace
+}  // namespace zk

@@ -1,0 +1,311 @@
+// The eleven kinds' motion tables: grid cells, exceptions, D.O.Z.'s view lists, and table-wide
+// checks of every frame.
+#include "characters/motion_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/surface.h"
+#include "shell/form.h"
+
+namespace zk {
+namespace {
+
+struct FormWithTables {
+  std::unique_ptr<Platform> platform = MakeHeadlessPlatform();
+  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*platform);
+  FormWithTables() {
+    form->DefaultTB_Motion();
+    form->DefaultST_Motion();
+    form->DefaultHB_Motion();
+    form->DefaultFD_Motion();
+    form->DefaultFM_Motion();
+    form->DefaultBB_Motion();
+    form->DefaultSC_Motion();
+    form->DefaultPP_Motion();
+    form->DefaultDF_Motion();
+    form->DefaultLT_Motion();
+    form->DefaultLV_Motion();
+  }
+  const MotionTable& Table(int index) const { return form->MotionTables[index]; }
+};
+
+const FormWithTables& Tables() {
+  static const FormWithTables tables;
+  return tables;
+}
+
+bool Listed(const MotionFrame& f) {
+  return f.Right > f.Left && f.Bottom > f.Top;
+}
+
+bool Same(const MotionFrame& a, const MotionFrame& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+void ExpectFrame(const MotionFrame& f, MotionFrame want, const std::string& where) {
+  EXPECT_EQ(f.Left, want.Left) << where;
+  EXPECT_EQ(f.Top, want.Top) << where;
+  EXPECT_EQ(f.Right, want.Right) << where;
+  EXPECT_EQ(f.Bottom, want.Bottom) << where;
+  EXPECT_EQ(f.HalfWidth, want.HalfWidth) << where;
+  EXPECT_EQ(f.HalfHeight, want.HalfHeight) << where;
+}
+
+struct KindShape {
+  int index;
+  const char* name;
+  int frames[7];   // listed frames of motion rows 0 to 6, in every facing
+  int sized_rows;  // rows carrying the kind's half sizes (0 for D.O.Z.)
+  int half_width, half_height;
+};
+
+constexpr KindShape kShapes[] = {
+    {kMotionLT, "Ridezazo", {2, 5, 5, 1, 0, 1, 1}, 8, 75, 75},
+    {kMotionLV, "Lizard", {1, 5, 9, 3, 0, 1, 1}, 8, 56, 56},
+    {kMotionTB, "ZizoruVuzev", {1, 4, 5, 4, 5, 1, 1}, 8, 77, 75},
+    {kMotionST, "V-2-A", {1, 5, 5, 4, 0, 1, 1}, 10, 60, 60},
+    {kMotionHB, "ZuzodEvoz", {1, 3, 5, 5, 5, 1, 1}, 10, 75, 75},
+    {kMotionFD, "VedoZad", {1, 4, 7, 3, 0, 1, 1}, 10, 65, 65},
+    {kMotionBB, "RiziVov", {1, 3, 3, 1, 0, 1, 1}, 8, 60, 60},
+    {kMotionSC, "ZeviruraR", {1, 3, 2, 1, 0, 1, 1}, 8, 70, 70},
+    {kMotionPP, "DuvuZirada", {1, 4, 4, 5, 5, 1, 1}, 8, 60, 60},
+    {kMotionDF, "Ro-da", {1, 3, 3, 4, 0, 1, 1}, 8, 50, 50},
+    {kMotionFM, "D.O.Z.", {1, 3, 10, 6, 5, 1, 1}, 0, 0, 0},
+};
+
+// Listed frames come first in each row, and their number is the length of the kind's list.
+TEST(MotionTables, EveryRowListsItsFramesFromZero) {
+  for (const KindShape& k : kShapes) {
+    const MotionTable& t = Tables().Table(k.index);
+    for (int facing = 0; facing < kFacings; ++facing) {
+      for (int motion = 0; motion < kMotionRows; ++motion) {
+        const int count = motion < 7 ? k.frames[motion] : 0;
+        for (int frame = 0; frame < kMotionFrames; ++frame) {
+          EXPECT_EQ(Listed(t.Frames[facing][motion][frame]), frame < count)
+              << k.name << " facing " << facing << " motion " << motion << " frame " << frame;
+        }
+      }
+    }
+  }
+}
+
+TEST(MotionTables, UnlistedFramesHaveZeroRectanglesAndTheKindsHalfSizes) {
+  for (const KindShape& k : kShapes) {
+    const MotionTable& t = Tables().Table(k.index);
+    for (int facing = 0; facing < kFacings; ++facing) {
+      for (int motion = 0; motion < kMotionRows; ++motion) {
+        for (int frame = 0; frame < kMotionFrames; ++frame) {
+          const MotionFrame& f = t.Frames[facing][motion][frame];
+          if (Listed(f)) continue;
+          const std::string where = std::string(k.name) + " f" + std::to_string(facing) + " m" +
+                                    std::to_string(motion) + " #" + std::to_string(frame);
+          EXPECT_EQ(f.Left | f.Top | f.Right | f.Bottom, 0) << where;
+          const bool lizard_big = k.index == kMotionLV && motion == 2;
+          const int hw = lizard_big ? 91 : (motion < k.sized_rows ? k.half_width : 0);
+          const int hh = lizard_big ? 91 : (motion < k.sized_rows ? k.half_height : 0);
+          EXPECT_EQ(f.HalfWidth, hw) << where;
+          EXPECT_EQ(f.HalfHeight, hh) << where;
+        }
+      }
+    }
+  }
+}
+
+// Facings 5 to 7 are drawn mirrored from 3 to 1, so their frames are equal.
+TEST(MotionTables, MirroredFacingsAreEqual) {
+  for (const KindShape& k : kShapes) {
+    const MotionTable& t = Tables().Table(k.index);
+    for (int facing = 1; facing <= 3; ++facing) {
+      for (int motion = 0; motion < kMotionRows; ++motion) {
+        for (int frame = 0; frame < kMotionFrames; ++frame) {
+          EXPECT_TRUE(Same(t.Frames[facing][motion][frame], t.Frames[8 - facing][motion][frame]))
+              << k.name << " facing " << facing << " motion " << motion << " frame " << frame;
+        }
+      }
+    }
+  }
+  // ZuzodEvoz's front and back views share their frames as well.
+  const MotionTable& hb = Tables().Table(kMotionHB);
+  EXPECT_EQ(std::memcmp(&hb.Frames[4], &hb.Frames[0], sizeof hb.Frames[0]), 0);
+}
+
+TEST(MotionTables, EveryListedFrameLiesOnAnEightHundredBySixHundredView) {
+  for (const KindShape& k : kShapes) {
+    const MotionTable& t = Tables().Table(k.index);
+    for (const auto& facing : t.Frames) {
+      for (const auto& motion : facing) {
+        for (const MotionFrame& f : motion) {
+          if (!Listed(f)) continue;
+          EXPECT_GE(f.Left, 0) << k.name;
+          EXPECT_GE(f.Top, 0) << k.name;
+          EXPECT_LE(f.Right, 800) << k.name;
+          EXPECT_LE(f.Bottom, 600) << k.name;
+          EXPECT_GT(f.HalfWidth, 0) << k.name;
+          EXPECT_GT(f.HalfHeight, 0) << k.name;
+        }
+      }
+    }
+  }
+}
+
+struct Spot {
+  int index;
+  int facing, motion, frame;
+  MotionFrame want;
+};
+
+// Grid cells, the exceptions, and the same frames in facings the exceptions do not name.
+constexpr Spot kSpots[] = {
+    // Grid kinds: first idle frame, hit frame, and a far cell.
+    {kMotionLT, 0, 0, 0, {0, 0, 149, 149, 75, 75}},
+    {kMotionLT, 6, 6, 0, {600, 0, 749, 149, 75, 75}},
+    {kMotionLT, 3, 1, 4, {600, 300, 749, 449, 75, 75}},
+    {kMotionLT, 5, 3, 0, {300, 0, 450, 149, 75, 75}},  // right edge 450, not 449
+    {kMotionLV, 2, 1, 0, {110, 0, 221, 111, 56, 56}},
+    {kMotionLV, 2, 6, 0, {0, 110, 111, 221, 56, 56}},
+    {kMotionLV, 7, 2, 0, {220, 0, 401, 181, 91, 91}},
+    {kMotionLV, 0, 2, 2, {580, 0, 761, 181, 91, 91}},
+    {kMotionLV, 4, 2, 8, {580, 360, 761, 541, 91, 91}},
+    {kMotionLV, 1, 3, 1, {0, 440, 111, 551, 56, 56}},
+    {kMotionTB, 0, 0, 0, {0, 0, 154, 150, 77, 75}},
+    {kMotionTB, 2, 6, 0, {310, 0, 464, 150, 77, 75}},
+    {kMotionTB, 6, 4, 4, {620, 450, 774, 600, 77, 75}},
+    {kMotionST, 0, 6, 0, {242, 0, 362, 120, 60, 60}},
+    {kMotionST, 4, 2, 4, {0, 363, 120, 483, 60, 60}},
+    {kMotionST, 2, 1, 1, {121, 121, 261, 241, 70, 60}},
+    {kMotionST, 6, 1, 2, {262, 121, 402, 241, 70, 60}},
+    {kMotionST, 2, 1, 3, {403, 121, 523, 241, 60, 60}},
+    {kMotionST, 3, 1, 1, {121, 121, 261, 241, 70, 60}},
+    {kMotionST, 5, 1, 2, {262, 121, 382, 241, 60, 60}},
+    {kMotionST, 3, 1, 3, {363, 121, 483, 241, 60, 60}},
+    {kMotionST, 0, 1, 1, {121, 121, 241, 241, 60, 60}},
+    {kMotionHB, 0, 6, 0, {302, 0, 452, 150, 75, 75}},
+    {kMotionHB, 4, 4, 4, {604, 450, 754, 600, 75, 75}},
+    {kMotionHB, 1, 2, 2, {302, 300, 457, 450, 78, 75}},
+    {kMotionHB, 7, 2, 3, {458, 300, 609, 450, 75, 75}},
+    {kMotionHB, 1, 2, 4, {610, 300, 760, 450, 75, 75}},
+    {kMotionHB, 2, 1, 1, {604, 0, 769, 150, 83, 75}},
+    {kMotionHB, 6, 1, 2, {0, 150, 165, 300, 78, 75}},
+    {kMotionHB, 2, 3, 0, {166, 150, 316, 300, 75, 75}},
+    {kMotionHB, 6, 3, 1, {317, 150, 467, 300, 75, 75}},
+    {kMotionHB, 2, 3, 2, {486, 150, 618, 300, 75, 75}},
+    {kMotionHB, 6, 3, 3, {619, 150, 769, 300, 75, 75}},
+    {kMotionHB, 2, 3, 4, {302, 150, 452, 300, 75, 75}},
+    {kMotionHB, 3, 1, 1, {604, 0, 759, 150, 78, 75}},
+    {kMotionHB, 5, 2, 3, {453, 300, 608, 450, 78, 75}},
+    {kMotionHB, 3, 2, 4, {609, 300, 760, 450, 75, 75}},
+    {kMotionHB, 0, 1, 1, {604, 0, 754, 150, 75, 75}},
+    {kMotionFD, 0, 6, 0, {262, 0, 392, 130, 65, 65}},
+    {kMotionFD, 4, 2, 6, {0, 262, 130, 392, 65, 65}},
+    {kMotionFD, 2, 1, 1, {131, 131, 291, 261, 80, 65}},
+    {kMotionFD, 6, 1, 2, {292, 131, 452, 261, 80, 65}},
+    {kMotionFD, 2, 1, 3, {453, 131, 583, 261, 65, 65}},
+    {kMotionFD, 6, 2, 3, {393, 262, 553, 392, 80, 65}},
+    {kMotionFD, 3, 1, 3, {393, 131, 543, 261, 75, 65}},
+    {kMotionFD, 1, 1, 3, {393, 131, 523, 261, 65, 65}},
+    {kMotionBB, 0, 6, 0, {240, 0, 359, 119, 60, 60}},
+    {kMotionBB, 3, 1, 2, {120, 120, 239, 239, 60, 60}},
+    {kMotionSC, 0, 6, 0, {280, 0, 420, 140, 70, 70}},
+    {kMotionSC, 2, 2, 1, {280, 280, 420, 420, 70, 70}},
+    {kMotionPP, 0, 0, 0, {120, 0, 240, 120, 60, 60}},
+    {kMotionPP, 4, 6, 0, {240, 0, 360, 120, 60, 60}},
+    {kMotionPP, 3, 4, 4, {600, 240, 720, 360, 60, 60}},
+    {kMotionPP, 1, 1, 3, {600, 360, 770, 480, 85, 60}},
+    {kMotionPP, 2, 1, 3, {0, 480, 144, 600, 72, 60}},
+    {kMotionPP, 6, 3, 3, {360, 360, 480, 480, 85, 60}},
+    {kMotionPP, 0, 1, 3, {0, 240, 120, 360, 60, 60}},
+    {kMotionPP, 0, 3, 3, {360, 360, 480, 480, 60, 60}},
+    {kMotionDF, 0, 0, 0, {0, 0, 100, 100, 50, 50}},
+    {kMotionDF, 7, 6, 0, {100, 0, 200, 100, 50, 50}},
+    {kMotionDF, 2, 3, 3, {100, 200, 200, 300, 50, 50}},
+    // D.O.Z.: the first and last frames of every view, and frames kept as listed.
+    {kMotionFM, 0, 0, 0, {0, 205, 211, 316, 105, 55}},
+    {kMotionFM, 0, 6, 0, {110, 100, 291, 205, 90, 52}},
+    {kMotionFM, 0, 2, 9, {210, 205, 411, 316, 100, 55}},
+    {kMotionFM, 0, 3, 2, {160, 315, 275, 440, 55, 62}},
+    {kMotionFM, 1, 0, 0, {0, 0, 125, 121, 62, 60}},
+    {kMotionFM, 7, 3, 3, {678, 336, 799, 497, 60, 80}},
+    {kMotionFM, 1, 6, 0, {330, 465, 471, 596, 70, 65}},
+    {kMotionFM, 2, 0, 0, {0, 0, 121, 121, 60, 60}},
+    {kMotionFM, 6, 2, 2, {675, 320, 756, 485, 40, 82}},
+    {kMotionFM, 2, 6, 0, {560, 120, 771, 221, 105, 50}},
+    {kMotionFM, 3, 0, 0, {0, 0, 211, 95, 105, 47}},
+    {kMotionFM, 5, 2, 7, {709, 376, 800, 517, 45, 70}},
+    {kMotionFM, 3, 1, 1, {201, 0, 411, 95, 100, 47}},
+    {kMotionFM, 3, 6, 0, {0, 186, 201, 281, 100, 47}},
+    {kMotionFM, 4, 0, 0, {0, 0, 135, 115, 82, 57}},
+    {kMotionFM, 4, 3, 4, {150, 240, 195, 361, 72, 60}},
+    {kMotionFM, 4, 4, 4, {120, 115, 235, 240, 57, 62}},
+    {kMotionFM, 4, 6, 0, {165, 0, 280, 115, 57, 57}},
+};
+
+TEST(MotionTables, CellsAndExceptions) {
+  for (const Spot& s : kSpots) {
+    ExpectFrame(Tables().Table(s.index).Frames[s.facing][s.motion][s.frame], s.want,
+                "table " + std::to_string(s.index) + " facing " + std::to_string(s.facing) +
+                    " motion " + std::to_string(s.motion) + " frame " + std::to_string(s.frame));
+  }
+}
+
+TEST(MotionTables, DozViewWritersTouchOnlyTheirFacing) {
+  auto platform = MakeHeadlessPlatform();
+  auto form = std::make_unique<TForm1>(*platform);
+  form->FM_FRONT(2);
+  form->FM_BACK(8);
+  form->FM_SIDE(-1);
+  const MotionTable& t = form->MotionTables[kMotionFM];
+  ExpectFrame(t.Frames[2][0][0], {0, 0, 135, 115, 82, 57}, "front list in facing 2");
+  for (int facing = 0; facing < kFacings; ++facing) {
+    if (facing == 2) continue;
+    for (const auto& motion : t.Frames[facing]) {
+      for (const MotionFrame& f : motion) EXPECT_TRUE(Same(f, MotionFrame{})) << facing;
+    }
+  }
+}
+
+// With the generated picture pack in the working directory, every frame lies on the view
+// bitmap its facing is drawn from.
+TEST(MotionTables, FramesLieOnTheGeneratedViewPictures) {
+  struct KindFiles {
+    int index;
+    const char* stem;  // folder and prefix; views back, bs, front, fs, side
+    const char* ext;
+  };
+  const KindFiles kinds[] = {
+      {kMotionLT, "p_Ridezazo/mn_", ".bmp"},  {kMotionLV, "p_LizV/lv_", ".bmp"},
+      {kMotionPP, "p_Pyro/pp_", ".BMP"},      {kMotionFM, "p_FMH/fm_", ".bmp"},
+      {kMotionBB, "p_RiziVov/bb_", ".BMP"},   {kMotionFD, "p_VedoZad/fd_", ".bmp"},
+      {kMotionDF, "p_Dofu/df_", ".BMP"},      {kMotionHB, "p_Hunch/hb_", ".bmp"},
+      {kMotionST, "p_S2T/st_", ".bmp"},       {kMotionTB, "p_Tanlan/tang_", ".bmp"},
+      {kMotionSC, "p_Zevirurar/sc_", ".BMP"},
+  };
+  // View file per facing: back, bs, side, fs, front, fs, side, bs.
+  const char* const view_of_facing[kFacings] = {"back",  "bs", "side", "fs",
+                                                "front", "fs", "side", "bs"};
+  int checked = 0;
+  for (const KindFiles& k : kinds) {
+    for (int facing = 0; facing < kFacings; ++facing) {
+      const std::string name = std::string(k.stem) + view_of_facing[facing] + k.ext;
+      auto picture = LoadBitmapByName(name);
+      if (!picture) continue;
+      ++checked;
+      for (const auto& motion : Tables().Table(k.index).Frames[facing]) {
+        for (const MotionFrame& f : motion) {
+          if (!Listed(f)) continue;
+          EXPECT_LE(f.Right, picture->Width()) << name;
+          EXPECT_LE(f.Bottom, picture->Height()) << name;
+        }
+      }
+    }
+  }
+  if (checked == 0) GTEST_SKIP() << "no robot pictures in the working directory";
+}
+
+}  // namespace
+}  // namespace zk

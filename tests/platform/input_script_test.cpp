@@ -1,0 +1,189 @@
+// The input script: its reader with the line of every error, and its playback.
+#include "platform/input_script.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace zk {
+namespace {
+
+using Kind = ScriptEvent::Kind;
+
+InputScript Read(std::string_view text) {
+  InputScript script;
+  std::string error;
+  EXPECT_TRUE(script.Parse(text, error)) << error;
+  return script;
+}
+
+TEST(InputScript, ReadsEveryEventKind) {
+  const InputScript s = Read(
+      "# a comment line\n"
+      "\n"
+      "3 down ESCAPE   # trailing comment\n"
+      "4\tup\tf12\n"
+      "5 tap NUMPAD7\n"
+      "6 joy 1 0 65535 C0\n"
+      "7 joy 0 100 200 0x8F\n"
+      "8 joy 1 off\r\n"
+      "9 down add\n");
+  const auto& e = s.Events();
+  ASSERT_EQ(e.size(), 8u);
+  EXPECT_EQ(e[0].Frame, 3);
+  EXPECT_EQ(e[0].What, Kind::KeyDown);
+  EXPECT_EQ(e[0].Key, 0x1B);
+  EXPECT_EQ(e[0].Line, 3);
+  EXPECT_EQ(e[1].What, Kind::KeyUp);
+  EXPECT_EQ(e[1].Key, 0x7B);
+  EXPECT_EQ(e[2].Frame, 5);
+  EXPECT_EQ(e[2].What, Kind::KeyDown);
+  EXPECT_EQ(e[2].Key, 0x67);
+  EXPECT_EQ(e[3].Frame, 6);  // the tap's release, before the joystick line of frame 6
+  EXPECT_EQ(e[3].What, Kind::KeyUp);
+  EXPECT_EQ(e[4].What, Kind::Joy);
+  EXPECT_EQ(e[4].Joy, 1);
+  EXPECT_EQ(e[4].State.X, 0u);
+  EXPECT_EQ(e[4].State.Y, 65535u);
+  EXPECT_EQ(e[4].State.Buttons, 0xC0u);
+  EXPECT_EQ(e[5].State.Buttons, 0x8Fu);
+  EXPECT_EQ(e[6].What, Kind::JoyOff);
+  EXPECT_EQ(e[7].Key, 0x6B);
+}
+
+TEST(InputScript, KnowsEveryKeyName) {
+  const std::pair<const char*, int> names[] = {
+      {"A", 0x41},      {"Z", 0x5A},     {"0", 0x30},       {"9", 0x39},       {"F1", 0x70},
+      {"F10", 0x79},    {"F12", 0x7B},   {"ESCAPE", 0x1B},  {"LEFT", 0x25},    {"UP", 0x26},
+      {"RIGHT", 0x27},  {"DOWN", 0x28},  {"NUMPAD0", 0x60}, {"NUMPAD9", 0x69}, {"ADD", 0x6B},
+      {"RETURN", 0x0D}, {"SPACE", 0x20},
+  };
+  for (const auto& [name, key] : names) EXPECT_EQ(KeyFromName(name), key) << name;
+  for (const char* bad : {"F0", "F13", "F01", "NUMPAD", "NUMPAD10", "AA", "", "ESC", "+"}) {
+    EXPECT_FALSE(KeyFromName(bad)) << bad;
+  }
+}
+
+TEST(InputScript, SortsByFrameKeepingLineOrderWithinAFrame) {
+  const InputScript s = Read("5 down A\n1 tap B\n2 tap B\n5 up A\n");
+  const auto& e = s.Events();
+  ASSERT_EQ(e.size(), 6u);
+  // Frame 2 releases the first tap's B and then presses the second: B stays held.
+  EXPECT_EQ(e[1].Frame, 2);
+  EXPECT_EQ(e[1].What, Kind::KeyUp);
+  EXPECT_EQ(e[2].Frame, 2);
+  EXPECT_EQ(e[2].What, Kind::KeyDown);
+  EXPECT_EQ(e[4].What, Kind::KeyDown);
+  EXPECT_EQ(e[5].What, Kind::KeyUp);
+}
+
+TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
+  const std::pair<const char*, const char*> bad[] = {
+      {"x down A", "line 1: \"x\" is not a frame number"},
+      {"-1 down A", "line 1: \"-1\" is not a frame number"},
+      {"# ok\n2 down", "line 2: \"down\" takes one key"},
+      {"1 down A B", "line 1: \"down\" takes one key"},
+      {"1 press A", "line 1: unknown event \"press\""},
+      {"1", "line 1: an event is missing after the frame number"},
+      {"1 tap SHIFT", "line 1: unknown key \"SHIFT\""},
+      {"1 joy 2 0 0 0", "line 1: joystick \"2\" is not 0 or 1"},
+      {"1 joy", "line 1: \"joy\" needs a joystick number"},
+      {"1 joy 0 65536 0 0", "line 1: x \"65536\" is not in 0..65535"},
+      {"1 joy 0 0 -1 0", "line 1: y \"-1\" is not in 0..65535"},
+      {"1 joy 0 0 0 G", "line 1: button mask \"G\" is not a 32-bit hexadecimal number"},
+      {"1 joy 0 0 0 100000000",
+       "line 1: button mask \"100000000\" is not a 32-bit hexadecimal number"},
+      {"1 joy 0 0 0", "line 1: \"joy\" takes N X Y MASK or N off"},
+      {"1 joy 0 of", "line 1: \"joy\" takes N X Y MASK or N off"},
+      {"\n\n99999999999999999999 up A", "line 3: \"99999999999999999999\" is not a frame number"},
+      {"1000000000001 up A", "line 1: frame 1000000000001 is too large"},
+  };
+  for (const auto& [text, message] : bad) {
+    InputScript s = Read("1 down A\n");
+    std::string error;
+    EXPECT_FALSE(s.Parse(text, error)) << text;
+    EXPECT_EQ(error, message) << text;
+    EXPECT_TRUE(s.Events().empty()) << text;
+  }
+}
+
+TEST(InputScript, LoadsFilesAndNamesTheFileInErrors) {
+  InputScript s;
+  std::string error;
+  EXPECT_FALSE(s.Load("/nonexistent/dir/input.txt", error));
+  EXPECT_EQ(error, "/nonexistent/dir/input.txt: cannot be read");
+  const std::string path = ::testing::TempDir() + "zk_input_script.txt";
+  {
+    std::ofstream out(path);
+    out << "1 down A\n2 jump\n";
+  }
+  EXPECT_FALSE(s.Load(path, error));
+  EXPECT_EQ(error, path + ": line 2: unknown event \"jump\"");
+  {
+    std::ofstream out(path);
+    out << "1 tap A\n";
+  }
+  EXPECT_TRUE(s.Load(path, error));
+  EXPECT_EQ(s.Events().size(), 2u);
+}
+
+TEST(ScriptPlayback, HoldsKeysAndJoysticksFromTheirFrame) {
+  const InputScript s = Read(
+      "0 joy 0 32768 32768 0\n"
+      "0 down W\n"
+      "2 down LEFT\n2 tap F12\n"
+      "3 up LEFT\n3 joy 0 off\n"
+      "4 joy 1 1 2 3\n");
+  ScriptPlayback play(&s);
+  std::vector<int> downs;
+  auto key_down = [&](int key) {
+    downs.push_back(key);
+    return true;
+  };
+  std::array<uint8_t, 256> keys{};
+  JoyState joy;
+
+  play.Apply(0, key_down);  // start-up: held, but no key event
+  EXPECT_TRUE(downs.empty());
+  EXPECT_EQ(play.Joystick(0, &joy), ScriptPlayback::Joy::Answers);
+  EXPECT_EQ(joy.X, 32768u);
+  EXPECT_EQ(play.Joystick(1, &joy), ScriptPlayback::Joy::NotScripted);
+
+  play.Apply(2, key_down);
+  EXPECT_EQ(downs, (std::vector<int>{0x25, 0x7B}));
+  keys.fill(0);
+  keys['D'] = 0x80;  // a real key
+  play.Overlay(keys);
+  EXPECT_EQ(keys['W'], 0x80);
+  EXPECT_EQ(keys[0x25], 0x80);
+  EXPECT_EQ(keys[0x7B], 0x80);
+  EXPECT_EQ(keys['D'], 0x80);
+
+  play.Apply(3, key_down);
+  keys.fill(0x80);  // every real key held: the script's releases still win
+  play.Overlay(keys);
+  EXPECT_EQ(keys[0x25], 0);
+  EXPECT_EQ(keys[0x7B], 0);
+  EXPECT_EQ(keys['W'], 0x80);
+  EXPECT_EQ(play.Joystick(0, &joy), ScriptPlayback::Joy::Silent);
+
+  play.Apply(4, key_down);
+  EXPECT_EQ(play.Joystick(1, &joy), ScriptPlayback::Joy::Answers);
+  EXPECT_EQ(joy.Buttons, 3u);
+  EXPECT_EQ(play.Joystick(2, &joy), ScriptPlayback::Joy::NotScripted);
+  EXPECT_EQ(downs.size(), 2u);
+}
+
+TEST(ScriptPlayback, StopsAtAKeyThatClosesTheForm) {
+  const InputScript s = Read("1 down ESCAPE\n1 down A\n");
+  ScriptPlayback play(&s);
+  std::vector<int> downs;
+  play.Apply(1, [&](int key) {
+    downs.push_back(key);
+    return false;
+  });
+  EXPECT_EQ(downs, std::vector<int>{0x1B});
+}
+
+}  // namespace
+}  // namespace zk

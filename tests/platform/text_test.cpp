@@ -1,0 +1,155 @@
+// Text, pens and fills through a surface's drawing context.
+#include <gtest/gtest.h>
+
+#include "platform/font_files.h"
+#include "platform/surface.h"
+#include "platform/text_render.h"
+
+namespace zk {
+namespace {
+
+struct Ink {
+  int Count = 0;
+  int32_t Left = 1 << 30, Right = -1, Top = 1 << 30, Bottom = -1;
+};
+
+// The pixels of `s` that differ from `background`, all of which must be `ink`.
+Ink InkOf(const Surface& s, uint32_t background, uint32_t ink) {
+  Ink r;
+  for (int32_t y = 0; y < s.Height(); ++y) {
+    for (int32_t x = 0; x < s.Width(); ++x) {
+      const uint32_t v = s.Pixel(x, y);
+      if (v == background) continue;
+      EXPECT_EQ(v, ink) << "at " << x << "," << y;
+      ++r.Count;
+      r.Left = std::min(r.Left, x);
+      r.Right = std::max(r.Right, x + 1);
+      r.Top = std::min(r.Top, y);
+      r.Bottom = std::max(r.Bottom, y + 1);
+    }
+  }
+  return r;
+}
+
+class TextTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (FindFontFile(FontRole::Impact).Path.empty()) GTEST_SKIP() << "no font installed";
+  }
+  Ink Draw(const FontSpec& spec, std::string_view text, ColorRef color = Rgb(255, 255, 0)) {
+    Surface s(400, 100);
+    FillRect(s, {0, 0, 400, 100}, Rgb(0, 0, 80));
+    DrawContext dc(s);
+    dc.SelectFont(CreateFont(spec));
+    dc.SetTextColor(color);
+    dc.TextOut(10, 20, text);
+    return InkOf(s, ColorMatch(&s, Rgb(0, 0, 80)), ColorMatch(&s, color));
+  }
+  const FontSpec kText{"Impact", 20, 12, 400};
+};
+
+TEST_F(TextTest, DrawsOnlyInkInTheTextColourFromTheTopLeftCorner) {
+  const Ink ink = Draw(kText, "ErrorCode #3.", Rgb(255, 255, 255));
+  ASSERT_GT(ink.Count, 50);
+  EXPECT_GE(ink.Left, 10);
+  EXPECT_GE(ink.Top, 20);
+  EXPECT_LE(ink.Bottom, 20 + 20);
+  EXPECT_EQ(Draw(kText, "").Count, 0);
+}
+
+TEST_F(TextTest, DrawsPercentSignsAsTheyAre) {
+  const Ink one = Draw(kText, "%");
+  const Ink two = Draw(kText, "%%");
+  const Ink format = Draw(kText, "%d%s");
+  EXPECT_GT(one.Count, 0);
+  EXPECT_EQ(two.Count, 2 * one.Count);
+  EXPECT_GT(format.Count, two.Count);
+}
+
+TEST_F(TextTest, FontSizeFollowsCellHeightAndAverageWidth) {
+  auto font = CreateFont(kText);
+  const TextSize cell = MeasureText(*font, "Rank1 : SCORE 10");
+  EXPECT_NEAR(cell.Height, 20, 1);
+  // Twice the average width: about twice as wide, the same height.
+  auto wide = CreateFont({"Impact", 20, 24, 400});
+  const TextSize w = MeasureText(*wide, "Rank1 : SCORE 10");
+  EXPECT_NEAR(w.Height, 20, 1);
+  EXPECT_NEAR(static_cast<double>(w.Width) / cell.Width, 2.0, 0.15);
+  // The large font: 40 high, 40 wide on average.
+  auto large = CreateFont({"Impact", 40, 40, 500});
+  const TextSize l = MeasureText(*large, "It's Show Time!");
+  EXPECT_NEAR(l.Height, 40, 1);
+  EXPECT_GT(l.Width, 15 * 25);
+}
+
+TEST_F(TextTest, JapaneseTextFallsBackToAFontThatHasIt) {
+  if (FindFontFile(FontRole::Japanese).Path.empty()) GTEST_SKIP() << "no Japanese font";
+  EXPECT_GT(Draw(kText, "準備中").Count, 30);
+  EXPECT_GT(Draw({"ＭＳ Ｐゴシック", -12, 0, 400}, "Original MP3 Music(準備中)").Count, 100);
+}
+
+TEST_F(TextTest, NothingIsDrawnOnALostSurfaceOrWithoutAFont) {
+  Surface s(100, 40);
+  DrawContext dc(s);
+  dc.SetTextColor(Rgb(255, 255, 255));
+  dc.TextOut(0, 0, "no font");
+  s.SetLost(true);
+  dc.SelectFont(CreateFont(kText));
+  dc.TextOut(0, 0, "lost");
+  s.SetLost(false);
+  EXPECT_EQ(InkOf(s, 0, 0xFFFFFF).Count, 0);
+  // Bytes that are not UTF-8 still draw, as replacement characters, without harm.
+  dc.TextOut(0, 0, std::string_view("\xff\xfe\x80 A\xe3\x81", 7));
+}
+
+TEST(Pen, LinesLeaveOutTheirEndPointAndFramesAreOutlines) {
+  Surface s(10, 10);
+  DrawContext dc(s);
+  dc.SelectPen({1, Rgb(255, 0, 0)});
+  dc.MoveTo(1, 1);
+  dc.LineTo(5, 1);
+  EXPECT_EQ(s.Pixel(1, 1), 0xFF0000u);
+  EXPECT_EQ(s.Pixel(4, 1), 0xFF0000u);
+  EXPECT_EQ(s.Pixel(5, 1), 0u);
+  dc.LineTo(5, 4);  // goes on from the last end
+  EXPECT_EQ(s.Pixel(5, 1), 0xFF0000u);
+  EXPECT_EQ(s.Pixel(5, 3), 0xFF0000u);
+  EXPECT_EQ(s.Pixel(5, 4), 0u);
+
+  Surface f(10, 10);
+  DrawContext fc(f);
+  fc.SelectPen({1, Rgb(0, 200, 0)});
+  fc.FrameRect({2, 2, 6, 5});
+  int count = 0;
+  for (int32_t y = 0; y < 10; ++y) {
+    for (int32_t x = 0; x < 10; ++x) {
+      const bool edge = (x == 2 || x == 5) && y >= 2 && y <= 4;
+      const bool rim = (y == 2 || y == 4) && x >= 2 && x <= 5;
+      EXPECT_EQ(f.Pixel(x, y), edge || rim ? 0x00C800u : 0u) << x << "," << y;
+      count += f.Pixel(x, y) != 0;
+    }
+  }
+  EXPECT_EQ(count, 10);
+  // A wide pen draws a wider outline; the inside stays.
+  Surface g(12, 12);
+  DrawContext gc(g);
+  gc.SelectPen({2, Rgb(0, 160, 0)});
+  gc.FrameRect({2, 2, 10, 10});
+  EXPECT_NE(g.Pixel(1, 5), 0u);
+  EXPECT_NE(g.Pixel(2, 5), 0u);
+  EXPECT_EQ(g.Pixel(5, 5), 0u);
+  // Lines far off the surface neither draw nor hang.
+  gc.MoveTo(-2000000000, -2000000000);
+  gc.LineTo(2000000000, 2000000000);
+}
+
+TEST(Pen, SolidFillUsesTheBrushColour) {
+  Surface s(4, 4);
+  DrawContext dc(s);
+  dc.FillSolid({1, 1, 3, 3}, Rgb(0, 0, 180));
+  EXPECT_EQ(s.Pixel(1, 1), 0x0000B4u);
+  EXPECT_EQ(s.Pixel(3, 3), 0u);
+}
+
+}  // namespace
+}  // namespace zk

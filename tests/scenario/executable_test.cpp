@@ -1,0 +1,143 @@
+// The built program run headless from the command line: replayable traces and exit statuses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "game_harness.h"
+
+namespace zk::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Program() {
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return {};
+  const fs::path program = exe.parent_path().parent_path() / "zerkhaldun";
+  return fs::exists(program) ? program.string() : std::string();
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+int RunProgram(const std::string& args, const std::string& err_file) {
+  const std::string command = "'" + Program() + "' " + args + " > /dev/null 2> " + err_file;
+  const int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class Executable : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (Program().empty()) GTEST_SKIP() << "the program is not built next to the tests";
+  }
+  ScopedDataDir dir;
+};
+
+// Two players: mode 2 on the menu, both confirm kind 1, then a fight with both steering and
+// firing.
+constexpr const char* kTwoPlayerScript = R"(# two-player fight
+72 down S
+73 up S
+90 down G
+91 up G
+200 down G
+200 down NUMPAD4
+201 up G
+201 up NUMPAD4
+520 down D
+520 down LEFT
+540 tap G
+545 tap NUMPAD4
+560 down W
+560 down NUMPAD6
+580 up D
+580 up NUMPAD6
+600 down V
+600 tap H
+620 up V
+620 up W
+630 down DOWN
+640 tap J
+650 tap NUMPAD5
+700 up DOWN
+700 up LEFT
+710 down B
+740 up B
+750 tap K
+760 tap ADD
+)";
+
+TEST_F(Executable, AScriptedTwoPlayerFightGivesTheSameTraceTwice) {
+  std::ofstream("fight.txt") << kTwoPlayerScript;
+  const std::string common = "--headless --seed 99 --input fight.txt --frames 900 ";
+  ASSERT_EQ(RunProgram(common + "--trace one.jsonl --dump one.json", "err1.txt"), 0)
+      << ReadFile("err1.txt");
+  ASSERT_EQ(RunProgram(common + "--trace two.jsonl --dump two.json", "err2.txt"), 0)
+      << ReadFile("err2.txt");
+  const std::string one = ReadFile("one.jsonl");
+  EXPECT_EQ(one, ReadFile("two.jsonl"));
+  EXPECT_EQ(ReadFile("one.json"), ReadFile("two.json"));
+
+  // One line per frame, numbered from 1, and the fight was reached.
+  std::istringstream lines(one);
+  std::string line;
+  int count = 0;
+  bool fought = false;
+  while (std::getline(lines, line)) {
+    ++count;
+    EXPECT_EQ(line.rfind("{\"frame\":" + std::to_string(count) + ",", 0), 0u) << line;
+    if (line.find("\"GameStage\":9,") != std::string::npos) fought = true;
+  }
+  EXPECT_EQ(count, 900);
+  EXPECT_TRUE(fought);
+  const std::string dump = ReadFile("one.json");
+  EXPECT_NE(dump.find("\"frame\":900,"), std::string::npos);
+  EXPECT_NE(dump.find("\"ScoreTable\":["), std::string::npos);
+  EXPECT_NE(dump.find("\"WeaponType\":"), std::string::npos);
+}
+
+TEST_F(Executable, EscInTheScriptEndsTheRunWithStatusZero) {
+  std::ofstream("esc.txt") << "30 tap ESCAPE\n";
+  ASSERT_EQ(RunProgram("--headless --input esc.txt --frames 500 --trace esc.jsonl", "err.txt"), 0)
+      << ReadFile("err.txt");
+  std::istringstream lines(ReadFile("esc.jsonl"));
+  std::string line;
+  int count = 0;
+  while (std::getline(lines, line)) ++count;
+  EXPECT_LE(count, 30);
+  EXPECT_GE(count, 29);
+}
+
+TEST_F(Executable, BadCommandLinesAndScriptsExitWithStatusTwo) {
+  EXPECT_EQ(RunProgram("--headless --bogus", "err.txt"), 2);
+  EXPECT_NE(ReadFile("err.txt").find("--bogus"), std::string::npos);
+  EXPECT_EQ(RunProgram("--headless --frames many", "err.txt"), 2);
+
+  std::ofstream("bad.txt") << "1 down G\n2 jump G\n";
+  EXPECT_EQ(RunProgram("--headless --input bad.txt --trace bad.jsonl", "err.txt"), 2);
+  EXPECT_NE(ReadFile("err.txt").find("line 2"), std::string::npos) << ReadFile("err.txt");
+  EXPECT_FALSE(fs::exists("bad.jsonl"));  // no frame ran
+  EXPECT_EQ(RunProgram("--headless --input missing.txt", "err.txt"), 2);
+}
+
+TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
+  ASSERT_EQ(RunProgram("--headless --frames 3 --screenshot 2:shot.png", "err.txt"), 0)
+      << ReadFile("err.txt");
+  const std::string png = ReadFile("shot.png");
+  ASSERT_GT(png.size(), 8u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+}
+
+}  // namespace
+}  // namespace zk::test

@@ -1,0 +1,194 @@
+// Esc, F1 and F12 in the stages where they act, and the error stage for each error code.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "game_harness.h"
+
+namespace zk::test {
+namespace {
+
+bool Has(const std::vector<std::string>& events, const std::string& event) {
+  return std::find(events.begin(), events.end(), event) != events.end();
+}
+
+class KeysErrors : public ::testing::Test {
+ protected:
+  ScopedDataDir dir;
+};
+
+// Drives a game to a stage: 0 title, 1 menu, 4 decided, 5 select intro, 6 select, 7 before
+// fight, 8 intro, 9 fighting, 10 fight over.
+void Reach(Game& g, int32_t mode, int32_t stage) {
+  if (stage == 0) return;
+  if (stage == 1) {
+    ASSERT_GT(g.RunUntilStage(1), 0);
+    return;
+  }
+  if (stage == 4 || stage == 5) {
+    ASSERT_GT(g.RunUntilStage(1), 0);
+    while (g.f().GameMode != mode) {
+      g.Hold({'S'});
+      g.Frame();
+      g.ReleaseAll();
+    }
+    g.Hold({'G'});
+    ASSERT_GT(g.RunUntilStage(4, 40), 0);
+    g.ReleaseAll();
+    if (stage == 5) {
+      ASSERT_GT(g.RunUntilStage(5), 0);
+    }
+    return;
+  }
+  g.ChooseMode(mode);
+  if (stage == 6) return;
+  g.Frames(10);
+  g.ConfirmSelect();
+  if (stage == 7) return;
+  ASSERT_GT(g.RunUntilStage(8), 0);
+  if (stage == 8) return;
+  g.ToFighting();
+  if (stage == 9) return;
+  g.p2().Armor = -1;
+  ASSERT_GT(g.RunUntilStage(10, 20), 0);
+}
+
+TEST_F(KeysErrors, EscClosesTheFormFromEveryStage) {
+  for (int32_t stage : {0, 1, 4, 5, 6, 7, 8, 9, 10}) {
+    Game g;
+    Reach(g, 1, stage);
+    ASSERT_EQ(g.f().GameStage, stage);
+    g.Key(0x1B);
+    EXPECT_TRUE(g.f().FormClosed) << stage;
+    EXPECT_TRUE(g.host->Closed());
+    EXPECT_TRUE(g.host->cursor_shown);
+    EXPECT_FALSE(g.f().DrawDevice);  // everything released
+    EXPECT_FALSE(g.f().JingleSoundBuffer);
+    const int32_t frame = g.f().StageFrame;
+    g.Frames(3);  // no frame runs any more
+    EXPECT_EQ(g.f().StageFrame, frame);
+    EXPECT_TRUE(g.last_events.empty());
+  }
+}
+
+TEST_F(KeysErrors, F1ReturnsToTheTitleOutsideSurvival) {
+  for (int32_t mode : {1, 2}) {
+    for (int32_t stage : {1, 4, 5, 6, 7, 8, 9, 10}) {
+      Game g;
+      Reach(g, mode, stage);
+      ASSERT_EQ(g.f().GameStage, stage);
+      g.Key(0x70);
+      EXPECT_EQ(g.f().GameStage, 0) << mode << "/" << stage;
+      EXPECT_EQ(g.f().StageFrame, 0);
+      // The menu reopens on the mode last chosen.
+      EXPECT_EQ(g.f().GameMode, stage == 1 ? 1 : mode);
+      EXPECT_EQ(g.f().RobotKind1, 1);
+      EXPECT_EQ(g.RunUntilStage(1), 60);
+    }
+  }
+}
+
+TEST_F(KeysErrors, F1InSurvivalActsOnlyBeforeAFight) {
+  for (int32_t stage : {4, 6, 8, 9, 10}) {
+    Game g;
+    Reach(g, 3, stage);
+    g.Key(0x70);
+    EXPECT_EQ(g.f().GameStage, stage);
+  }
+  Game g;
+  Reach(g, 3, 7);
+  g.f().SurvivalWins = 3;
+  g.Key(0x70);
+  EXPECT_EQ(g.f().GameStage, 11);
+  EXPECT_EQ(g.f().StageFrame, 0);
+  EXPECT_EQ(g.f().ScoreFileError, 0);
+  EXPECT_EQ(g.f().ScoreTable[0].Score, 3);
+  EXPECT_EQ(g.f().ScoreTable[1].Score, 0);
+  EXPECT_TRUE(std::filesystem::exists("score.vur"));
+  g.Frame();
+  const auto& rec = g.host->recorded;
+  EXPECT_TRUE(Has(rec, "stop S_BEAT"));
+  EXPECT_TRUE(Has(rec, "play S_SCORE"));
+  // A second F1 in the result stage does nothing.
+  g.Key(0x70);
+  EXPECT_EQ(g.f().GameStage, 11);
+  g.f().ScoreFileError = 1;
+  EXPECT_EQ(g.RunUntilStage(0, 300), 199);
+  EXPECT_EQ(g.f().ScoreFileError, 0);
+  EXPECT_EQ(g.f().GameMode, 3);
+}
+
+TEST_F(KeysErrors, F12ReplaysPlayerOnesFirstFireSoundEvenOnTheTitle) {
+  Game g;
+  ASSERT_TRUE(g.f().FireSoundBuffers[0]);
+  const std::string name = g.f().FireSoundBuffers[0]->Name();
+  g.host->TakeRecorded();
+  g.Key(0x7B);
+  EXPECT_TRUE(Has(g.host->TakeRecorded(), "play " + name));
+}
+
+TEST_F(KeysErrors, BadRobotDataEntersTheErrorStageWithTheLastFailingCode) {
+  struct {
+    bool p1_armor, p2_armor, p1_energy, p2_energy;
+    int32_t code;
+  } cases[] = {
+      {true, false, false, false, 1}, {false, true, false, false, 2},
+      {false, false, true, false, 1}, {false, false, false, true, 2},
+      {true, true, false, false, 2},  {false, true, true, false, 1},
+  };
+  for (const auto& c : cases) {
+    Game g;
+    Reach(g, 2, 9);
+    if (c.p1_armor) g.p1().Status.MaxArmor = 0;
+    if (c.p2_armor) g.p2().Status.MaxArmor = -4;
+    if (c.p1_energy) g.p1().Status.MaxEnergy = 0;
+    if (c.p2_energy) g.p2().Status.MaxEnergy = 0;
+    g.Frame();
+    EXPECT_EQ(g.f().GameStage, 15);
+    EXPECT_EQ(g.f().ErrorCode, c.code);
+    // The error stage has no logic: nothing counts, only Esc or F1 leave it.
+    g.Frames(20);
+    EXPECT_EQ(g.f().GameStage, 15);
+  }
+}
+
+TEST_F(KeysErrors, ASoundFailureOnEnteringTheTitleShowsErrorThree) {
+  Game g;
+  Reach(g, 1, 6);
+  g.f().EndDirectSound();
+  g.Key(0x70);  // F1: the title's jingle cannot be made
+  EXPECT_EQ(g.f().GameStage, 15);
+  EXPECT_EQ(g.f().ErrorCode, 3);
+  g.Frames(5);
+  EXPECT_EQ(g.f().GameStage, 15);
+  // F1 tries the title again and fails again; in a survival game it would do nothing.
+  g.Key(0x70);
+  EXPECT_EQ(g.f().GameStage, 15);
+  g.Key(0x1B);
+  EXPECT_TRUE(g.f().FormClosed);
+}
+
+TEST_F(KeysErrors, ErrorStageIgnoresF1InSurvival) {
+  Game g;
+  Reach(g, 3, 9);
+  g.p1().Status.MaxEnergy = 0;
+  g.Frame();
+  ASSERT_EQ(g.f().GameStage, 15);
+  g.Key(0x70);
+  EXPECT_EQ(g.f().GameStage, 15);
+}
+
+TEST_F(KeysErrors, APictureFailureOnTheSelectScreenShowsErrorFour) {
+  Game g;
+  Reach(g, 1, 4);
+  g.f().EndDX();
+  EXPECT_EQ(g.RunUntilStage(15, 100), 60);
+  EXPECT_EQ(g.f().ErrorCode, 4);
+  EXPECT_FALSE(g.f().FormClosed);
+  g.Frames(5);  // frames go on without drawing
+  EXPECT_EQ(g.f().GameStage, 15);
+}
+
+}  // namespace
+}  // namespace zk::test

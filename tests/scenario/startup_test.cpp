@@ -1,0 +1,118 @@
+// The start-up's joysticks and music, and who reads which joystick.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "game_harness.h"
+
+namespace zk::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Has(const std::vector<std::string>& events, const std::string& event) {
+  return std::find(events.begin(), events.end(), event) != events.end();
+}
+
+class StartUp : public ::testing::Test {
+ protected:
+  ScopedDataDir dir;
+};
+
+TEST_F(StartUp, JoysticksThatAnswerGetTheirCentreAndButtonCount) {
+  Game g({}, 1, [](ScriptedPlatform& host) {
+    host.joy_answers[0] = true;
+    host.caps[0] = {0, 65535, 7};
+    host.joy[0] = {32768, 32768, 0};
+    host.joy_answers[1] = true;
+    host.caps[1] = {100, 301, 4};
+    host.joy[1] = {200, 200, 0};
+  });
+  EXPECT_EQ(g.f().JoyCenter1, 32768u);
+  EXPECT_EQ(g.f().JoyButtons1, 7);
+  EXPECT_EQ(g.f().JoyCenter2, 201u);
+  EXPECT_EQ(g.f().JoyButtons2, 4);
+}
+
+TEST_F(StartUp, AJoystickThatDoesNotAnswerLeavesZeroes) {
+  Game g;
+  EXPECT_EQ(g.f().JoyCenter1, 0u);
+  EXPECT_EQ(g.f().JoyButtons1, 0);
+  EXPECT_EQ(g.f().JoyCenter2, 0u);
+}
+
+TEST_F(StartUp, PlayerOnesJoystickDrivesTheMenuAndTheKeyboardTakesOverWhenItStops) {
+  Game g({}, 1, [](ScriptedPlatform& host) {
+    host.joy_answers[0] = true;
+    host.caps[0] = {0, 65535, 8};
+    host.joy[0] = {32768, 32768, 0};
+  });
+  ASSERT_EQ(g.RunUntilStage(1), 60);
+  g.host->joy[0] = {32768, 40000, 0};  // stick down
+  g.Hold({'W'});                       // ignored while the joystick answers
+  g.Frames(11);
+  EXPECT_EQ(g.f().GameMode, 2);
+  g.host->joy_answers[0] = false;  // unplugged: the keyboard's W now counts
+  g.Frames(11);
+  EXPECT_EQ(g.f().GameMode, 1);
+  // With the menu on one player, joystick 2 is never asked (on the two-player row it is).
+  const int queries = g.host->joy_queries[1];
+  g.ReleaseAll();
+  g.Frames(30);
+  EXPECT_EQ(g.host->joy_queries[1], queries);
+}
+
+TEST_F(StartUp, TwoPlayersReadJoystickTwo) {
+  Game g({}, 1, [](ScriptedPlatform& host) {
+    host.joy_answers[1] = true;
+    host.caps[1] = {0, 65535, 6};
+    host.joy[1] = {0, 32768, 0x20};  // left, boost
+  });
+  g.ChooseMode(2);
+  g.Frame();
+  EXPECT_EQ(g.p2().InputX, 2);
+  EXPECT_EQ(g.p2().InputY, 0);
+  EXPECT_EQ(g.p2().InputButton, 6);
+}
+
+TEST_F(StartUp, TheTitleMusicStartsInEitherMode) {
+  {
+    Game g({0, 0, 0});
+    g.Frame();
+    EXPECT_TRUE(Has(g.host->recorded, "music music/Start.mid"));
+  }
+  {
+    Game g({0, 1, 0});
+    g.Frame();
+    EXPECT_EQ(g.f().MusicMode, 1);
+    EXPECT_EQ(g.f().Mp3Playing, 1);
+    EXPECT_TRUE(Has(g.host->recorded, "mp3 music/junk.mp3"));
+  }
+}
+
+TEST_F(StartUp, AMissingTitlePieceIsReportedAndTheGameStillStarts) {
+  // A music folder without the MP3 pieces.
+  fs::remove("music");
+  fs::create_directory("music");
+  Game g({0, 1, 0});
+  EXPECT_TRUE(g.f().IdleInstalled);
+  EXPECT_FALSE(g.f().FormClosed);
+  EXPECT_EQ(g.f().Mp3Playing, 0);
+  EXPECT_EQ(g.host->messages.size(), 1u);
+  EXPECT_EQ(g.RunUntilStage(1), 60);
+}
+
+TEST_F(StartUp, WithoutTheBeatTheFirstScreenIsErrorThree) {
+  // Sound that stops at once: every sound made after the device fails.
+  Game g;
+  ASSERT_EQ(g.f().GameStage, 0);
+  g.f().EndDirectSound();
+  g.f().BeatSoundBuffer.reset();
+  g.Key(0x70);
+  EXPECT_EQ(g.f().GameStage, 15);
+  EXPECT_EQ(g.f().ErrorCode, 3);
+}
+
+}  // namespace
+}  // namespace zk::test

@@ -1,0 +1,332 @@
+#include "shell/score_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace zk {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Bytes = std::vector<uint8_t>;
+
+struct Table {
+  ScoreEntry Rows[kScoreRows] = {};
+};
+
+Table WithScores(std::initializer_list<int32_t> scores) {
+  Table t;
+  int r = 0;
+  for (int32_t s : scores) t.Rows[r++].Score = s;
+  return t;
+}
+
+class ScoreFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char templ[] = "/tmp/zk_score_XXXXXX";
+    ASSERT_NE(::mkdtemp(templ), nullptr);
+    dir_ = templ;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string PathOf(const char* name) const { return (dir_ / name).string(); }
+
+  static Bytes ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  static void WriteFile(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+  }
+  // A valid file image of the given table (check rows stamped).
+  static Bytes ImageOf(Table t, bool hard) {
+    StampScoreChecks(t.Rows, hard);
+    Bytes out(kScoreFileBytes);
+    EncodeScoreTable(t.Rows, std::span<uint8_t, kScoreFileBytes>(out.data(), kScoreFileBytes));
+    return out;
+  }
+  static Table Decode(const Bytes& bytes) {
+    Table t;
+    DecodeScoreBytes(bytes, t.Rows);
+    return t;
+  }
+  size_t FilesInDir() const {
+    size_t n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++n;
+    return n;
+  }
+
+  fs::path dir_;
+};
+
+// The check values of both files, including 32-bit wrapping of the hard file's products.
+TEST(ScoreChecks, WorkedFiguresOfBothFiles) {
+  struct Case {
+    std::vector<int32_t> scores;
+    bool hard;
+    ScoreChecks want;
+  };
+  const Case cases[] = {
+      {{9, 7, 5, 3, 2, 1, 1, 0, 0, 0}, false, {60, 7, 6}},
+      {{5, 4, 3, 2, 1, 1, 1, 1, 1, 1}, true, {14, 2, 0}},
+      {{3}, false, {3, 4, 0}},
+      {{}, false, {0, 1, 0}},  // an empty normal table does not pass its own check
+      {{}, true, {0, 0, 0}},
+      // 100000 x 100000 = 10^10 wraps to 1410065408; 65536 x 65536 wraps to 0.
+      {{100000, 100000, 0, 0, 65536, 65536, 0, 0, 0x40000001, 3}, true, {1410065408, 0, 4 & 6}},
+      // Normal checks ignore rows 7..9 entirely.
+      {{0, 0, 0, 0, 0, 0, 0, 99, 98, 97}, false, {0, 1, 0}},
+      {{0x7FFFFFFF, 0, 0, 0, 1},
+       false,
+       {static_cast<int32_t>(0x80000004u), static_cast<int32_t>(0x80000001u), 0}},
+  };
+  for (const Case& c : cases) {
+    Table t;
+    for (size_t r = 0; r < c.scores.size(); ++r) t.Rows[r].Score = c.scores[r];
+    EXPECT_EQ(ComputeScoreChecks(t.Rows, c.hard), c.want) << "hard=" << c.hard;
+    StampScoreChecks(t.Rows, c.hard);
+    EXPECT_TRUE(ScoreTableValid(t.Rows, c.hard));
+    t.Rows[11].Score += 1;  // a check row that no longer matches
+    EXPECT_FALSE(ScoreTableValid(t.Rows, c.hard));
+  }
+}
+
+TEST(ScoreInsert, OnePassKeepsTiesBelowAndDropsTheLastRow) {
+  Table t = WithScores({9, 8, 7, 6, 5, 4, 3, 2, 1, 1});
+  InsertScore(t.Rows, 1, "Tie");  // equal to row 9: not entered
+  EXPECT_EQ(t.Rows[9].Score, 1);
+  EXPECT_EQ(ScoreText(t.Rows[9]), "");
+
+  for (int r = 0; r < 10; ++r) CopyScoreText(t.Rows[r].Text, std::string(1, char('a' + r)));
+  InsertScore(t.Rows, 5, "New");  // equal to row 4, above row 5
+  const int32_t want[10] = {9, 8, 7, 6, 5, 5, 4, 3, 2, 1};
+  const char* texts[10] = {"a", "b", "c", "d", "e", "New", "f", "g", "h", "i"};
+  for (int r = 0; r < 10; ++r) {
+    EXPECT_EQ(t.Rows[r].Score, want[r]) << r;
+    EXPECT_EQ(ScoreText(t.Rows[r]), texts[r]) << r;
+  }
+
+  InsertScore(t.Rows, 100, "Top");
+  EXPECT_EQ(t.Rows[0].Score, 100);
+  EXPECT_EQ(ScoreText(t.Rows[0]), "Top");
+  EXPECT_EQ(t.Rows[1].Score, 9);
+}
+
+TEST(ScoreText, FieldWithoutNulIsCutAtSixtyBytes) {
+  ScoreEntry rows[2] = {};
+  std::memset(rows[0].Text, 'A', sizeof rows[0].Text);
+  rows[1].Score = 0x41414141;
+  EXPECT_EQ(ScoreText(rows[0]), std::string(60, 'A'));
+
+  CopyScoreText(rows[1].Text, std::string(75, 'B'));
+  EXPECT_EQ(ScoreText(rows[1]), std::string(60, 'B'));
+  CopyScoreText(rows[1].Text, "Ro-da type West");
+  EXPECT_EQ(ScoreText(rows[1]), "Ro-da type West");
+  for (size_t i = 15; i < 60; ++i) EXPECT_EQ(rows[1].Text[i], '\0');  // no leftovers
+}
+
+TEST_F(ScoreFileTest, FreshNormalFileGetsTheRunAndItsChecks) {
+  Table t;
+  const std::string path = PathOf("score.vur");
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 3, "Ro-da type North"), 0);
+  EXPECT_EQ(t.Rows[0].Score, 3);
+  EXPECT_EQ(ScoreText(t.Rows[0]), "Ro-da type North");
+  for (int r = 1; r < 10; ++r) EXPECT_EQ(t.Rows[r].Score, 0);
+  EXPECT_EQ(t.Rows[10].Score, 3);
+  EXPECT_EQ(t.Rows[11].Score, 4);
+  EXPECT_EQ(t.Rows[12].Score, 0);
+
+  const Bytes file = ReadFile(path);
+  ASSERT_EQ(file.size(), kScoreFileBytes);
+  EXPECT_EQ(Bytes(file.begin(), file.begin() + 4), (Bytes{3, 0, 0, 0}));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&file[4])), "Ro-da type North");
+  EXPECT_EQ(Bytes(file.begin() + 704, file.begin() + 708), (Bytes{4, 0, 0, 0}));
+  EXPECT_EQ(FilesInDir(), 1u);  // no temporary left behind
+}
+
+TEST_F(ScoreFileTest, FreshHardFilePassesItsCheckAndKeepsCheckTexts) {
+  const std::string path = PathOf("score_hard.vur");
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, true, 2, "Lizard type Jin"), 0);
+  EXPECT_EQ(t.Rows[0].Score, 2);
+
+  // The hard file writes its check rows' texts as read.
+  Table stored = WithScores({5, 4, 3, 2, 1, 1, 1, 1, 1, 1});
+  CopyScoreText(stored.Rows[11].Text, "kept");
+  WriteFile(path, ImageOf(stored, true));
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, true, 0, "x"), 0);
+  EXPECT_EQ(ScoreText(t.Rows[11]), "kept");
+  EXPECT_EQ(ScoreText(Decode(ReadFile(path)).Rows[11]), "kept");
+  EXPECT_EQ(t.Rows[10].Score, 14);
+}
+
+TEST_F(ScoreFileTest, ZeroWinsInsertsNothingButRewritesTheChecks) {
+  const std::string path = PathOf("score.vur");
+  Table stored = WithScores({9, 7, 5, 3, 2, 1, 1, 0, 0, 0});
+  Bytes image = ImageOf(stored, false);
+  WriteFile(path, image);
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 0, "Nobody"), 0);
+  EXPECT_EQ(ReadFile(path), image);
+  EXPECT_EQ(t.Rows[10].Score, 60);
+  EXPECT_EQ(t.Rows[11].Score, 7);
+  EXPECT_EQ(t.Rows[12].Score, 6);
+}
+
+TEST_F(ScoreFileTest, DamagedTableIsDroppedAndTheRunWrittenAlone) {
+  const std::string path = PathOf("score.vur");
+  Table stored = WithScores({9, 7, 5, 3, 2, 1, 1, 0, 0, 0});
+  Bytes image = ImageOf(stored, false);
+  image[0] = 10;  // hand-edited best score
+  WriteFile(path, image);
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 4, "VedoZad type Coyote"), 0);
+  EXPECT_EQ(t.Rows[0].Score, 4);
+  for (int r = 1; r < 10; ++r) EXPECT_EQ(t.Rows[r].Score, 0) << r;
+  const Table back = Decode(ReadFile(path));
+  EXPECT_EQ(back.Rows[0].Score, 4);
+  EXPECT_TRUE(ScoreTableValid(back.Rows, false));
+}
+
+TEST_F(ScoreFileTest, ShortFilesReadMissingRowsAsEmpty) {
+  // 64 bytes of row 0 only: the hard file's checks of an otherwise empty table are all 0, so the
+  // short file passes; the normal one fails (its c11 is s0 + 1).
+  Table one = WithScores({5});
+  CopyScoreText(one.Rows[0].Text, "Old");
+  Bytes image(kScoreFileBytes);
+  EncodeScoreTable(one.Rows, std::span<uint8_t, kScoreFileBytes>(image.data(), kScoreFileBytes));
+  image.resize(kScoreRowBytes);
+
+  WriteFile(PathOf("score_hard.vur"), image);
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, PathOf("score_hard.vur"), true, 2, "New"), 0);
+  EXPECT_EQ(t.Rows[0].Score, 5);
+  EXPECT_EQ(ScoreText(t.Rows[0]), "Old");
+  EXPECT_EQ(t.Rows[1].Score, 2);
+  EXPECT_EQ(ReadFile(PathOf("score_hard.vur")).size(), kScoreFileBytes);
+
+  WriteFile(PathOf("score.vur"), image);
+  EXPECT_EQ(RecordScoreFile(t.Rows, PathOf("score.vur"), false, 2, "New"), 0);
+  EXPECT_EQ(t.Rows[0].Score, 2);
+  EXPECT_EQ(t.Rows[1].Score, 0);
+}
+
+TEST_F(ScoreFileTest, BytesAfterTheTableStay) {
+  const std::string path = PathOf("score.vur");
+  Bytes image = ImageOf(WithScores({2}), false);
+  const Bytes tail = {'t', 'a', 'i', 'l', 0, 0xFF, 7};
+  Bytes big = image;
+  big.insert(big.end(), tail.begin(), tail.end());
+  big.resize(big.size() + 10000, 0xAB);  // more than one copy chunk
+  WriteFile(path, big);
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 6, "Winner"), 0);
+  const Bytes after = ReadFile(path);
+  ASSERT_EQ(after.size(), big.size());
+  EXPECT_TRUE(
+      std::equal(big.begin() + kScoreFileBytes, big.end(), after.begin() + kScoreFileBytes));
+  EXPECT_EQ(Decode(after).Rows[0].Score, 6);
+  EXPECT_EQ(Decode(after).Rows[1].Score, 2);
+}
+
+TEST_F(ScoreFileTest, FileThatCannotBeOpenedGivesTheErrorAndAClearedTable) {
+  Table t = WithScores({7, 7, 7});
+  EXPECT_EQ(RecordScoreFile(t.Rows, PathOf("missing-folder/score.vur"), false, 9, "x"), 1);
+  for (int r = 0; r < 10; ++r) EXPECT_EQ(t.Rows[r].Score, 0) << r;
+}
+
+TEST_F(ScoreFileTest, UnreadableFileIsWrittenWithTheClearedTable) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  const std::string path = PathOf("score.vur");
+  WriteFile(path, ImageOf(WithScores({8}), false));
+  ::chmod(path.c_str(), 0200);
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 9, "x"), 0);
+  EXPECT_EQ(t.Rows[0].Score, 0);  // nothing inserted
+  ::chmod(path.c_str(), 0600);
+  const Table back = Decode(ReadFile(path));
+  EXPECT_EQ(back.Rows[0].Score, 0);
+  EXPECT_EQ(back.Rows[11].Score, 1);
+}
+
+TEST_F(ScoreFileTest, UnwritableFileReportsTheErrorAndStaysAsItWas) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  const std::string path = PathOf("score.vur");
+  const Bytes image = ImageOf(WithScores({8}), false);
+  WriteFile(path, image);
+  ::chmod(path.c_str(), 0400);
+  Table t;
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 9, "x"), 1);
+  EXPECT_EQ(ReadFile(path), image);
+}
+
+// A write cut off part-way (here by a file-size limit, as a full disk would) reports the error
+// and leaves the old table whole, with no temporary file left over.
+TEST_F(ScoreFileTest, CutOffWriteKeepsTheOldTable) {
+  const std::string path = PathOf("score.vur");
+  const Bytes image = ImageOf(WithScores({8, 3}), false);
+  WriteFile(path, image);
+
+  struct rlimit old_limit {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+  auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old_limit;
+  small.rlim_cur = 500;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  Table t;
+  const int32_t error = RecordScoreFile(t.Rows, path, false, 5, "Cut");
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+
+  EXPECT_EQ(error, 1);
+  EXPECT_EQ(ReadFile(path), image);
+  EXPECT_EQ(FilesInDir(), 1u);
+}
+
+TEST_F(ScoreFileTest, BestRowsReadOverlaysOnlyTheBytesOfTheFile) {
+  Table t = WithScores({1, 1, 1, 1, 1, 1, 1});
+  CopyScoreText(t.Rows[1].Text, "0123456789012345678901234567890123456789");
+  const std::string path = PathOf("score.vur");
+
+  // Missing: created empty, nothing changes.
+  EXPECT_TRUE(ReadBestScoreRows(t.Rows, path));
+  EXPECT_TRUE(fs::exists(path));
+  EXPECT_EQ(fs::file_size(path), 0u);
+  EXPECT_EQ(t.Rows[0].Score, 1);
+
+  // 100 bytes: row 0 whole, row 1's score and its first 32 text bytes; no check, rows 5 on kept.
+  Bytes image = ImageOf(WithScores({12, 11, 10, 9, 8, 7, 6}), false);
+  std::memset(&image[68], 'Z', 60);
+  image.resize(100);
+  WriteFile(path, image);
+  EXPECT_TRUE(ReadBestScoreRows(t.Rows, path));
+  EXPECT_EQ(t.Rows[0].Score, 12);
+  EXPECT_EQ(t.Rows[1].Score, 11);
+  EXPECT_EQ(ScoreText(t.Rows[1]), std::string(32, 'Z') + "23456789");
+  EXPECT_EQ(t.Rows[2].Score, 1);
+  EXPECT_EQ(t.Rows[6].Score, 1);
+
+  // Only the first five rows are read, whatever the file holds.
+  WriteFile(path, ImageOf(WithScores({20, 19, 18, 17, 16, 15, 14}), false));
+  EXPECT_TRUE(ReadBestScoreRows(t.Rows, path));
+  EXPECT_EQ(t.Rows[4].Score, 16);
+  EXPECT_EQ(t.Rows[5].Score, 1);
+
+  EXPECT_FALSE(ReadBestScoreRows(t.Rows, PathOf("no/such/score.vur")));
+}
+
+}  // namespace
+}  // namespace zk

@@ -1,0 +1,39 @@
+// The music: pieces composed by rule from a seed, written as MIDI files or rendered to samples.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zk::assetgen {
+
+struct SongNote {
+  uint32_t Start;   // in ticks
+  uint32_t Length;  // in ticks
+  uint8_t Channel;  // 9 is the drum channel
+  uint8_t Key;
+  uint8_t Velocity;
+};
+
+struct Song {
+  std::string Title;
+  uint32_t Bpm = 120;
+  uint32_t Bars = 16;                                 // of 4/4
+  std::vector<std::pair<uint8_t, uint8_t>> Programs;  // channel, General MIDI program
+  std::vector<SongNote> Notes;
+  uint32_t LengthTicks() const;
+  double Seconds() const;
+};
+
+inline constexpr uint16_t kTicksPerQuarter = 480;
+
+// The six pieces by file name: "Start", "Select", "Fighting1", "Fighting2", "Fighting3", "Ending";
+// and the two MP3 pieces "junk" and "qura08".
+Song ComposeSong(const std::string& name);
+
+std::vector<uint8_t> EncodeSongMidi(const Song& song);
+
+// Mono samples -1..1 of the song played by a small synthesizer of ours.
+std::vector<double> RenderSong(const Song& song, uint32_t rate);
+
+}  // namespace zk::assetgen

@@ -1,0 +1,511 @@
+#include "screens.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "font.h"
+#include "layout.h"
+#include "robot_art.h"
+#include "robot_kinds.h"
+#include "wave.h"
+
+namespace zk::assetgen {
+
+namespace {
+
+using namespace layout;
+constexpr double kPi = std::numbers::pi;
+const Rgb8 kWhite{255, 255, 255}, kBlack{0, 0, 0}, kInk{20, 16, 12};
+
+uint32_t Hash(uint32_t x, uint32_t y, uint32_t seed) {
+  uint32_t h = x * 374761393u + y * 668265263u + seed * 2246822519u;
+  h = (h ^ (h >> 13)) * 1274126177u;
+  return h ^ (h >> 16);
+}
+
+// Smooth noise 0..1 on a lattice that repeats every `period` cells.
+double ValueNoise(double x, double y, int32_t period, uint32_t seed) {
+  const int32_t xi = static_cast<int32_t>(std::floor(x)), yi = static_cast<int32_t>(std::floor(y));
+  const double fx = x - xi, fy = y - yi;
+  auto corner = [&](int32_t cx, int32_t cy) {
+    const uint32_t px = static_cast<uint32_t>(((cx % period) + period) % period);
+    const uint32_t py = static_cast<uint32_t>(((cy % period) + period) % period);
+    return (Hash(px, py, seed) & 0xFFFF) / 65535.0;
+  };
+  const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
+  const double a = corner(xi, yi) + (corner(xi + 1, yi) - corner(xi, yi)) * sx;
+  const double b = corner(xi, yi + 1) + (corner(xi + 1, yi + 1) - corner(xi, yi + 1)) * sx;
+  return a + (b - a) * sy;
+}
+
+void VerticalGradient(Image& img, const RectI& r, Rgb8 top, Rgb8 bottom) {
+  for (int32_t y = r.Top; y < r.Bottom; ++y) {
+    const Rgb8 c = Mix(top, bottom, static_cast<double>(y - r.Top) / std::max(1, r.Height() - 1));
+    for (int32_t x = r.Left; x < r.Right; ++x) img.SetDithered(x, y, c);
+  }
+}
+
+// Rolling dunes from the horizon down, lit from the left.
+void Dunes(Image& img, int32_t horizon, Rgb8 light, Rgb8 shade, uint32_t seed) {
+  for (int32_t x = 0; x < img.Width(); ++x) {
+    for (int layer = 0; layer < 3; ++layer) {
+      const double base = horizon + layer * 60;
+      const double h = base - 30 * std::sin(x * 0.011 + layer * 1.7 + seed) -
+                       14 * std::sin(x * 0.031 + layer * 0.9);
+      const double slope = std::cos(x * 0.011 + layer * 1.7 + seed);
+      const Rgb8 c = Mix(Mix(light, shade, 0.5 + 0.5 * slope), light, layer * 0.2);
+      for (int32_t y = std::max(0, static_cast<int32_t>(h)); y < img.Height(); ++y)
+        img.SetDithered(x, y, Mix(c, shade, std::min(1.0, (y - h) / 900.0)));
+    }
+  }
+}
+
+void Stars(Image& img, int32_t count, int32_t maxY, uint32_t seed) {
+  Noise n(seed);
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t x = static_cast<int32_t>(n.Uniform() * img.Width());
+    const int32_t y = static_cast<int32_t>(n.Uniform() * maxY);
+    img.Set(x, y, Mix({150, 150, 190}, kWhite, n.Uniform()));
+  }
+}
+
+void Panel(Image& img, const RectI& r, Rgb8 fill, Rgb8 border) {
+  img.FillRect(r, border);
+  img.FillRect({r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3}, fill);
+}
+
+std::vector<std::string> Wrap(const std::string& text, size_t width) {
+  std::vector<std::string> lines;
+  std::string line, word;
+  auto flush = [&] {
+    if (word.empty()) return;
+    if (!line.empty() && line.size() + 1 + word.size() > width) {
+      lines.push_back(line);
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+    word.clear();
+  };
+  for (char c : text) {
+    if (c == ' ')
+      flush();
+    else
+      word += c;
+  }
+  flush();
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+// A robot figure as a dark shape, for skylines.
+void Silhouette(Image& img, const RectI& cell, int32_t kind, double heading, Rgb8 colour) {
+  Image fig(cell.Width(), cell.Height(), TransparentIndex());
+  DrawRobotHeading(fig, {0, 0, cell.Width(), cell.Height()}, kind, heading, true, 0, 0);
+  const uint8_t index = NearestIndex(colour);
+  for (int32_t y = 0; y < fig.Height(); ++y)
+    for (int32_t x = 0; x < fig.Width(); ++x)
+      if (fig.At(x, y) != TransparentIndex()) img.SetIndex(cell.Left + x, cell.Top + y, index);
+}
+
+void Sun(Image& img, double cx, double cy, double r, Rgb8 core, Rgb8 glow) {
+  for (int i = 6; i >= 0; --i)
+    img.FillEllipse(cx, cy, r + i * 8, r + i * 8, Mix(core, glow, i / 6.0));
+}
+
+}  // namespace
+
+Image DrawTitle() {
+  Image img(kScreenWidth, kScreenHeight, 0);
+  VerticalGradient(img, {0, 0, 800, 400}, {30, 20, 70}, {250, 150, 70});
+  Stars(img, 120, 160, 11);
+  Sun(img, 560, 300, 70, {255, 230, 150}, {240, 130, 60});
+  Dunes(img, 330, {230, 180, 110}, {120, 70, 40}, 3);
+  Silhouette(img, {40, 180, 300, 440}, 4, kPi * 0.6, {40, 25, 30});
+  Silhouette(img, {560, 210, 760, 410}, 1, kPi * 1.4, {40, 25, 30});
+  DrawTextCentred(img, 400, 70, "ZERKHALDUN", 11, {255, 220, 90}, {60, 20, 10});
+  DrawTextCentred(img, 400, 160, "Quennibrolt-Zerkhaldun", 3, {255, 245, 220}, {60, 20, 10});
+  // Room for the menu bar and the cursor left of it.
+  const RectI menu{kStartBarLeft - kCursorWidth - 20, kStartBarTop - 12,
+                   kStartBarLeft + kStartBarWidth + 12,
+                   kStartBarTop + kStartBarRowHeight * kStartBarRows + 12};
+  img.FillRect(menu, {102, 51, 0});
+  img.FrameRect(menu, 3, {240, 200, 120});
+  return img;
+}
+
+Image DrawStartBar() {
+  Image img(kStartBarWidth, kStartBarRowHeight * kStartBarRows, 0);
+  static const char* kItems[3] = {"1P VS CPU", "1P VS 2P", "SURVIVAL"};
+  for (int32_t i = 0; i < kStartBarRows; ++i) {
+    const RectI r{0, i * kStartBarRowHeight, kStartBarWidth, (i + 1) * kStartBarRowHeight};
+    VerticalGradient(img, r, {120, 70, 40}, {70, 40, 25});
+    img.FrameRect(r, 2, {240, 200, 120});
+    DrawTextCentred(img, kStartBarWidth / 2, r.Top + 16, kItems[i], 4, {255, 235, 180}, kInk);
+  }
+  return img;
+}
+
+Image DrawSelectCursor() {
+  Image img(kCursorWidth, kCursorHeight, TransparentIndex());
+  const double w = kCursorWidth, h = kCursorHeight;
+  img.FillPolygon({{1, 1}, {w - 1, h / 2}, {1, h - 1}}, kInk);
+  img.FillPolygon({{4, 7}, {w - 8, h / 2}, {4, h - 7}}, {250, 200, 40});
+  img.FillPolygon({{8, 13}, {w - 18, h / 2}, {8, h - 13}}, {255, 250, 200});
+  return img;
+}
+
+Image DrawSelectBack() {
+  Image img(kScreenWidth, kScreenHeight, 0);
+  VerticalGradient(img, {0, 0, 800, 600}, {30, 40, 70}, {90, 60, 40});
+  for (int32_t x = 0; x < 800; x += 40) img.FillRect({x, 0, x + 1, 600}, {70, 80, 110});
+  for (int32_t y = 0; y < 600; y += 40) img.FillRect({0, y, 800, y + 1}, {70, 80, 110});
+  // The card column and the players' corners.
+  img.FillRect({kCardsLeft - 8, kCardsTop - 6, kCardsLeft + kMarkWidth + 8,
+                kCardsTop + kCardsPitch * (kMarkCount - 1) + kMarkHeight + 6},
+               {20, 20, 35});
+  const Rgb8 colours[2] = {{240, 60, 40}, {60, 120, 250}};
+  for (int p = 0; p < 2; ++p) {
+    const int32_t left = kPlateShownLeft[p];
+    const RectI plate{left - 4, kPlateShownTop - 4, left + kPlateWidth + 3,
+                      kPlateShownTop + kPlateHeight + 3};
+    img.FillRect(plate, colours[p]);
+    img.FillRect({plate.Left + 4, plate.Top + 4, plate.Right - 4, plate.Bottom - 4}, {20, 20, 35});
+    DrawTextCentred(img, left + kPlateWidth / 2, 60, p == 0 ? "PLAYER 1" : "PLAYER 2", 4,
+                    colours[p], kInk);
+  }
+  return img;
+}
+
+Image DrawSelectBar() {
+  Image img(kSelectBarWidth, kSelectBarHeight, 0);
+  VerticalGradient(img, {0, 0, kSelectBarWidth, kSelectBarHeight - 2}, {20, 20, 35}, {50, 40, 60});
+  img.FillRect({0, kSelectBarHeight - 2, kSelectBarWidth, kSelectBarHeight}, {240, 200, 120});
+  DrawTextCentred(img, kSelectBarWidth / 2, 4, "SELECT YOUR ROBOT", 2, {255, 235, 180}, kInk);
+  return img;
+}
+
+Image DrawNamePlates(int32_t image) {
+  Image img(kPlateWidth * kPlateColumns, kPlateHeight * kPlateRows, 0);
+  // Plates numbered as the start-up numbers them: kind 1..11, then variant.
+  int32_t n = 0;
+  for (const KindInfo& kind : Kinds()) {
+    for (size_t v = 0; v < kind.Variants.size(); ++v, ++n) {
+      if (n / 6 + 1 != image) continue;
+      const int32_t c = n % 6;
+      const RectI r{kPlateWidth * (c % 3), kPlateHeight * (c / 3), kPlateWidth * (c % 3 + 1),
+                    kPlateHeight * (c / 3 + 1)};
+      const Rgb8 kc = KindColour(kind.Number);
+      Panel(img, r, {28, 28, 40}, kc);
+      VerticalGradient(img, {r.Left + 3, r.Top + 3, r.Right - 3, r.Top + 130}, Scale(kc, 0.55),
+                       {28, 28, 40});
+      DrawRobotHeading(img, {r.Left + 70, r.Top + 8, r.Left + 190, r.Top + 128}, kind.Number,
+                       kPi * (0.75 + 0.25 * static_cast<double>(v)), true, 0,
+                       static_cast<int32_t>(v));
+      int32_t y = r.Top + 136;
+      for (const std::string& line : Wrap(kind.Variants[v].DisplayName, 20)) {
+        DrawTextCentred(img, (r.Left + r.Right) / 2, y, line, 2, {255, 240, 200}, kInk);
+        y += 18;
+      }
+      y += 6;
+      img.FillRect({r.Left + 14, y, r.Right - 14, y + 2}, kc);
+      y += 8;
+      for (size_t s = 0; s < 4; ++s) {
+        const char* w = kind.Variants[v].Weapons[s];
+        const std::string text = std::to_string(s + 1) + " " + (w ? w : "-");
+        DrawText(img, r.Left + 20, y, text, 2, w ? Rgb8{210, 220, 240} : Rgb8{110, 110, 120});
+        y += 18;
+      }
+    }
+  }
+  return img;
+}
+
+Image DrawSandDust() {
+  Image img(kDustCell * kDustColumns, kDustCell * kDustRows, TransparentIndex());
+  for (int32_t row = 0; row < kDustRows; ++row) {
+    for (int32_t col = 0; col < kDustColumns; ++col) {
+      const double cx = col * kDustCell + kDustCell / 2.0, cy = row * kDustCell + kDustCell / 2.0;
+      img.SetClip({col * kDustCell, row * kDustCell, (col + 1) * kDustCell, (row + 1) * kDustCell});
+      Noise n(static_cast<uint32_t>(100 + row * 16 + col));
+      const int puffs = row == 0 ? 7 : 11;
+      for (int i = 0; i < puffs; ++i) {
+        // Puffs circle the robot and drift outward with the move cycle.
+        const double a = 2 * kPi * i / puffs + col * kPi / 8;
+        const double rr = 32 + 2.5 * col + 6 * n.Uniform() + (row ? 4 : 0);
+        const double size = (row ? 8 : 6) + 4 * n.Uniform() - col * 0.4;
+        const Rgb8 c = Mix({235, 205, 150}, {180, 140, 90}, n.Uniform());
+        img.FillEllipse(cx + rr * std::sin(a), cy + rr * std::cos(a) * 0.9, size, size * 0.8, c);
+        if (row == 1 && i % 3 == 0)
+          img.Line(cx + (rr - 20) * std::sin(a), cy + (rr - 20) * std::cos(a),
+                   cx + (rr + 14) * std::sin(a), cy + (rr + 14) * std::cos(a), 3, {255, 170, 60});
+      }
+      img.ResetClip();
+    }
+  }
+  return img;
+}
+
+Image DrawBeforeBack() {
+  Image img(kScreenWidth, kScreenHeight, 0);
+  VerticalGradient(img, {0, 0, 800, 600}, {15, 10, 25}, {70, 35, 30});
+  for (int32_t i = 0; i < 12; ++i) {
+    const double a = kPi * (i / 12.0);
+    img.Line(400, 300, 400 + 700 * std::cos(a * 2), 300 + 700 * std::sin(a * 2), 30,
+             i % 2 ? Rgb8{60, 30, 40} : Rgb8{35, 20, 35});
+  }
+  img.FillRect({0, 250, 800, 350}, {20, 15, 20});
+  img.FillRect({0, 246, 800, 250}, {240, 200, 120});
+  img.FillRect({0, 350, 800, 354}, {240, 200, 120});
+  img.FillRect({0, 0, 400, 6}, {240, 60, 40});
+  img.FillRect({400, 594, 800, 600}, {60, 120, 250});
+  return img;
+}
+
+Image DrawEnding(int32_t n) {
+  Image img(kScreenWidth, kScreenHeight, 0);
+  struct Scene {
+    Rgb8 SkyTop, SkyBottom, Light, Shade;
+    int32_t Horizon;
+    bool Night;
+  };
+  static const Scene kScenes[5] = {
+      {{40, 20, 60}, {230, 110, 50}, {200, 140, 90}, {90, 50, 35}, 380, false},
+      {{5, 5, 25}, {30, 30, 80}, {90, 80, 110}, {30, 25, 45}, 400, true},
+      {{60, 90, 150}, {240, 190, 140}, {230, 190, 130}, {140, 100, 60}, 360, false},
+      {{50, 40, 40}, {140, 90, 60}, {150, 110, 80}, {60, 40, 30}, 390, false},
+      {{80, 140, 210}, {250, 220, 160}, {240, 200, 140}, {170, 120, 70}, 420, false},
+  };
+  const Scene& s = kScenes[std::clamp(n, 0, 4)];
+  VerticalGradient(img, {0, 0, 800, s.Horizon + 80}, s.SkyTop, s.SkyBottom);
+  if (s.Night) {
+    Stars(img, 400, s.Horizon, static_cast<uint32_t>(50 + n));
+    img.FillEllipse(620, 110, 36, 36, {230, 230, 210});
+  } else {
+    Sun(img, 150 + 130 * n, s.Horizon - 40 - 30 * (n % 2), 40, {255, 235, 170}, s.SkyBottom);
+  }
+  Dunes(img, s.Horizon, s.Light, s.Shade, static_cast<uint32_t>(n * 5 + 1));
+  // The robots of the roll, a few to a picture.
+  const Rgb8 shadow = Scale(s.Shade, 0.4);
+  for (int32_t i = 0; i < 3; ++i) {
+    const int32_t kind = (n * 3 + i) % 11 + 1;
+    const int32_t size = 150 - i * 30;
+    const int32_t x = 80 + i * 230 + (n % 2) * 60, y = s.Horizon - size / 2 + i * 20;
+    Silhouette(img, {x, y, x + size, y + size}, kind, kPi * (0.5 + 0.3 * i + 0.2 * n), shadow);
+  }
+  if (n == 4) DrawTextCentred(img, 400, 520, "ZERKHALDUN", 5, {255, 220, 90}, {60, 20, 10});
+  return img;
+}
+
+Image DrawFloorTile() {
+  Image img(kFloorTile, kFloorTile, 0);
+  const Rgb8 light{232, 200, 142}, dark{188, 148, 92};
+  for (int32_t y = 0; y < kFloorTile; ++y) {
+    for (int32_t x = 0; x < kFloorTile; ++x) {
+      // Every term repeats every 200 pixels, so the tiles meet without seams.
+      const double ripple =
+          std::sin(2 * kPi * (x * 3 + y * 5) / 200.0 + 1.5 * std::sin(2 * kPi * y * 2 / 200.0));
+      const double coarse = ValueNoise(x / 25.0, y / 25.0, 8, 7);
+      const double fine = ValueNoise(x / 5.0, y / 5.0, 40, 9);
+      const double t =
+          std::clamp(0.45 + 0.18 * ripple + 0.35 * (coarse - 0.5) + 0.2 * (fine - 0.5), 0.0, 1.0);
+      img.SetDithered(x, y, Mix(light, dark, t));
+    }
+  }
+  Noise n(21);
+  for (int i = 0; i < 30; ++i) {
+    const int32_t x = static_cast<int32_t>(n.Uniform() * kFloorTile);
+    const int32_t y = static_cast<int32_t>(n.Uniform() * kFloorTile);
+    const uint8_t pebble = NearestIndex({140, 104, 62});
+    img.SetIndex(x, y, pebble);
+    img.SetIndex((x + 1) % kFloorTile, y, pebble);
+  }
+  return img;
+}
+
+Image DrawSelectMarks() {
+  Image img(kMarkWidth, kMarkHeight * kMarkCount, 0);
+  for (const KindInfo& kind : Kinds()) {
+    const int32_t top = (kind.Number - 1) * kMarkHeight;
+    const RectI r{0, top, kMarkWidth, top + kMarkHeight};
+    const Rgb8 kc = KindColour(kind.Number);
+    Panel(img, r, {30, 30, 45}, Scale(kc, 0.8));
+    // The left end stays plain for the cursor; the number sits at the right.
+    img.FillRect({kMarkWidth - 26, top + 3, kMarkWidth - 3, top + kMarkHeight - 3}, kc);
+    const std::string num = std::to_string(kind.Number);
+    DrawTextCentred(img, kMarkWidth - 14, top + 13, num, 2, kWhite, kInk);
+    DrawTextOutlined(img, 38, top + 13, kind.Name, 2, {240, 235, 220}, kInk);
+  }
+  return img;
+}
+
+Image DrawSelectMos() {
+  Image img(kMosSize * kMosColumns, kMosSize * kMosRows, TransparentIndex());
+  for (const KindInfo& kind : Kinds()) {
+    const int32_t i = kind.Number - 1;
+    const int32_t x = (i % kMosColumns) * kMosSize, y = (i / kMosColumns) * kMosSize;
+    const Rgb8 kc = KindColour(kind.Number);
+    img.FillRect({x, y, x + kMosSize, y + kMosSize}, {25, 25, 35});
+    img.FillEllipse(x + kMosSize / 2.0, y + kMosSize / 2.0, 70, 70, Scale(kc, 0.45));
+    img.FrameRect({x, y, x + kMosSize, y + kMosSize}, 2, kc);
+    DrawRobotHeading(img, {x + 12, y + 8, x + kMosSize - 12, y + kMosSize - 20}, kind.Number,
+                     kPi * 0.8, true, 0, 0);
+    DrawTextCentred(img, x + kMosSize / 2, y + kMosSize - 16, kind.Name, 1, kWhite, kInk);
+  }
+  return img;
+}
+
+namespace {
+
+// Draws into one 32 x 32 cell of the weapon sheet, clipped to it.
+struct CellPen {
+  int32_t col, row;
+  double cx() const { return col * kWeaponCell + 16.0; }
+  double cy() const { return row * kWeaponCell + 16.0; }
+};
+
+double FacingAngle(int32_t facing) {
+  return facing * kPi / 4;
+}  // 0 up, clockwise
+
+void Projectile(Image& img, double cx, double cy, int32_t facing, double length, double width,
+                Rgb8 body, Rgb8 tip, Rgb8 tail) {
+  const double a = FacingAngle(facing);
+  const double fx = std::sin(a), fy = -std::cos(a);
+  img.Line(cx - fx * length / 2, cy - fy * length / 2, cx + fx * length / 2, cy + fy * length / 2,
+           width, body);
+  img.FillEllipse(cx + fx * length / 2, cy + fy * length / 2, width / 2, width / 2, tip);
+  if (tail.R || tail.G || tail.B)
+    img.Line(cx - fx * length / 2, cy - fy * length / 2, cx - fx * (length / 2 + 6),
+             cy - fy * (length / 2 + 6), width * 0.8, tail);
+}
+
+void Burst(Image& img, double cx, double cy, double r, int32_t frame, uint32_t seed) {
+  Noise n(seed);
+  const Rgb8 outer{200, 60, 20}, mid{255, 150, 30}, core{255, 245, 170};
+  const double fade = frame / 15.0;
+  for (int i = 0; i < 9; ++i) {
+    const double a = 2 * kPi * n.Uniform(), d = r * 0.5 * n.Uniform();
+    img.FillEllipse(cx + d * std::cos(a), cy + d * std::sin(a), r * (0.5 + 0.3 * n.Uniform()),
+                    r * (0.5 + 0.3 * n.Uniform()), Mix(outer, {90, 80, 80}, fade));
+  }
+  img.FillEllipse(cx, cy, r * 0.65, r * 0.65, Mix(mid, {110, 100, 100}, fade));
+  if (frame < 10) img.FillEllipse(cx, cy, r * 0.35 * (1 - frame / 10.0), r * 0.3, core);
+}
+
+}  // namespace
+
+Image DrawWeaponSheet() {
+  Image img(kWeaponCell * kWeaponColumns, kWeaponCell * kWeaponRows, TransparentIndex());
+  auto cell = [&](int32_t col, int32_t row) {
+    img.SetClip(
+        {col * kWeaponCell, row * kWeaponCell, (col + 1) * kWeaponCell, (row + 1) * kWeaponCell});
+    return CellPen{col, row};
+  };
+  const Rgb8 none{0, 0, 0};
+  for (int32_t c = 0; c < 16; ++c) {
+    const int32_t facing = c % 8;
+    auto p = cell(c, kRowBullets);
+    if (c < 8)
+      Projectile(img, p.cx(), p.cy(), facing, 8, 3, {255, 230, 120}, {255, 255, 220}, none);
+    else
+      Projectile(img, p.cx(), p.cy(), facing, 14, 3, {255, 90, 40}, {255, 240, 160}, {200, 60, 30});
+    p = cell(c, kRowShells);
+    const double len = c < 8 ? 10 : 14, wid = c < 8 ? 6 : 9;
+    Projectile(img, p.cx(), p.cy(), facing, len, wid, {110, 110, 100}, {230, 200, 120}, none);
+    p = cell(c, kRowMissiles);
+    Projectile(img, p.cx(), p.cy(), facing, 18, 5, c < 8 ? Rgb8{230, 230, 230} : Rgb8{120, 140, 90},
+               {220, 40, 30}, {255, 170, 40});
+    p = cell(c, kRowBeams);
+    if (c < 8) {
+      const double a = FacingAngle(facing);
+      const double fx = std::sin(a) * 16, fy = -std::cos(a) * 16;
+      img.Line(p.cx() - fx, p.cy() - fy, p.cx() + fx, p.cy() + fy, 8, {60, 200, 255});
+      img.Line(p.cx() - fx, p.cy() - fy, p.cx() + fx, p.cy() + fy, 3, {230, 250, 255});
+    } else {
+      const double r = 5 + (c - 8) % 4;
+      img.FillEllipse(p.cx(), p.cy(), r + 3, r + 3, {60, 200, 255});
+      img.FillEllipse(p.cx(), p.cy(), r, r, {230, 250, 255});
+    }
+    p = cell(c, kRowMines);
+    {
+      const int32_t kind = c / 4, f = c % 4;
+      const Rgb8 shells[4] = {{90, 100, 70}, {90, 90, 130}, {70, 110, 60}, {120, 80, 60}};
+      const double r = kind == 3 ? 6 : 9;
+      img.FillEllipse(p.cx(), p.cy(), r + 1, r + 1, kInk);
+      img.FillEllipse(p.cx(), p.cy(), r, r, shells[kind]);
+      if (kind == 2) img.Line(p.cx() - 12, p.cy() + 8, p.cx() - 4, p.cy() + 2 + f, 3, shells[kind]);
+      img.FillEllipse(p.cx(), p.cy(), 3, 3, f % 2 ? Rgb8{255, 40, 30} : Rgb8{120, 20, 20});
+    }
+    p = cell(c, kRowAcid);
+    {
+      Noise n(static_cast<uint32_t>(300 + c));
+      const double r = 5 + c * 0.7;
+      for (int i = 0; i < 6; ++i)
+        img.FillEllipse(p.cx() + (n.Signed() * r * 0.5), p.cy() + (n.Signed() * r * 0.5), r * 0.6,
+                        r * 0.6, Mix({120, 230, 60}, {60, 140, 40}, n.Uniform()));
+    }
+    p = cell(c, kRowExplosionA);
+    Burst(img, p.cx(), p.cy(), 4 + c * 0.6, c, 400 + static_cast<uint32_t>(c));
+    p = cell(c, kRowExplosionB);
+    Burst(img, p.cx(), p.cy(), 7 + c * 0.6, c, 500 + static_cast<uint32_t>(c));
+    p = cell(c, kRowSmoke);
+    {
+      const double r = 4 + c * 0.7;
+      const Rgb8 grey = Mix({90, 90, 90}, {200, 200, 200}, c / 15.0);
+      img.FillEllipse(p.cx() - 2, p.cy(), r, r * 0.9, grey);
+      img.FillEllipse(p.cx() + 3, p.cy() - 2, r * 0.7, r * 0.7, Mix(grey, kWhite, 0.2));
+    }
+    p = cell(c, kRowMelee);
+    if (c < 8) {
+      const double a = FacingAngle(facing);
+      for (int i = -3; i <= 3; ++i) {
+        const double b = a + i * 0.25;
+        img.FillEllipse(p.cx() + 11 * std::sin(b), p.cy() - 11 * std::cos(b), 3, 3,
+                        i == 0 ? kWhite : Rgb8{255, 230, 120});
+      }
+    } else {
+      Noise n(static_cast<uint32_t>(600 + c));
+      for (int i = 0; i < 6; ++i) {
+        const double a = 2 * kPi * n.Uniform(), l = 6 + 8 * n.Uniform();
+        img.Line(p.cx(), p.cy(), p.cx() + l * std::cos(a), p.cy() + l * std::sin(a), 2,
+                 {255, 240, 150});
+      }
+    }
+    p = cell(c, kRowGrenades);
+    {
+      const double r = c < 8 ? 6 : 5 + (c % 4);
+      img.FillEllipse(p.cx(), p.cy(), r + 1, r + 1, kInk);
+      img.FillEllipse(p.cx(), p.cy(), r, r, {80, 110, 60});
+      const double a = FacingAngle(c % 8);
+      img.Line(p.cx(), p.cy(), p.cx() + r * std::sin(a), p.cy() - r * std::cos(a), 2,
+               {200, 200, 160});
+    }
+    p = cell(c, kRowFireflies);
+    if (c < 8) {
+      const double glow = 5 + 3 * std::sin(c * kPi / 4);
+      img.FillEllipse(p.cx(), p.cy(), glow + 3, glow + 3, {120, 200, 40});
+      img.FillEllipse(p.cx(), p.cy(), glow, glow, {230, 255, 120});
+    } else {
+      Projectile(img, p.cx(), p.cy(), facing, 16, 3, {250, 220, 60}, {40, 40, 40}, none);
+    }
+  }
+  // Gauge pieces.
+  const Rgb8 gauges[5] = {
+      {60, 220, 80}, {240, 60, 40}, {60, 140, 250}, {40, 40, 50}, {230, 230, 230}};
+  for (int32_t c = 0; c < 5; ++c) {
+    auto p = cell(c, kRowGauges);
+    const RectI r{p.col * kWeaponCell, p.row * kWeaponCell, (p.col + 1) * kWeaponCell,
+                  (p.row + 1) * kWeaponCell};
+    if (c == 4)
+      img.FrameRect(r, 2, gauges[c]);
+    else
+      VerticalGradient(img, r, Mix(gauges[c], kWhite, 0.3), Scale(gauges[c], 0.7));
+  }
+  img.ResetClip();
+  return img;
+}
+
+}  // namespace zk::assetgen
