@@ -76,7 +76,10 @@ void BM_BlitFrame800x600(benchmark::State& state) {
     benchmark::DoNotOptimize(scene.Back.Row(0));
   }
 }
-BENCHMARK(BM_BlitFrame800x600)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BlitFrame800x600)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_PlainCopy800x600(benchmark::State& state) {
   Surface src = Pattern(800, 600, false), dst(800, 600);

@@ -122,7 +122,10 @@ int main(int argc, char** argv) {
   options.Choices = cmd.Choices;
   options.MaxFrames = cmd.Frames;
   options.Script = cmd.InputFile.empty() ? nullptr : &script;
-  platform->Run(handlers, options);
+  if (platform->Run(handlers, options) != 0) {
+    std::cerr << "zerkhaldun: the game could not run\n";
+    status = 1;
+  }
   form->CheckClosed();
 
   if (trace.is_open()) {

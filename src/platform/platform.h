@@ -102,8 +102,8 @@ class InputScript;  // scripted keys and joysticks by frame (platform/input_scri
 // How the loop runs: skip the dialog, stop after a number of frames, apply a script.
 struct RunOptions {
   bool AutoStart = false;  // press "start" with `Choices` without showing the dialog
-  StartChoices Choices;
-  int64_t MaxFrames = 0;  // 0: until the form closes
+  StartChoices Choices;    // the dialog opens with these chosen (all first items by default)
+  int64_t MaxFrames = 0;   // 0: until the form closes
   const InputScript* Script = nullptr;
 };
 

@@ -135,6 +135,8 @@ bool SdlPlatform::Open() {
   dialog_texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888,
                                       SDL_TEXTUREACCESS_STREAMING, kDialogWidth, kDialogHeight);
   notify_event_ = SDL_RegisterEvents(1);
+  // The joysticks plugged in now answer from the start-up on; later ones when they arrive.
+  for (int i = 0; i < SDL_NumJoysticks(); ++i) JoystickAdded(i);
   return true;
 }
 
@@ -161,7 +163,7 @@ int SdlPlatform::Run(AppHandlers handlers, const RunOptions& options) {
     if (options.AutoStart) {
       PressStart(loop, options.Choices);
     } else {
-      dialog_.emplace();
+      dialog_.emplace(options.Choices);
       SDL_RenderSetLogicalSize(renderer_, kDialogWidth, kDialogHeight);
       SDL_ShowWindow(window_);
       SDL_RaiseWindow(window_);
@@ -306,6 +308,10 @@ void SdlPlatform::SetGameWindow(bool window_mode, int32_t left, int32_t top) {
     SDL_SetWindowFullscreen(window_, 0);
     SDL_SetWindowPosition(window_, left, top);
   } else {
+    // The whole screen; placed by hand as well, for desktops without a window manager.
+    const DesktopRect d = Desktop();
+    SDL_SetWindowPosition(window_, d.Left, d.Top);
+    SDL_SetWindowSize(window_, d.Right - d.Left, d.Bottom - d.Top);
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   SDL_ShowWindow(window_);

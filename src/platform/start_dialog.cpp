@@ -108,7 +108,11 @@ void FocusRect(Surface& s, const Rect& r) {
 
 }  // namespace
 
-StartDialog::StartDialog() : font_(CreateFont({"ＭＳ Ｐゴシック", -kFontCell, 0, 400})) {}
+StartDialog::StartDialog(const StartChoices& initial)
+    : choices_(initial), font_(CreateFont({"ＭＳ Ｐゴシック", -kFontCell, 0, 400})) {
+  // Only the two items of each group can be chosen.
+  for (int g = 0; g < 3; ++g) Choice(g) = Choice(g) == 1 ? 1 : 0;
+}
 
 int& StartDialog::Choice(int group) {
   return group == 0 ? choices_.Screen : group == 1 ? choices_.Music : choices_.Survival;

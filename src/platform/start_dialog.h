@@ -13,7 +13,8 @@ namespace zk {
 
 class StartDialog {
  public:
-  StartDialog();
+  // The items chosen when the dialog opens (the game's defaults: the first of each group).
+  explicit StartDialog(const StartChoices& initial = {});
 
   // A key-down (virtual-key code, Tab 0x09). True when it pressed "start".
   bool KeyDown(int key, bool shift);

@@ -26,7 +26,7 @@ constexpr ColorRef Rgb(uint8_t r, uint8_t g, uint8_t b) {
 
 enum BlitFlags : uint32_t {
   kBlitNone = 0,
-  kBlitSourceKey = 1,     // skip source pixels equal to the source's colour key
+  kBlitSourceKey = 1,  // skip source pixels equal to the source's colour key
   kBlitMirrorLeftRight = 2,
 };
 
@@ -39,7 +39,10 @@ class Surface {
   uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
   const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t Pixel(int32_t x, int32_t y) const;  // 0 outside
-  void SetColorKey(uint32_t key) { key_ = key; has_key_ = true; }
+  void SetColorKey(uint32_t key) {
+    key_ = key;
+    has_key_ = true;
+  }
   bool HasColorKey() const { return has_key_; }
   uint32_t ColorKey() const { return key_; }
   // Lost surfaces fail every blit and context request (never restored by the game).
@@ -61,14 +64,27 @@ bool FillRect(Surface& dst, const Rect& rect, ColorRef color);
 
 // Copies `src_rect` of `src` into `dst_rect` of `dst`, scaling when the sizes differ, with the
 // flags above; both rectangles exclude their right and bottom edges; clipped to both surfaces.
-// False when either surface is lost or a rectangle is empty.
+// False when either surface is lost or a rectangle is empty (a blit that lands wholly outside the
+// target draws nothing and succeeds).
+// Scaling is nearest-neighbour, as DirectDraw's stretching blit: the destination pixel at offset
+// d from dst_rect's left edge takes the source pixel at offset d * src width / dst width (rounded
+// down) from src_rect's left edge, or, mirrored, that far from its right edge; rows alike. So the
+// window-mode blit of 800 x 600 into 799 x 599 drops the last source column and row. Clipping
+// never shifts this mapping: pixels outside the target are not written, and pixels whose source
+// lies outside the source surface keep what the target held. Within one surface the blit reads
+// the picture as it was before.
 bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src, const Rect& src_rect,
           uint32_t flags);
 
 // The surface's pixel value for a 0x00BBGGRR colour; 0xFFFFFFFF when the surface is lost.
 uint32_t ColorMatch(const Surface* surface, ColorRef color);
 
-// A font as the game asks for it: face, character height, average width, weight.
+// A font as the game asks for it: face, character height, average width, weight. A positive
+// height is the cell height (ascent plus descent), a negative one the character (em) height, 0 a
+// default; the glyphs are stretched sideways to the average width (0: the face's own). "Impact"
+// is drawn with a condensed bold face, Japanese face names with a Japanese font, every other face
+// with a plain sans (bold from weight 600); text with characters the font lacks uses the Japanese
+// font. Without any font file installed, text is simply not drawn.
 struct FontSpec {
   std::string Face;
   int32_t Height = 0;
@@ -84,8 +100,11 @@ struct Pen {
   ColorRef Color = 0;
 };
 
-// The drawing context of a surface: text with a transparent background, solid fills, pen
-// rectangles (outline only) and lines.
+// The drawing context of a surface: text with a transparent background (only the glyphs' ink,
+// unsmoothed, in the text colour), solid fills, pen rectangles (outline only, through the
+// rectangle's last column and row) and lines (from the current position, leaving out the end
+// point, which becomes the current position). Pens wider than 1 draw a square dot of their width
+// centred on each point. Nothing is drawn on a lost surface.
 class DrawContext {
  public:
   explicit DrawContext(Surface& target) : target_(target) {}

@@ -127,6 +127,10 @@ void TForm1::AppIdle() {
     }
   }
 
+  // After a picture failure the display is stopped and the error screen cannot be drawn; the
+  // player gets its texts in a box instead, once.
+  if (!can_draw && GameStage == 15) ReportErrorInBox();
+
   // 7. Pacing: drawing and presenting take at least 40 ms.
   FrameTime.Wait(Host);
 }

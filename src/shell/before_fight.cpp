@@ -9,30 +9,91 @@ namespace zk {
 
 namespace {
 
-using Loader = void (TForm1::*)();
-
-// Robot loaders by kind number; kind 0 loads Ridezazo as kind 1 does.
-constexpr Loader kLoaders1[12] = {
-    &TForm1::LizardIn1, &TForm1::LizardIn1, &TForm1::Lizard2In1, &TForm1::PyroIn1,
-    &TForm1::FMHIn1,    &TForm1::BuzzBIn1,  &TForm1::FDogIn1,    &TForm1::DFIn1,
-    &TForm1::HBackIn1,  &TForm1::AgehaIn1,  &TForm1::TBahaoIn1,  &TForm1::ScavIn1,
-};
-constexpr Loader kLoaders2[12] = {
-    &TForm1::LizardIn2, &TForm1::LizardIn2, &TForm1::Lizard2In2, &TForm1::PyroIn2,
-    &TForm1::FMHIn2,    &TForm1::BuzzBIn2,  &TForm1::FDogIn2,    &TForm1::DFIn2,
-    &TForm1::HBackIn2,  &TForm1::AgehaIn2,  &TForm1::TBahaoIn2,  &TForm1::ScavIn2,
-};
-
 constexpr ColorRef kMagenta = Rgb(255, 0, 255);
 
 }  // namespace
 
+// Robot loaders by kind number; kind 0 loads Ridezazo as kind 1 does, a kind above 11 nothing.
 void TForm1::LoadRobot1(int32_t kind) {
-  if (kind >= 0 && kind <= 11) (this->*kLoaders1[kind])();
+  switch (kind) {
+    case 0:
+    case 1:
+      LizardIn1();
+      break;
+    case 2:
+      Lizard2In1();
+      break;
+    case 3:
+      PyroIn1();
+      break;
+    case 4:
+      FMHIn1();
+      break;
+    case 5:
+      BuzzBIn1();
+      break;
+    case 6:
+      FDogIn1();
+      break;
+    case 7:
+      DFIn1();
+      break;
+    case 8:
+      HBackIn1();
+      break;
+    case 9:
+      AgehaIn1();
+      break;
+    case 10:
+      TBahaoIn1();
+      break;
+    case 11:
+      ScavIn1();
+      break;
+    default:
+      break;
+  }
 }
 
 void TForm1::LoadRobot2(int32_t kind) {
-  if (kind >= 0 && kind <= 11) (this->*kLoaders2[kind])();
+  switch (kind) {
+    case 0:
+    case 1:
+      LizardIn2();
+      break;
+    case 2:
+      Lizard2In2();
+      break;
+    case 3:
+      PyroIn2();
+      break;
+    case 4:
+      FMHIn2();
+      break;
+    case 5:
+      BuzzBIn2();
+      break;
+    case 6:
+      FDogIn2();
+      break;
+    case 7:
+      DFIn2();
+      break;
+    case 8:
+      HBackIn2();
+      break;
+    case 9:
+      AgehaIn2();
+      break;
+    case 10:
+      TBahaoIn2();
+      break;
+    case 11:
+      ScavIn2();
+      break;
+    default:
+      break;
+  }
 }
 
 int32_t TForm1::CarryArmor(int32_t carried, int32_t max_armor) {

@@ -91,6 +91,8 @@ class TForm1 {
   bool FormClosed = false;
   // The start-up installed the frame as the loop's idle handler.
   bool IdleInstalled = false;
+  // The error screen could not be drawn (the display was stopped), so it was shown in a box.
+  bool ErrorBoxShown = false;
 
   // The game's random generator, seeded at start-up from the time in seconds unless a seed is
   // given (the command line's --seed).

@@ -1,5 +1,7 @@
 // The stage machine's own stages: the title, the before-fight wait, the survival result, the
 // never-entered time limit, and the error stage's music stop.
+#include <string>
+
 #include "shell/form.h"
 
 namespace zk {
@@ -117,6 +119,20 @@ void TForm1::LimitStage() {
 }
 
 void TForm1::LimitData() {}
+
+void TForm1::ReportErrorInBox() {
+  if (ErrorBoxShown) return;
+  ErrorBoxShown = true;
+  static constexpr const char* kReasons[] = {"There is a Error In Loading Character Data1.",
+                                             "There is a Error In Loading Character Data2.",
+                                             "There is a Error In Sound.",
+                                             "There is a Error In Drawing."};
+  const bool known = ErrorCode >= 1 && ErrorCode <= 4;
+  std::string text = known ? kReasons[ErrorCode - 1] : "There is a Unknown Error.";
+  text += "\nSorry!Once You Should Stop the Game.\nPlease Press Escape Key(Esc)! And Try Again!\n";
+  text += "ErrorCode #" + std::to_string(known ? ErrorCode : 5) + ".";
+  Host.MessageBox("Error", text);
+}
 
 void TForm1::ToError() {
   if (MusicMode == 0) {

@@ -25,8 +25,12 @@ void TForm1::ControlWeapon(int32_t dx, int32_t dy) {
   }
 }
 
-void TForm1::HitSound1(int32_t n) { PlayHitSound(0, n); }
-void TForm1::HitSound2(int32_t n) { PlayHitSound(1, n); }
+void TForm1::HitSound1(int32_t n) {
+  PlayHitSound(0, n);
+}
+void TForm1::HitSound2(int32_t n) {
+  PlayHitSound(1, n);
+}
 
 void TForm1::PlayHitSound(int32_t player, int32_t n) {
   if (player < 0 || player > 1 || n < 0 || n > 3) return;

@@ -68,13 +68,25 @@ void WeaponData::SetMachineGun_Lizard2() {
   Muzzles(*this, 28, 0);
 }
 
-void WeaponData::SetGatringGun_Pyro() { Gatling(*this, 160, 2, 2); }
-void WeaponData::SetGatringGun_FMH() { Gatling(*this, 150, 2, 3); }
-void WeaponData::SetGatringGun_DF() { Gatling(*this, 170, 2, 2); }
+void WeaponData::SetGatringGun_Pyro() {
+  Gatling(*this, 160, 2, 2);
+}
+void WeaponData::SetGatringGun_FMH() {
+  Gatling(*this, 150, 2, 3);
+}
+void WeaponData::SetGatringGun_DF() {
+  Gatling(*this, 170, 2, 2);
+}
 
-void WeaponData::SetShotGun_Lizard2() { Shotgun(*this, "ShotGun", 24, 6, 0.22, 9, 20); }
-void WeaponData::SetShotGun_FDog() { Shotgun(*this, "ShotGun", 22, 5, 0.2, 11, 20); }
-void WeaponData::SetShotGun_TBahao() { Shotgun(*this, "ShotGun", 24, 7, 0.26, 8, 20); }
+void WeaponData::SetShotGun_Lizard2() {
+  Shotgun(*this, "ShotGun", 24, 6, 0.22, 9, 20);
+}
+void WeaponData::SetShotGun_FDog() {
+  Shotgun(*this, "ShotGun", 22, 5, 0.2, 11, 20);
+}
+void WeaponData::SetShotGun_TBahao() {
+  Shotgun(*this, "ShotGun", 24, 7, 0.26, 8, 20);
+}
 
 // Heavy chunks that slow down, break guards and knock back; a short reach.
 void WeaponData::SetShotGunSLAG_FDog() {
@@ -90,12 +102,12 @@ void WeaponData::SetShotGunSLAG_FDog() {
 }
 
 void WeaponData::Set80mmCannon_Lizard() {
-  Cannon(*this, "80mm-Cannon", "ATTACK1", 20, 1, 1, 0, 12, 44, 30, 8, sp::kShell80,
-         sp::kBlastSmall, 18);
+  Cannon(*this, "80mm-Cannon", "ATTACK1", 20, 1, 1, 0, 12, 44, 30, 8, sp::kShell80, sp::kBlastSmall,
+         18);
 }
 void WeaponData::Set80mmCannon_Pyro() {
-  Cannon(*this, "80mm Cannon", "HITTED1", 18, 1, 1, 0, 12, 40, 30, 8, sp::kShell80,
-         sp::kBlastSmall, 18);
+  Cannon(*this, "80mm Cannon", "HITTED1", 18, 1, 1, 0, 12, 40, 30, 8, sp::kShell80, sp::kBlastSmall,
+         18);
   HitSound = "HITTED2";
   HitSoundIndex = 1;
 }

@@ -64,9 +64,15 @@ void Grenades(WeaponData& w, const char* hit, int32_t ammo, int32_t cols, int32_
 
 }  // namespace
 
-void WeaponData::SetRocketX4_Lizard2() { Rockets(*this, "Rocket X4", 8, 2, 2, 15, 20); }
-void WeaponData::SetRocketX4_FMH() { Rockets(*this, "Rocket X4", 8, 2, 2, 16, 20); }
-void WeaponData::SetRocketX6_TBahao() { Rockets(*this, "Rocket X6", 6, 3, 2, 15, 20); }
+void WeaponData::SetRocketX4_Lizard2() {
+  Rockets(*this, "Rocket X4", 8, 2, 2, 15, 20);
+}
+void WeaponData::SetRocketX4_FMH() {
+  Rockets(*this, "Rocket X4", 8, 2, 2, 16, 20);
+}
+void WeaponData::SetRocketX6_TBahao() {
+  Rockets(*this, "Rocket X6", 6, 3, 2, 15, 20);
+}
 
 // One big rocket that breaks guards.
 void WeaponData::SetBazooka_DF() {
@@ -86,13 +92,27 @@ void WeaponData::SetSpreadBazooka_DF() {
   Fan(*this, 0.28);
 }
 
-void WeaponData::SetMissileX1_Lizard2() { Missiles(*this, "Missile X1", 10, 1, 0, 44, 30, 4); }
-void WeaponData::SetMissileX1_Pyro() { Missiles(*this, "Missile X1", 10, 1, 0, 46, 30, 4); }
-void WeaponData::SetMissleX1_FDog() { Missiles(*this, "Missle X1", 10, 1, 0, 42, 30, 3); }
-void WeaponData::SetMissileX6_Pyro() { Missiles(*this, "Missile X6", 6, 6, 0.7, 15, 16, 5); }
-void WeaponData::SetMissileX6_Scav() { Missiles(*this, "Missile X6", 6, 6, 0.7, 12, 16, 5); }
+void WeaponData::SetMissileX1_Lizard2() {
+  Missiles(*this, "Missile X1", 10, 1, 0, 44, 30, 4);
+}
+void WeaponData::SetMissileX1_Pyro() {
+  Missiles(*this, "Missile X1", 10, 1, 0, 46, 30, 4);
+}
+void WeaponData::SetMissleX1_FDog() {
+  Missiles(*this, "Missle X1", 10, 1, 0, 42, 30, 3);
+}
+void WeaponData::SetMissileX6_Pyro() {
+  Missiles(*this, "Missile X6", 6, 6, 0.7, 15, 16, 5);
+}
+void WeaponData::SetMissileX6_Scav() {
+  Missiles(*this, "Missile X6", 6, 6, 0.7, 12, 16, 5);
+}
 
-void WeaponData::SetGranade_HBack() { Grenades(*this, "HITTED4", 12, 2, 50); }
-void WeaponData::SetGranade_TBahao() { Grenades(*this, "HITTED2", 10, 3, 40); }
+void WeaponData::SetGranade_HBack() {
+  Grenades(*this, "HITTED4", 12, 2, 50);
+}
+void WeaponData::SetGranade_TBahao() {
+  Grenades(*this, "HITTED2", 10, 3, 40);
+}
 
 }  // namespace zk

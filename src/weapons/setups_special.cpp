@@ -108,7 +108,7 @@ void Stinger(WeaponData& w, int32_t ammo, int32_t stingers, int32_t damage) {
   Muzzles(w, 18, 8);
   Fan(w, 1.0);
   ShotPhaseData p = Flight(kMoveDart, 9, damage, 14, 60, 6, sp::kStinger, 8);
-  p.Accel = -0.8;
+  p.Accel = -0.9;
   p.Param = 10;
   p.MaxSpeed = 18;
   p.FrameRate = 0;
@@ -162,7 +162,7 @@ void WeaponData::SetSnakeMine_FMH() {
   Begin(*this, "SnakeMine", "ATTACK5", "HITTED4", 8, 1, 2, 0);
   Muzzles(*this, 20, 24);
   ShotPhaseData p = Mine(kMoveSnake, 4, 0.3, 30, 160, sp::kSnakeMine);
-  p.Accel = 0.3;  // weave, radians a frame
+  p.Accel = 0.3;    // weave, radians a frame
   p.MaxSpeed = 20;  // weave, pixels either side
   p.Frames = 4;
   p.FrameRate = 3;
@@ -170,19 +170,39 @@ void WeaponData::SetSnakeMine_FMH() {
   MineBlast(*this, 36, 36, 30);
 }
 
-void WeaponData::SetAcidFog_DF() { AcidFog(*this, 12, 3, 10, 4, 150); }
-void WeaponData::SetAcidFog_HBack() { AcidFog(*this, 10, 4, 9, 4, 140); }
+void WeaponData::SetAcidFog_DF() {
+  AcidFog(*this, 12, 3, 10, 4, 150);
+}
+void WeaponData::SetAcidFog_HBack() {
+  AcidFog(*this, 10, 4, 9, 4, 140);
+}
 
-void WeaponData::SetLazerShot_Ageha() { Lazer(*this, 12, 16, 8, 4); }
-void WeaponData::SetLazerShot_HBack() { Lazer(*this, 10, 18, 8, 4); }
-void WeaponData::SetLazerShot_FMH() { Lazer(*this, 14, 12, 9, 3); }
+void WeaponData::SetLazerShot_Ageha() {
+  Lazer(*this, 12, 16, 8, 4);
+}
+void WeaponData::SetLazerShot_HBack() {
+  Lazer(*this, 10, 18, 8, 4);
+}
+void WeaponData::SetLazerShot_FMH() {
+  Lazer(*this, 14, 12, 9, 3);
+}
 
-void WeaponData::SetFireFly_Scav() { FireFly(*this, 10, 4, 10); }
-void WeaponData::SetFireFly_BuzzB() { FireFly(*this, 10, 4, 10); }
-void WeaponData::SetFireFly_FMH() { FireFly(*this, 10, 5, 10); }
+void WeaponData::SetFireFly_Scav() {
+  FireFly(*this, 10, 4, 10);
+}
+void WeaponData::SetFireFly_BuzzB() {
+  FireFly(*this, 10, 4, 10);
+}
+void WeaponData::SetFireFly_FMH() {
+  FireFly(*this, 10, 5, 10);
+}
 
-void WeaponData::SetStinger_BuzzB() { Stinger(*this, 12, 3, 16); }
-void WeaponData::SetStinger_Lizard2() { Stinger(*this, 12, 3, 16); }
+void WeaponData::SetStinger_BuzzB() {
+  Stinger(*this, 12, 3, 16);
+}
+void WeaponData::SetStinger_Lizard2() {
+  Stinger(*this, 12, 3, 16);
+}
 
 void WeaponData::SetTempest_HBack() {
   Tempest(*this, "Tempest", "HITTED4", 8, 8, sp::kTempest);

@@ -84,7 +84,9 @@ int32_t TurnToward(int32_t dir, int32_t want) {
   return diff <= 4 ? (dir + 1) & 7 : (dir + 7) & 7;
 }
 
-bool MoveStill(ShotData&, const ShotPhaseData&, const MoveContext&) { return false; }
+bool MoveStill(ShotData&, const ShotPhaseData&, const MoveContext&) {
+  return false;
+}
 
 bool MoveStraight(ShotData& shot, const ShotPhaseData&, const MoveContext&) {
   Advance(shot);
@@ -153,7 +155,8 @@ bool MoveSnake(ShotData& shot, const ShotPhaseData& phase, const MoveContext& ct
 bool MoveFog(ShotData& shot, const ShotPhaseData& phase, const MoveContext&) {
   ChangeSpeed(shot, phase);
   Advance(shot);
-  if (phase.Grow > 0 && (shot.Tick + 1) % 4 == 0) shot.Half = std::min(shot.Half + phase.Grow, phase.Param);
+  if (phase.Grow > 0 && (shot.Tick + 1) % 4 == 0)
+    shot.Half = std::min(shot.Half + phase.Grow, phase.Param);
   shot.Size = std::max(shot.Size, shot.Half);
   return false;
 }
@@ -241,8 +244,8 @@ bool MoveDart(ShotData& shot, const ShotPhaseData& phase, const MoveContext& ctx
 
 MoveRoutine MoveRoutineOf(int32_t kind) {
   static constexpr MoveRoutine kRoutines[kMoveKinds] = {
-      MoveStill,  MoveStraight, MoveAccelerate, MoveHoming, MoveLob,    MoveWait,    MoveFloat,
-      MoveSnake,  MoveFog,      MoveBeam,       MoveMelee,  MoveSpiral, MoveFirefly, MoveDart,
+      MoveStill, MoveStraight, MoveAccelerate, MoveHoming, MoveLob,    MoveWait,    MoveFloat,
+      MoveSnake, MoveFog,      MoveBeam,       MoveMelee,  MoveSpiral, MoveFirefly, MoveDart,
   };
   if (kind < 0 || kind >= kMoveKinds) return MoveStill;
   return kRoutines[kind];

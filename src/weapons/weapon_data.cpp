@@ -61,15 +61,6 @@ void WeaponData::ResetShots() {
   LiveShots = 0;
 }
 
-int32_t WeaponData::FreeRow(int32_t from) const {
-  for (int32_t r = from; r < kShotRows; ++r) {
-    bool free = true;
-    for (const ShotData& shot : Shots[r]) free = free && shot.Active == 0;
-    if (free) return r;
-  }
-  return -1;
-}
-
 bool WeaponData::Fire() {
   if (Armed != 1 || Owner == nullptr) return false;
   if (VolleyLock == 1) return false;
@@ -77,18 +68,24 @@ bool WeaponData::Fire() {
   const int32_t rows = std::clamp(Rows, 0, kShotRows);
   const int32_t cols = std::clamp(Columns, 0, kShotCols);
   if (rows == 0 || cols == 0) return false;
-  // A volley needs as many free rows as it has rows; with too many shots still in flight it waits.
-  int32_t free[kShotRows];
+  // A volley takes free places of the 12 x 12 shots, wherever they are (a shot keeps its column
+  // of the volley for its template); with too many shots still in flight it waits.
+  ShotData* places[kShotRows * kShotCols];
   int32_t found = 0;
-  for (int32_t r = FreeRow(0); r >= 0 && found < rows; r = FreeRow(r + 1)) free[found++] = r;
-  if (found < rows) return false;
+  for (auto& row : Shots) {
+    for (ShotData& shot : row) {
+      if (found < rows * cols && shot.Active != 1) places[found++] = &shot;
+    }
+  }
+  if (found < rows * cols) return false;
   for (int32_t i = 0; i < rows; ++i) {
     for (int32_t c = 0; c < cols; ++c) {
-      ShotData& shot = Shots[free[i]][c];
+      ShotData& shot = *places[i * cols + c];
+      const uint32_t seed = static_cast<uint32_t>((&shot - &Shots[0][0]) * 131 + c * 17 + 7);
       shot = ShotData{};
       shot.Active = 1;
       shot.Column = c;
-      shot.Seed = static_cast<uint32_t>(free[i] * 131 + c * 17 + 7);
+      shot.Seed = seed;
       shot.Delay = i * std::max(RowDelay, 0);
       if (shot.Delay == 0) Launch(shot);
     }

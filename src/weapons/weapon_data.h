@@ -9,28 +9,28 @@ namespace zk {
 
 struct CharacterData;
 
-inline constexpr int kShotRows = 12;   // volleys (or rows of a volley) in flight at once
-inline constexpr int kShotCols = 12;   // shots side by side in one row
-inline constexpr int kShotPhases = 4;  // phases a shot can step through
-inline constexpr int kSmokeLength = 8; // smoke puffs kept behind a shot
-inline constexpr int kNoPhase = -1;    // "the shot ends" as a phase to go to
+inline constexpr int kShotRows = 12;    // the live shots of a slot: 12 x 12 places
+inline constexpr int kShotCols = 12;    // (and at most 12 columns in a volley)
+inline constexpr int kShotPhases = 4;   // phases a shot can step through
+inline constexpr int kSmokeLength = 8;  // smoke puffs kept behind a shot
+inline constexpr int kNoPhase = -1;     // "the shot ends" as a phase to go to
 
 // How a shot moves in one phase. Each kind is one small routine (shot_moves.h).
 enum ShotMove : int32_t {
-  kMoveStill = 0,    // stands where it is: explosions, a fog that has settled
-  kMoveStraight,     // constant speed along its direction (bullets, shells, pellets)
-  kMoveAccelerate,   // speeds up to a top speed (rockets, bazooka)
-  kMoveHoming,       // turns one direction step at a time toward the target (missiles)
-  kMoveLob,          // thrown: slows to a stop at its landing point while arcing (grenades)
-  kMoveWait,         // slides out, settles on the floor and waits for the target (mines)
-  kMoveFloat,        // drifts slowly after the target, bobbing (floating mine)
-  kMoveSnake,        // weaves side to side along the floor toward the target (snake mine)
-  kMoveFog,          // slows to a stop and swells (acid fog)
-  kMoveBeam,         // a line from the owner's muzzle that grows to its length (laser)
-  kMoveMelee,        // stands the reach in front of its owner and moves with it
-  kMoveSpiral,       // circles outward around a drifting centre (tempest)
-  kMoveFirefly,      // flits toward the target on a wavering path (fireflies)
-  kMoveDart,         // coasts, then snaps toward the target and darts at it (stingers)
+  kMoveStill = 0,   // stands where it is: explosions, a fog that has settled
+  kMoveStraight,    // constant speed along its direction (bullets, shells, pellets)
+  kMoveAccelerate,  // speeds up to a top speed (rockets, bazooka)
+  kMoveHoming,      // turns one direction step at a time toward the target (missiles)
+  kMoveLob,         // thrown: slows to a stop at its landing point while arcing (grenades)
+  kMoveWait,        // slides out, settles on the floor and waits for the target (mines)
+  kMoveFloat,       // drifts slowly after the target, bobbing (floating mine)
+  kMoveSnake,       // weaves side to side along the floor toward the target (snake mine)
+  kMoveFog,         // slows to a stop and swells (acid fog)
+  kMoveBeam,        // a line from the owner's muzzle that grows to its length (laser)
+  kMoveMelee,       // stands the reach in front of its owner and moves with it
+  kMoveSpiral,      // circles outward around a drifting centre (tempest)
+  kMoveFirefly,     // flits toward the target on a wavering path (fireflies)
+  kMoveDart,        // coasts, then snaps toward the target and darts at it (stingers)
   kMoveKinds
 };
 
@@ -50,16 +50,16 @@ struct ShotPhaseData {
   int32_t Param = 0;          // per kind: turn period, trigger radius, reach, wave period...
   int32_t Damage = 0;
   int32_t Stun = 0;
-  int32_t Life = 1;           // frames the phase lasts
-  int32_t HitTest = kHitNone; // ShotHitTest
-  int32_t HitHalf = 0;        // half width and height of the hit box (beam: half thickness)
-  int32_t Grow = 0;           // hit box growth per 4 frames (fog)
-  int32_t Sprite = 0;         // first cell on the "WEAPON" sheet (weapon_sprites.h)
-  int32_t Frames = 1;         // animation cells after Sprite (by age), or 8 for cells by direction
-  int32_t FrameRate = 1;      // frames per animation cell
-  int32_t Size = 8;           // drawn half size
-  uint8_t Smoke = 0;          // 1: leaves a smoke trail
-  uint8_t Homeward = 0;       // 1: steers for its owner instead of its target
+  int32_t Life = 1;            // frames the phase lasts
+  int32_t HitTest = kHitNone;  // ShotHitTest
+  int32_t HitHalf = 0;         // half width and height of the hit box (beam: half thickness)
+  int32_t Grow = 0;            // hit box growth per 4 frames (fog)
+  int32_t Sprite = 0;          // first cell on the "WEAPON" sheet (weapon_sprites.h)
+  int32_t Frames = 1;          // animation cells after Sprite (by age), or 8 for cells by direction
+  int32_t FrameRate = 1;       // frames per animation cell
+  int32_t Size = 8;            // drawn half size
+  uint8_t Smoke = 0;           // 1: leaves a smoke trail
+  uint8_t Homeward = 0;        // 1: steers for its owner instead of its target
   int32_t NextPhase = kNoPhase;  // phase entered at the end of its life
 };
 
@@ -74,9 +74,9 @@ class ShotData {
  public:
   uint8_t Active = 0;
   int32_t Phase = 0;
-  int32_t Tick = 0;    // frames spent in the current phase
-  int32_t Delay = 0;   // frames before the shot leaves the muzzle (later rows of a volley)
-  int32_t Column = 0;  // column of the volley: picks the template and the muzzle
+  int32_t Tick = 0;       // frames spent in the current phase
+  int32_t Delay = 0;      // frames before the shot leaves the muzzle (later rows of a volley)
+  int32_t Column = 0;     // column of the volley: picks the template and the muzzle
   double X = 0, Y = 0;    // centre on the playfield
   double DX = 0, DY = 0;  // direction of travel (a DirTable vector, spread sideways per column)
   double Speed = 0;
@@ -129,14 +129,14 @@ class WeaponData {
   uint8_t Push = 0;           // 1: a hit knocks the robot back along the shot's direction
   uint8_t MultiHit = 0;       // 1: a shot hits again every HitInterval frames while it touches
   int32_t HitInterval = 0;
-  uint8_t EndOnOwnerHit = 0;  // 1: the shots vanish when the owner is hit
-  uint8_t Armed = 0;          // 1 once a set-up has put a weapon into the slot this round
+  uint8_t EndOnOwnerHit = 0;          // 1: the shots vanish when the owner is hit
+  uint8_t Armed = 0;                  // 1 once a set-up has put a weapon into the slot this round
   double Spread[kShotCols] = {};      // sideways part of each column's direction
   double SpeedScale[kShotCols] = {};  // speed factor of each column
   ShotPhaseData Phases[kShotCols][kShotPhases];
   ShotData Shots[kShotRows][kShotCols];
-  uint8_t VolleyLock = 0;  // 1 after a volley until the firing routine clears it
-  int32_t LiveShots = 0;   // shots in flight after the last move
+  uint8_t VolleyLock = 0;       // 1 after a volley until the firing routine clears it
+  int32_t LiveShots = 0;        // shots in flight after the last move
   int32_t HitPhase = kNoPhase;  // phase a shot enters when it hits
   CharacterData* Owner = nullptr;
   CharacterData* Target = nullptr;
@@ -145,7 +145,7 @@ class WeaponData {
   void ResetShots();
 
   // Fires one volley from the owner; false when none went off (no ammunition, the volley lock,
-  // no free rows, no weapon in the slot).
+  // too few free places, no weapon in the slot).
   bool Fire();
   // What a hit does to the target: damage, stun, the hit reaction, knock-back or turning.
   void HitCheck(CharacterData& target, int32_t damage, int32_t stun, int32_t dir, double shotX,
@@ -213,7 +213,6 @@ class WeaponData {
   void Launch(ShotData& shot);
   void EnterPhase(ShotData& shot, int32_t phase);
   void EndShot(ShotData& shot);
-  int32_t FreeRow(int32_t from) const;
 };
 
 }  // namespace zk

@@ -9,17 +9,23 @@ namespace zk::sprite {
 inline constexpr int32_t kSheetColumns = 16;
 inline constexpr int32_t kCellSize = 32;
 
-constexpr int32_t Cell(int32_t row, int32_t col) { return row * kSheetColumns + col; }
-constexpr int32_t CellRow(int32_t cell) { return cell / kSheetColumns; }
-constexpr int32_t CellColumn(int32_t cell) { return cell % kSheetColumns; }
+constexpr int32_t Cell(int32_t row, int32_t col) {
+  return row * kSheetColumns + col;
+}
+constexpr int32_t CellRow(int32_t cell) {
+  return cell / kSheetColumns;
+}
+constexpr int32_t CellColumn(int32_t cell) {
+  return cell % kSheetColumns;
+}
 
 // Row 0: bullets.
-inline constexpr int32_t kBullet = Cell(0, 0);       // machine gun and assault rifle rounds
+inline constexpr int32_t kBullet = Cell(0, 0);  // machine gun and assault rifle rounds
 inline constexpr int32_t kGatlingRound = Cell(0, 1);
-inline constexpr int32_t kPellet = Cell(0, 2);       // shotgun pellets
-inline constexpr int32_t kSlag = Cell(0, 3);         // shotgun slag chunks
+inline constexpr int32_t kPellet = Cell(0, 2);  // shotgun pellets
+inline constexpr int32_t kSlag = Cell(0, 3);    // shotgun slag chunks
 inline constexpr int32_t kRifleRound = Cell(0, 4);
-inline constexpr int32_t kClaw = Cell(0, 5);         // the snatcher's claw, 2 frames (5, 6)
+inline constexpr int32_t kClaw = Cell(0, 5);  // the snatcher's claw, 2 frames (5, 6)
 // Row 1: shells.
 inline constexpr int32_t kShell80 = Cell(1, 0);
 inline constexpr int32_t kShell180 = Cell(1, 1);
@@ -35,10 +41,10 @@ inline constexpr int32_t kWaitingStinger = Cell(3, 8);  // 2 frames
 inline constexpr int32_t kAcidFog = Cell(4, 0);   // 8 frames, swirling
 inline constexpr int32_t kAcidDrop = Cell(4, 8);  // 4 frames
 // Row 5: beams and whirlwinds.
-inline constexpr int32_t kBeam = Cell(5, 0);         // 4 frames, shimmering; drawn along the beam
+inline constexpr int32_t kBeam = Cell(5, 0);  // 4 frames, shimmering; drawn along the beam
 inline constexpr int32_t kBeamHead = Cell(5, 4);
-inline constexpr int32_t kTempest = Cell(5, 8);      // 4 frames
-inline constexpr int32_t kTempestAcid = Cell(5, 12); // 4 frames
+inline constexpr int32_t kTempest = Cell(5, 8);       // 4 frames
+inline constexpr int32_t kTempestAcid = Cell(5, 12);  // 4 frames
 // Rows 6 and 7: explosions, 8 animation frames each.
 inline constexpr int32_t kBlastSmall = Cell(6, 0);
 inline constexpr int32_t kBlastLarge = Cell(6, 8);

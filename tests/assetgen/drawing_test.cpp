@@ -29,7 +29,7 @@ TEST(Image, RectanglesExcludeRightAndBottomAndClip) {
   img.FillRect({-5, -5, 20, 20}, {0, 0, 0});
   EXPECT_EQ(Count(img, NearestIndex({0, 0, 0})), 30);
   img.ResetClip();
-  img.Line(-100, 5, 100, 5, 1, {255, 0, 0});  // far outside: clipped, no fault
+  img.Line(-100, 5.5, 100, 5.5, 1, {255, 0, 0});  // ends far outside: clipped
   EXPECT_EQ(img.At(9, 5), NearestIndex({255, 0, 0}));
 }
 

@@ -57,8 +57,8 @@ const PictureSize kOthers[] = {
     {"others/nameplate4.bmp", 780, 560},
     {"others/start_bar.bmp", layout::kStartBarWidth,
      layout::kStartBarRowHeight* layout::kStartBarRows},
-    {"others/select_bar.bmp", 800, layout::kSelectBarHeight},
-    {"others/select_cursor.bmp", layout::kCursorWidth, layout::kCursorHeight},
+    {"others/select_bar.bmp", 200, 2 * 40},
+    {"others/select_cursor.bmp", 2 * 40, 40},
     {"others/sand_dust.bmp", 8 * 140, 2 * 140},
 };
 

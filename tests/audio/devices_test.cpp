@@ -2,6 +2,7 @@
 // and headless backends record the same events.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -215,6 +216,35 @@ TEST(MediaPlayer, PackPieceOpensPlaysAndStops) {
     EXPECT_EQ(player->Mode(), MediaMode::NotReady);
     EXPECT_EQ(log.Events, (std::vector<std::string>{"mp3 music/junk.mp3", "mp3-stop"}));
   }
+}
+
+}  // namespace
+}  // namespace zk
+
+namespace zk {
+namespace {
+
+// A piece that ends by itself sends the notice (from the audio thread); a stopped one does not.
+TEST_F(MusicFiles, SdlPlayerNoticeComesOnlyWhenAPieceEndsByItself) {
+  const std::filesystem::path pack = old_ / "music" / "junk.mp3";
+  if (!std::filesystem::exists(pack)) GTEST_SKIP() << "no asset pack here";
+  std::vector<uint8_t> bytes(8 * 1024);  // the first half second or so
+  std::ifstream(pack, std::ios::binary)
+      .read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  Write("music/short.mp3", bytes);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  std::atomic<int> notices{0};
+  auto player = MakeSdlMediaPlayer({}, [&] { ++notices; });
+  player->Open("music\\short.mp3");
+  player->Play();
+  player->Stop();
+  player->Play();
+  for (int i = 0; i < 100 && notices == 0; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(player->Mode(), MediaMode::Stopped);
+  player->Close();
 }
 
 }  // namespace

@@ -16,6 +16,16 @@ TEST(StartDialog, StartsOnTheFirstItemOfEveryGroup) {
   EXPECT_EQ(d.Focus(), 0);
 }
 
+TEST(StartDialog, OpensWithTheChoicesOfTheCommandLine) {
+  StartDialog d({1, 0, 1});
+  EXPECT_EQ(d.Choices().Screen, 1);
+  EXPECT_EQ(d.Choices().Music, 0);
+  EXPECT_EQ(d.Choices().Survival, 1);
+  StartDialog odd({7, -1, 0});  // only the two items exist
+  EXPECT_EQ(odd.Choices().Screen, 0);
+  EXPECT_EQ(odd.Choices().Music, 0);
+}
+
 TEST(StartDialog, KeyboardChoosesAndStarts) {
   StartDialog d;
   EXPECT_FALSE(d.KeyDown(vk::kDown, false));  // window mode

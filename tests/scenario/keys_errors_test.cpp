@@ -188,6 +188,12 @@ TEST_F(KeysErrors, APictureFailureOnTheSelectScreenShowsErrorFour) {
   EXPECT_FALSE(g.f().FormClosed);
   g.Frames(5);  // frames go on without drawing
   EXPECT_EQ(g.f().GameStage, 15);
+  // The error screen cannot be drawn, so its texts come in a box, once.
+  ASSERT_EQ(g.host->messages.size(), 1u);
+  EXPECT_NE(g.host->messages[0].find("There is a Error In Drawing."), std::string::npos);
+  EXPECT_NE(g.host->messages[0].find("ErrorCode #4."), std::string::npos);
+  g.Key(0x1B);
+  EXPECT_TRUE(g.f().FormClosed);
 }
 
 }  // namespace

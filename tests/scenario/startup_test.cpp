@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "game_harness.h"
+#include "platform/resources.h"
 
 namespace zk::test {
 namespace {
@@ -104,14 +105,30 @@ TEST_F(StartUp, AMissingTitlePieceIsReportedAndTheGameStillStarts) {
 }
 
 TEST_F(StartUp, WithoutTheBeatTheFirstScreenIsErrorThree) {
-  // Sound that stops at once: every sound made after the device fails.
+  // A beat that cannot be made: the start-up goes on to the title, whose own jingle then fails.
+  static const uint8_t kNotAWave[] = {'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v', 'e'};
+  static const ResourceEntry kBrokenBeat[] = {{"S_BEAT", ResourceType::Wave, kNotAWave}};
+  SetResourceOverride(kBrokenBeat);
   Game g;
-  ASSERT_EQ(g.f().GameStage, 0);
-  g.f().EndDirectSound();
-  g.f().BeatSoundBuffer.reset();
-  g.Key(0x70);
+  SetResourceOverride({});
+  EXPECT_TRUE(g.f().IdleInstalled);
+  EXPECT_FALSE(g.f().FormClosed);
   EXPECT_EQ(g.f().GameStage, 15);
   EXPECT_EQ(g.f().ErrorCode, 3);
+  EXPECT_EQ(g.f().SelectUnlocked, 1);
+  g.Frames(100);
+  EXPECT_EQ(g.f().GameStage, 15);
+}
+
+TEST_F(StartUp, WithoutTheStartJingleTheGameEndsAtStart) {
+  static const uint8_t kNotAWave[] = {'x'};
+  static const ResourceEntry kBrokenBegin[] = {{"S_BEGIN", ResourceType::Wave, kNotAWave}};
+  SetResourceOverride(kBrokenBegin);
+  Game g;
+  SetResourceOverride({});
+  EXPECT_TRUE(g.f().FormClosed);
+  EXPECT_FALSE(g.f().IdleInstalled);
+  EXPECT_TRUE(g.host->cursor_shown);
 }
 
 }  // namespace

@@ -135,8 +135,12 @@ std::vector<Row> MeasureAll() {
         v.Slots[slot](probe);
         CharacterData body;
         LoadRobot(body, *kind, v);
-        Row row{v.Name, probe.Name, slot + 1, probe.Phases[0][0].Move == kMoveMelee,
-                body.Status.MaxArmor, {}};
+        Row row{v.Name,
+                probe.Name,
+                slot + 1,
+                probe.Phases[0][0].Move == kMoveMelee,
+                body.Status.MaxArmor,
+                {}};
         if (row.melee) {
           // Arm's length: the two bodies side by side.
           const int32_t contact = 2 * body.Status.HalfWidth + 4;

@@ -288,7 +288,7 @@ TEST(ControlSlotOrder, AShotFarOutsideThePlayfieldEnds) {
   s.DX = 1;
   s.Speed = 5;
   ControlSlot(w, d.me, d.you, 0, 0);
-  EXPECT_EQ(s.Active, 1);  // 995: not far enough yet
+  EXPECT_EQ(s.Active, 1);              // 995: not far enough yet
   ControlSlot(w, d.me, d.you, 10, 0);  // the scroll carries it past the margin...
   EXPECT_EQ(s.Active, 1);
   ControlSlot(w, d.me, d.you, 0, 0);  // ...and its next move ends it

@@ -164,7 +164,7 @@ TEST_F(FormWeapons, SurvivalFightSetUpCarriesAmmunitionOver) {
   form_.Robots[0].Status.MaxEnergy = 400;
   form_.Robots[1].Status.MaxEnergy = 400;
   form_.CarriedArmor = 100;
-  form_.Weapons[0].SetRifle_Scav();  // fresh 80
+  form_.Weapons[0].SetRifle_Scav();          // fresh 80
   form_.Weapons[1].SetMelee(44, 6, 40, 36);  // fresh 256
   form_.CarriedAmmo[0] = 5;
   form_.CarriedAmmo[1] = 250;

@@ -13,12 +13,14 @@ inline constexpr int32_t kScreenWidth = 800, kScreenHeight = 600;
 inline constexpr int32_t kStartBarWidth = 300, kStartBarRowHeight = 60, kStartBarRows = 3;
 inline constexpr int32_t kStartBarLeft = 250, kStartBarTop = 330;
 
-// others/select_cursor.bmp: one pointer, used whole: left of the title menu's row, and over the
-// left end of the chosen robot card on the select screen.
-inline constexpr int32_t kCursorWidth = 40, kCursorHeight = 40;
+// others/select_cursor.bmp: two square cells side by side, player 1's pointing right (also the
+// title menu's cursor), player 2's pointing left; on the select screen player 1's stands left of
+// the chosen card and player 2's right of it.
+inline constexpr int32_t kCursorSize = 40, kCursorCells = 2;
 
-// others/select_bar.bmp: the select screen's header strip, drawn whole at (0, 0).
-inline constexpr int32_t kSelectBarWidth = 800, kSelectBarHeight = 22;
+// others/select_bar.bmp: a frame per player (row 0 player 1, row 1 player 2), laid over the chosen
+// card; transparent inside.
+inline constexpr int32_t kSelectBarWidth = 200, kSelectBarHeight = 40;
 
 // "SELECT_MARKS": one card per kind 1..11, stacked (row = kind - 1); on the screen the cards
 // stand in one column from (300, 25), 50 pixels apart.

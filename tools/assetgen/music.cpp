@@ -141,11 +141,14 @@ Motif MakeMotif(const Style& s, Noise& rng) {
   while (left > 0) {
     static constexpr int kCalm[] = {2, 2, 4, 3, 4, 6};
     static constexpr int kBusy[] = {1, 1, 2, 2, 1, 3};
-    int len = (s.Density >= 3 ? kBusy : kCalm)[rng.Next() % 6];
+    const int* lengths = s.Density >= 3 ? kBusy : kCalm;
+    int len = lengths[rng.Next() % 6];
     if (s.Density == 2 && rng.Next() % 3 == 0) len = 1 + static_cast<int>(rng.Next() % 2);
-    len = std::min(len, left);
+    if (len > left) len = left;
     const int move = static_cast<int>(rng.Next() % 5) - 2;
-    step = std::clamp(step + move, -3, 7);
+    step += move;
+    if (step < -3) step = -3;
+    if (step > 7) step = 7;
     const bool rest = left < 16 && rng.Next() % 7 == 0;
     m.Notes.push_back({len, rest ? 99 : step});
     left -= len;

@@ -128,7 +128,7 @@ Image DrawTitle() {
   DrawTextCentred(img, 400, 70, "ZERKHALDUN", 11, {255, 220, 90}, {60, 20, 10});
   DrawTextCentred(img, 400, 160, "Quennibrolt-Zerkhaldun", 3, {255, 245, 220}, {60, 20, 10});
   // Room for the menu bar and the cursor left of it.
-  const RectI menu{kStartBarLeft - kCursorWidth - 20, kStartBarTop - 12,
+  const RectI menu{kStartBarLeft - kCursorSize - 20, kStartBarTop - 12,
                    kStartBarLeft + kStartBarWidth + 12,
                    kStartBarTop + kStartBarRowHeight * kStartBarRows + 12};
   img.FillRect(menu, {102, 51, 0});
@@ -149,11 +149,16 @@ Image DrawStartBar() {
 }
 
 Image DrawSelectCursor() {
-  Image img(kCursorWidth, kCursorHeight, TransparentIndex());
-  const double w = kCursorWidth, h = kCursorHeight;
-  img.FillPolygon({{1, 1}, {w - 1, h / 2}, {1, h - 1}}, kInk);
-  img.FillPolygon({{4, 7}, {w - 8, h / 2}, {4, h - 7}}, {250, 200, 40});
-  img.FillPolygon({{8, 13}, {w - 18, h / 2}, {8, h - 13}}, {255, 250, 200});
+  Image img(kCursorSize * kCursorCells, kCursorSize, TransparentIndex());
+  const double s = kCursorSize;
+  const Rgb8 colours[2] = {{250, 200, 40}, {90, 160, 255}};
+  for (int32_t i = 0; i < kCursorCells; ++i) {
+    // Cell 0 points right, cell 1 left.
+    auto x = [&](double u) { return i == 0 ? u : 2 * s - u; };
+    img.FillPolygon({{x(1), 1}, {x(s - 1), s / 2}, {x(1), s - 1}}, kInk);
+    img.FillPolygon({{x(4), 7}, {x(s - 8), s / 2}, {x(4), s - 7}}, colours[i]);
+    img.FillPolygon({{x(8), 13}, {x(s - 18), s / 2}, {x(8), s - 13}}, Mix(colours[i], kWhite, 0.7));
+  }
   return img;
 }
 
@@ -180,10 +185,13 @@ Image DrawSelectBack() {
 }
 
 Image DrawSelectBar() {
-  Image img(kSelectBarWidth, kSelectBarHeight, 0);
-  VerticalGradient(img, {0, 0, kSelectBarWidth, kSelectBarHeight - 2}, {20, 20, 35}, {50, 40, 60});
-  img.FillRect({0, kSelectBarHeight - 2, kSelectBarWidth, kSelectBarHeight}, {240, 200, 120});
-  DrawTextCentred(img, kSelectBarWidth / 2, 4, "SELECT YOUR ROBOT", 2, {255, 235, 180}, kInk);
+  Image img(kSelectBarWidth, kSelectBarHeight * 2, TransparentIndex());
+  const Rgb8 colours[2] = {{250, 200, 40}, {90, 160, 255}};
+  for (int32_t i = 0; i < 2; ++i) {
+    const RectI r{0, i * kSelectBarHeight, kSelectBarWidth, (i + 1) * kSelectBarHeight};
+    img.FrameRect(r, 4, colours[i]);
+    img.FrameRect({r.Left + 4, r.Top + 4, r.Right - 4, r.Bottom - 4}, 1, kWhite);
+  }
   return img;
 }
 
@@ -256,9 +264,10 @@ Image DrawBeforeBack() {
     img.Line(400, 300, 400 + 700 * std::cos(a * 2), 300 + 700 * std::sin(a * 2), 30,
              i % 2 ? Rgb8{60, 30, 40} : Rgb8{35, 20, 35});
   }
-  img.FillRect({0, 250, 800, 350}, {20, 15, 20});
-  img.FillRect({0, 246, 800, 250}, {240, 200, 120});
-  img.FillRect({0, 350, 800, 354}, {240, 200, 120});
+  // A band behind the names (at y 230 and 350) and the "VS" between them.
+  img.FillRect({0, 215, 800, 385}, {20, 15, 20});
+  img.FillRect({0, 211, 800, 215}, {240, 200, 120});
+  img.FillRect({0, 385, 800, 389}, {240, 200, 120});
   img.FillRect({0, 0, 400, 6}, {240, 60, 40});
   img.FillRect({400, 594, 800, 600}, {60, 120, 250});
   return img;
