@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config zlib1g-dev
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
   libgtest-dev libbenchmark-dev
-  fluid-soundfont-gm fonts-liberation2 fonts-dejavu-core fonts-noto-cjk lame
+  fluid-soundfont-gm fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-noto-cjk lame
 )
 if [[ -n "${ZK_EXTRA_PACKAGES:-}" ]]; then
   read -r -a extra <<<"$ZK_EXTRA_PACKAGES"

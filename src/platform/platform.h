@@ -70,7 +70,7 @@ inline constexpr int32_t kDialogHeight = 339;
 // handler is skipped.
 //
 // The loop: OnShow once; then the dialog until "start" (keys go to the dialog, not OnKeyDown);
-// then OnStart. From then on it handles every pending event first (key-downs to OnKeyDown, the
+// then the script's start-up events (its frame 0) and OnStart. From then on it handles every pending event first (key-downs to OnKeyDown, the
 // media player's notices to OnMediaNotify, a close asked by the window system to OnClose) and,
 // when none is pending, runs one frame: the script's events of the frame (keys held, OnKeyDown
 // for each down, joysticks set), OnIdle, then OnFrameEnd with the frame's number (from 1).

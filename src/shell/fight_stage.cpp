@@ -17,54 +17,48 @@ constexpr int32_t kKnockOutFrames = 10;
 constexpr int32_t kIntroFrames = 75;
 constexpr int32_t kFightOverFrames = 150;
 
-int32_t HorizontalPart(const CharacterData &r) {
+int32_t HorizontalPart(const CharacterData& r) {
   const int32_t net = r.SpeedRight - r.SpeedLeft;
-  if ((r.X < kLeftZone && net < 0) || (r.X > kRightZone && net > 0))
-    return -net;
+  if ((r.X < kLeftZone && net < 0) || (r.X > kRightZone && net > 0)) return -net;
   return 0;
 }
 
-int32_t VerticalPart(const CharacterData &r) {
+int32_t VerticalPart(const CharacterData& r) {
   const int32_t net = r.SpeedDown - r.SpeedUp;
-  if ((r.Y < kTopZone && net < 0) || (r.Y > kBottomZone && net > 0))
-    return -net;
+  if ((r.Y < kTopZone && net < 0) || (r.Y > kBottomZone && net > 0)) return -net;
   return 0;
 }
 
 // Two boxes overlap when they share at least one pixel: right and bottom edges
 // are exclusive.
-bool Overlap(const Rect &a, const Rect &b) {
+bool Overlap(const Rect& a, const Rect& b) {
   return std::max(a.Left, b.Left) < std::min(a.Right, b.Right) &&
          std::max(a.Top, b.Top) < std::min(a.Bottom, b.Bottom);
 }
 
-Rect ShiftedBox(const CharacterData &r, int32_t dx, int32_t dy) {
+Rect ShiftedBox(const CharacterData& r, int32_t dx, int32_t dy) {
   const int32_t hw = r.Status.HalfWidth;
   const int32_t hh = r.Status.HalfHeight;
   return Rect{r.X - hw + dx, r.Y - hh + dy, r.X + hw + dx, r.Y + hh + dy};
 }
 
-} // namespace
+}  // namespace
 
-void TForm1::CameraScroll(const CharacterData &a, const CharacterData &b,
-                          int32_t &dx, int32_t &dy) {
+void TForm1::CameraScroll(const CharacterData& a, const CharacterData& b, int32_t& dx,
+                          int32_t& dy) {
   dx = (3 * (HorizontalPart(a) + HorizontalPart(b))) / 5;
   dy = (3 * (VerticalPart(a) + VerticalPart(b))) / 5;
 }
 
-void TForm1::ShiftByScroll(CharacterData &self, const CharacterData &other,
-                           int32_t dx, int32_t dy) {
-  if (Overlap(ShiftedBox(self, dx, dy), ShiftedBox(other, dx, dy)))
-    return;
-  if (0 < self.X + dx && self.X + dx < 800)
-    self.X += dx;
-  if (0 < self.Y + dy && self.Y + dy < 600)
-    self.Y += dy;
+void TForm1::ShiftByScroll(CharacterData& self, const CharacterData& other, int32_t dx,
+                           int32_t dy) {
+  if (Overlap(ShiftedBox(self, dx, dy), ShiftedBox(other, dx, dy))) return;
+  if (0 < self.X + dx && self.X + dx < 800) self.X += dx;
+  if (0 < self.Y + dy && self.Y + dy < 600) self.Y += dy;
 }
 
-void TForm1::StopRobot(CharacterData &robot) {
-  for (int32_t &latch : robot.ButtonLatch)
-    latch = 0;
+void TForm1::StopRobot(CharacterData& robot) {
+  for (int32_t& latch : robot.ButtonLatch) latch = 0;
   robot.LevelUp = robot.LevelDown = robot.LevelRight = robot.LevelLeft = 0;
   robot.SpeedUp = robot.SpeedDown = robot.SpeedRight = robot.SpeedLeft = 0;
 }
@@ -79,7 +73,7 @@ void TForm1::FightDataChecks() {
                  {Robots[1].Status.MaxArmor, 2},
                  {Robots[0].Status.MaxEnergy, 1},
                  {Robots[1].Status.MaxEnergy, 2}};
-  for (const auto &check : checks) {
+  for (const auto& check : checks) {
     if (check.Value <= 0) {
       ErrorCode = check.Code;
       ToError();
@@ -91,8 +85,7 @@ void TForm1::FightDataChecks() {
 // Once per fight, in the MIDI mode: the pinch music when either robot's armour
 // falls below a third of its maximum.
 void TForm1::FightPinchMusic() {
-  if (PinchPlayed != 0 || MusicMode != 0)
-    return;
+  if (PinchPlayed != 0 || MusicMode != 0) return;
   if (Robots[0].Armor < Robots[0].Status.MaxArmor / 3 ||
       Robots[1].Armor < Robots[1].Status.MaxArmor / 3) {
     PinchPlayed = 1;
@@ -101,8 +94,8 @@ void TForm1::FightPinchMusic() {
 }
 
 void TForm1::FightStage() {
-  CharacterData &p1 = Robots[0];
-  CharacterData &p2 = Robots[1];
+  CharacterData& p1 = Robots[0];
+  CharacterData& p2 = Robots[1];
 
   // 1, 2.
   FightDataChecks();
@@ -123,10 +116,8 @@ void TForm1::FightStage() {
     p1.ApplyInput();
     p2.ApplyInput();
   } else if (GameStage == 10) {
-    if (Winner == 1)
-      p1.ApplyInput();
-    if (Winner == 2)
-      p2.ApplyInput();
+    if (Winner == 1) p1.ApplyInput();
+    if (Winner == 2) p2.ApplyInput();
   }
 
   // 5, 6.
@@ -158,17 +149,17 @@ void TForm1::FightStage() {
 
   // 12.
   switch (GameStage) {
-  case 8:
-    FightIntro();
-    break;
-  case 9:
-    FightKnockOut();
-    break;
-  case 10:
-    FightOver();
-    break;
-  default:
-    break;
+    case 8:
+      FightIntro();
+      break;
+    case 9:
+      FightKnockOut();
+      break;
+    case 10:
+      FightOver();
+      break;
+    default:
+      break;
   }
 }
 
@@ -177,8 +168,7 @@ void TForm1::FightIntro() {
   ++StageFrame;
   Robots[0].SpeedRight = 10;
   Robots[1].SpeedLeft = 10;
-  if (StageFrame != kIntroFrames)
-    return;
+  if (StageFrame != kIntroFrames) return;
 
   StopSoundBuffer(JingleSoundBuffer.get());
   JingleSoundBuffer.reset();
@@ -197,15 +187,12 @@ void TForm1::FightIntro() {
 // then makes a draw.
 void TForm1::FightKnockOut() {
   if (KoPending == 0) {
-    if (Robots[0].Armor < 0)
-      KoPending = 1;
-    if (Robots[1].Armor < 0)
-      KoPending = 2;
+    if (Robots[0].Armor < 0) KoPending = 1;
+    if (Robots[1].Armor < 0) KoPending = 2;
     return;
   }
   ++StageFrame;
-  if (StageFrame != kKnockOutFrames)
-    return;
+  if (StageFrame != kKnockOutFrames) return;
 
   StopRobot(Robots[0]);
   StopRobot(Robots[1]);
@@ -217,8 +204,7 @@ void TForm1::FightKnockOut() {
   StageFrame = 0;
   GameStage = 10;
   EndSegment();
-  if (CheckClosed())
-    return;
+  if (CheckClosed()) return;
   PlaySoundBuffer(JingleSoundBuffer.get(), false);
 }
 
@@ -226,54 +212,52 @@ void TForm1::FightKnockOut() {
 // survival fight, the ending, or the title.
 void TForm1::FightOver() {
   ++StageFrame;
-  if (StageFrame != kFightOverFrames)
-    return;
+  if (StageFrame != kFightOverFrames) return;
 
   KoPending = 0;
   StageFrame = 0;
   StopSoundBuffer(BeatSoundBuffer.get());
 
   switch (GameMode) {
-  case 2:
-    Winner = 0;
-    GameStage = 6;
-    ToSelect();
-    break;
-  case 1:
-    if (Winner == 1 && RouteStage < 5) {
-      ++RouteStage;
+    case 2:
       Winner = 0;
-      GameStage = 7;
-      ToBefore();
-    } else if (Winner == 1 && RouteStage == 5) {
-      RouteStage = 0;
-      Winner = 0;
-      GameStage = 14;
-      ToEnd();
-    } else {
-      Winner = 0;
-      GameStage = 1;
-      ToStart();
-    }
-    break;
-  case 3:
-    if (Winner == 1) {
-      Winner = 0;
-      ++SurvivalWins;
-      CarriedArmor = Robots[0].Armor;
-      for (int k = 0; k < 4; ++k)
-        CarriedAmmo[k] = Weapons[k].Ammo;
-      GameStage = 7;
-      ToBefore();
-    } else {
-      Winner = 0;
-      GameStage = 1;
-      ToStart();
-    }
-    break;
-  default:
-    break;
+      GameStage = 6;
+      ToSelect();
+      break;
+    case 1:
+      if (Winner == 1 && RouteStage < 5) {
+        ++RouteStage;
+        Winner = 0;
+        GameStage = 7;
+        ToBefore();
+      } else if (Winner == 1 && RouteStage == 5) {
+        RouteStage = 0;
+        Winner = 0;
+        GameStage = 14;
+        ToEnd();
+      } else {
+        Winner = 0;
+        GameStage = 1;
+        ToStart();
+      }
+      break;
+    case 3:
+      if (Winner == 1) {
+        Winner = 0;
+        ++SurvivalWins;
+        CarriedArmor = Robots[0].Armor;
+        for (int k = 0; k < 4; ++k) CarriedAmmo[k] = Weapons[k].Ammo;
+        GameStage = 7;
+        ToBefore();
+      } else {
+        Winner = 0;
+        GameStage = 1;
+        ToStart();
+      }
+      break;
+    default:
+      break;
   }
 }
 
-} // namespace zk
+}  // namespace zk

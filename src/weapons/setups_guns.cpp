@@ -20,7 +20,7 @@ void Gun(WeaponData& w, const char* name, const char* fire, const char* hit, int
 void Gatling(WeaponData& w, int32_t ammo, int32_t barrels, int32_t damage) {
   Begin(w, "GatringGun", "ATTACK4", "HITTED4", ammo, 1, barrels, 0);
   Muzzles(w, 28, 8);
-  AllColumns(w, 0, Flight(kMoveStraight, 16, damage, 4, 36, 5, sp::kGatlingRound, 6));
+  AllColumns(w, 0, Flight(kMoveStraight, 16, damage, 4, 56, 5, sp::kGatlingRound, 6));
   EndInSpark(w);
 }
 
@@ -41,7 +41,7 @@ void Cannon(WeaponData& w, const char* name, const char* fire, int32_t ammo, int
             int32_t half, int32_t sprite, int32_t blast, int32_t blastSize) {
   Begin(w, name, fire, "HITTED1", ammo, rows, cols, rowDelay);
   Muzzles(w, 30, 16);
-  ShotPhaseData p = Flight(kMoveStraight, speed, damage, stun, 640 / static_cast<int>(speed), half,
+  ShotPhaseData p = Flight(kMoveStraight, speed, damage, stun, 900 / static_cast<int>(speed), half,
                            sprite, half + 4);
   p.Smoke = 1;
   AllColumns(w, 0, p);
@@ -52,19 +52,19 @@ void Cannon(WeaponData& w, const char* name, const char* fire, int32_t ammo, int
 }  // namespace
 
 void WeaponData::SetRifle_Scav() {
-  Gun(*this, "Rifle", "ATTACK1", "HITTED2", 80, 18, 8, 10, 40, sp::kRifleRound);
+  Gun(*this, "Rifle", "ATTACK1", "HITTED2", 80, 18, 8, 10, 50, sp::kRifleRound);
 }
 void WeaponData::SetRifle_Ageha() {
-  Gun(*this, "Rifle", "ATTACK1", "HITTED2", 90, 18, 7, 10, 40, sp::kRifleRound);
+  Gun(*this, "Rifle", "ATTACK1", "HITTED2", 90, 18, 7, 10, 50, sp::kRifleRound);
 }
 void WeaponData::SetRifle_Lizard2() {
-  Gun(*this, "Rifle", "ATTACK1", "HITTED2", 36, 18, 32, 18, 40, sp::kRifleRound);
+  Gun(*this, "Rifle", "ATTACK1", "HITTED2", 36, 18, 32, 18, 50, sp::kRifleRound);
 }
 void WeaponData::SetAsultRifle_BuzzB() {
-  Gun(*this, "AsultRifle", "ATTACK1", "HITTED2", 150, 15, 5, 6, 40, sp::kBullet);
+  Gun(*this, "AsultRifle", "ATTACK1", "HITTED2", 150, 15, 5, 6, 60, sp::kBullet);
 }
 void WeaponData::SetMachineGun_Lizard2() {
-  Gun(*this, "MachineGun", "ATTACK4", "HITTED4", 220, 15, 5, 4, 40, sp::kBullet);
+  Gun(*this, "MachineGun", "ATTACK4", "HITTED4", 220, 15, 5, 4, 60, sp::kBullet);
   Muzzles(*this, 28, 0);
 }
 

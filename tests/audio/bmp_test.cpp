@@ -1,6 +1,7 @@
 // Pictures: every BMP variant the game may meet decodes to the right pixels and colour table,
 // and broken images give no picture.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -114,11 +115,11 @@ std::vector<VariantCase> Variants() {
     v.push_back({"24bit", s, {0x102030, 0xFF00FF}});
   }
   {
-    BmpSpec s;  // 32 bits with an unused fourth byte
+    BmpSpec s;  // 32 bits; the fourth byte is not alpha and changes nothing
     s.Width = 2;
     s.Height = 1;
     s.Bits = 32;
-    s.Pixels = {0x03, 0x02, 0x01, 0x00, 0x00, 0xFF, 0x00, 0x00};
+    s.Pixels = {0x03, 0x02, 0x01, 0x00, 0x00, 0xFF, 0x00, 0x80};
     v.push_back({"32bit", s, {0x010203, 0x00FF00}});
   }
   {
@@ -287,7 +288,8 @@ class BitmapByName : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("zk_bmp_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+           ("zk_bmp_" + std::to_string(getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_ / "others");
     old_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);

@@ -1,6 +1,7 @@
 // Sound devices, the MIDI performance and the MP3 player: what they accept, and that the SDL
 // and headless backends record the same events.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -106,7 +107,8 @@ class MusicFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("zk_music_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+           ("zk_music_" + std::to_string(getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_ / "music");
     old_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);

@@ -89,6 +89,42 @@ TEST_F(KeysErrors, F1ReturnsToTheTitleOutsideSurvival) {
   }
 }
 
+TEST_F(KeysErrors, F1AndEscInTheEnding) {
+  for (const int key : {0x70, 0x1B}) {
+    Game g;
+    ASSERT_GT(g.RunUntilStage(1), 0);
+    g.f().ToEnd();  // as the sixth won route fight enters it
+    ASSERT_EQ(g.f().GameStage, 14);
+    g.Frames(300);
+    EXPECT_EQ(g.f().GameStage, 14);
+    g.Key(key);
+    if (key == 0x70) {
+      EXPECT_EQ(g.f().GameStage, 0);
+      EXPECT_EQ(g.RunUntilStage(1), 60);
+    } else {
+      EXPECT_TRUE(g.f().FormClosed);
+    }
+  }
+}
+
+TEST_F(KeysErrors, EscClosesTheSurvivalResultAndTheErrorScreen) {
+  Game g;
+  Reach(g, 3, 7);
+  g.Key(0x70);
+  ASSERT_EQ(g.f().GameStage, 11);
+  g.Frames(10);
+  g.Key(0x1B);
+  EXPECT_TRUE(g.f().FormClosed);
+
+  Game e;
+  Reach(e, 2, 9);
+  e.p1().Status.MaxArmor = 0;
+  e.Frame();
+  ASSERT_EQ(e.f().GameStage, 15);
+  e.Key(0x1B);
+  EXPECT_TRUE(e.f().FormClosed);
+}
+
 TEST_F(KeysErrors, F1InSurvivalActsOnlyBeforeAFight) {
   for (int32_t stage : {4, 6, 8, 9, 10}) {
     Game g;

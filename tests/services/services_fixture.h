@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -58,8 +59,8 @@ class ScratchDirectory {
  public:
   ScratchDirectory() {
     dir_ = std::filesystem::temp_directory_path() /
-           ("zk_services_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("zk_services_" + std::to_string(getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_ / "music");
     old_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "characters/character_data.h"
 #include "shell/game_trace.h"
 
 namespace zk {
@@ -80,6 +81,31 @@ TEST(TraceJson, TextsAreEscapedIntoValidJson) {
   EXPECT_EQ(JsonString(std::string("\n\x01", 2)), "\"\\u000a\\u0001\"");
   // Bytes of a hand-edited score file that are not ASCII stay representable.
   EXPECT_EQ(JsonString("\xff%s"), "\"\\u00ff%s\"");
+}
+
+}  // namespace
+}  // namespace zk
+
+namespace zk {
+namespace {
+
+TEST(TraceJson, StepIdNamesTheActionAndTheStepWithinIt) {
+  CharacterData robot{};
+  for (int a = 0; a < kActionCount; ++a) {
+    for (int s = 0; s < 10; ++s) {
+      ActionStep& step = robot.Actions.Steps[a][s];
+      step.Action = a;
+      step.Duration = a * 10 + s + 1;  // every step distinct
+    }
+  }
+  for (const int32_t id : {0, 7, 12, 39, 50, 60, 69}) {
+    robot.Step = robot.Actions.Steps[id / 10][id % 10];
+    EXPECT_EQ(CurrentStepId(robot), id);
+  }
+  // A weapon action's step k0 copied from the idle step reads as the idle step it equals.
+  robot.Actions.Steps[4][0] = robot.Actions.Steps[0][0];
+  robot.Step = robot.Actions.Steps[4][0];
+  EXPECT_EQ(CurrentStepId(robot), 0);
 }
 
 }  // namespace
