@@ -70,10 +70,11 @@ inline constexpr int32_t kDialogHeight = 339;
 // handler is skipped.
 //
 // The loop: OnShow once; then the dialog until "start" (keys go to the dialog, not OnKeyDown);
-// then the script's start-up events (its frame 0) and OnStart. From then on it handles every pending event first (key-downs to OnKeyDown, the
-// media player's notices to OnMediaNotify, a close asked by the window system to OnClose) and,
-// when none is pending, runs one frame: the script's events of the frame (keys held, OnKeyDown
-// for each down, joysticks set), OnIdle, then OnFrameEnd with the frame's number (from 1).
+// then the script's start-up events (its frame 0) and OnStart. From then on it handles every
+// pending event first (key-downs to OnKeyDown, the media player's notices to OnMediaNotify, a close
+// asked by the window system to OnClose) and, when none is pending, runs one frame: the script's
+// events of the frame (keys held, OnKeyDown for each down, joysticks set), OnIdle, then OnFrameEnd
+// with the frame's number (from 1).
 //
 // Close() from any handler ends the loop once that handler returns: a close inside OnIdle still
 // lets OnFrameEnd run for that frame (so a trace gets its last line), a close from a key, a

@@ -106,8 +106,8 @@ class TForm1 {
   std::unique_ptr<Surface> BackSurface;
   DrawContext* BackDC = nullptr;  // valid only during a frame's text drawing
   std::unique_ptr<Surface> SheetSurfaceA, SheetSurfaceB, DustSurface, BackdropSurface;
-  std::unique_ptr<Surface> ViewSurfaces[2]
-                                       [5];  // per player: front, back, front-side, back-side, side
+  // Per player: front, back, front-side, back-side, side.
+  std::unique_ptr<Surface> ViewSurfaces[2][5];
   std::unique_ptr<SoundDevice> SoundDev;
   std::unique_ptr<SoundBuffer> JingleSoundBuffer, BeatSoundBuffer;
   std::unique_ptr<SoundBuffer> HitSoundBuffers[2][4];
