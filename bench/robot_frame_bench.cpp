@@ -6,48 +6,23 @@
 #include <memory>
 
 #include "characters/character_data.h"
+#include "shell/form.h"
 
 namespace zk {
 namespace {
 
-// A robot with a plain walking table and a small action table: idle, a two-step weapon chain on
-// every button, guard and the hit reaction.
+// A Ro-da type North, loaded as the robot loaders do it, minus its pictures and sounds.
 void PrepareRobot(CharacterData& robot, int32_t x, int32_t y) {
   std::memset(&robot, 0, sizeof robot);
   robot.ResetRuntime();
   robot.ClearActionTable();
-  CharacterStatus& status = robot.BaseStatus;
-  status.MaxArmor = 600;
-  status.MaxEnergy = 480;
-  status.HalfWidth = 20;
-  status.HalfHeight = 20;
-  status.StunRecovery = 6;
-  for (int f = 0; f < 8; ++f) {
-    for (int g = 0; g < 8; ++g) {
-      for (int l = 1; l < 4; ++l) {
-        status.WalkSpeed.Rows[f].Speed[g][l][0] = 3 + l;
-        status.WalkSpeed.Rows[f].Speed[g][l][1] = 3 + l;
-        status.BoostSpeed.Rows[f].Speed[g][l][0] = 8 + l;
-        status.BoostSpeed.Rows[f].Speed[g][l][1] = 7 + l;
-      }
-    }
-    status.WalkSpeed.Rows[f].DecayInterval = 2;
-    status.BoostSpeed.Rows[f].DecayInterval = 2;
-  }
-  robot.WalkSpeed = status.WalkSpeed;
-  robot.BoostSpeed = status.BoostSpeed;
-  ActionStep& idle = robot.Actions.Steps[0][0];
-  idle = ActionStep{1, 0, 1, 1, 0, 1, 0, 0, {0, 10, 20, 30, 40, 50}};
-  for (int k = 1; k <= 4; ++k) {
-    robot.Actions.Steps[k][0] = ActionStep{
-        1, k, 1, 4, 1, 1, k, 0, {k * 10 + 1, k * 10 + 1, k * 10 + 1, k * 10 + 1, k * 10 + 1, 50}};
-    robot.Actions.Steps[k][1] = ActionStep{0, k, 0, 6, 0, 0, k, 1, {0, 0, 0, 0, 0, 50}};
-  }
-  robot.Actions.Steps[5][0] = ActionStep{0, 5, 0, 1, 0, 1, 5, 0, {0, 0, 0, 0, 0, 50}};
-  robot.Actions.Steps[6][0] = ActionStep{0, 6, 1, 10, 0, 1, 6, 0, {0, 0, 0, 0, 0, 0}};
+  TForm1::DFStatus(robot.BaseStatus, 1);
+  robot.WalkSpeed = robot.BaseStatus.WalkSpeed;
+  robot.BoostSpeed = robot.BaseStatus.BoostSpeed;
+  TForm1::DFAction_North(robot.Actions);
   robot.RestoreStatus();
-  robot.Armor = status.MaxArmor;
-  robot.Energy = status.MaxEnergy;
+  robot.Armor = robot.Status.MaxArmor;
+  robot.Energy = robot.Status.MaxEnergy;
   robot.X = x;
   robot.Y = y;
 }

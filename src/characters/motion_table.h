@@ -23,8 +23,6 @@ struct MotionTable {
 };
 
 // Entries of TForm1::MotionTables: 0 and 1 are the players' current tables, 2 to 12 the kinds'.
-inline constexpr int kMotionPlayer1 = 0;
-inline constexpr int kMotionPlayer2 = 1;
 inline constexpr int kMotionTB = 2;   // ZizoruVuzev
 inline constexpr int kMotionST = 3;   // V-2-A
 inline constexpr int kMotionHB = 4;   // ZuzodEvoz

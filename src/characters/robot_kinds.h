@@ -23,14 +23,11 @@ struct RobotVariant {
   int32_t RapidFire4;
 };
 
-// View files in load order.
-enum ViewFile { kFileBack, kFileBackSide, kFileFront, kFileFrontSide, kFileSide };
-
 struct RobotKind {
   StatusFiller Status;
   int32_t Modifier;
   int32_t MotionIndex;   // entry of TForm1::MotionTables
-  const char* Views[5];  // by ViewFile
+  const char* Views[5];  // in load order: back, back-side, front, front-side, side
   std::span<const RobotVariant> Variants;
   const char* const* FireSounds;  // four names given directly, or nullptr: the set-ups' sounds
 };

@@ -9,7 +9,7 @@ namespace zk {
 
 namespace {
 
-constexpr uint32_t kMagenta = 0xFF00FF;  // 0x00BBGGRR
+constexpr ColorRef kMagenta = Rgb(255, 0, 255);
 
 // The player's view slot each view file goes to (slots: front, back, front-side, back-side, side).
 constexpr int kSlotOfFile[5] = {kViewBack, kViewBackSide, kViewFront, kViewFrontSide, kViewSide};

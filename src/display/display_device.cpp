@@ -17,8 +17,8 @@ std::unique_ptr<Surface> LoadBitmapSurface(Display* draw_device, Surface* primar
   if (draw_device == nullptr) return nullptr;
   std::unique_ptr<Surface> picture = LoadBitmapByName(name);
   if (!picture) return nullptr;
+  // The palette a bitmap hands to the primary surface (kept for fidelity: drawing is in RGB).
   if (primary_surface != nullptr) primary_surface->Palette = picture->Palette;
-  draw_device->SetPalette(picture->Palette);
   return picture;
 }
 

@@ -2,12 +2,13 @@
 // table, the time limit, the ending lines and the error screen. Every text is drawn as it is:
 // robot names and score-file texts are never read as a format.
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/text_render.h"
+#include "shell/error_texts.h"
+#include "shell/field_text.h"
 #include "shell/form.h"
 #include "shell/score_file.h"
 #include "shell/text_tools.h"
@@ -17,14 +18,6 @@ namespace zk {
 namespace {
 
 constexpr ColorRef kWhite = 0xFFFFFF;
-
-// A fixed-size name field: up to its NUL byte, never past the field.
-template <size_t N>
-std::string_view FieldText(const char (&field)[N]) {
-  const void* nul = std::memchr(field, '\0', N);
-  return std::string_view(field,
-                          nul ? static_cast<size_t>(static_cast<const char*>(nul) - field) : N);
-}
 
 // The grey of a fading text by its fade step 0..8.
 ColorRef FadeGrey(int32_t step) {
@@ -66,13 +59,13 @@ void TForm1::Draw_BS() {
   if (!BackDC || !Tools) return;
   DrawContext& dc = *BackDC;
 
-  const bool long_wait =
-      (GameMode == 1 && RouteStage == 0) || GameMode == 2 || (GameMode == 3 && SurvivalWins == 0);
-  const int32_t unit = long_wait ? 50 : 25;
+  // White up to the first bound (inclusive), then darker up to each next bound; the bounds
+  // follow the stage's wait.
+  const int32_t unit = BeforeFightWait() == 240 ? 50 : 25;
   ColorRef color = 0x3F3F3F;
   const ColorRef steps[5] = {0xFFFFFF, 0xBFBFBF, 0x7F7F7F, 0x5F5F5F, 0x3F3F3F};
   for (int i = 0; i < 5; ++i) {
-    if (StageFrame < unit * (i + 1)) {
+    if (StageFrame <= unit * (i + 1)) {
       color = steps[i];
       break;
     }
@@ -177,32 +170,10 @@ void TForm1::Draw_Error() {
   dc.FillSolid(Rect{0, 0, 800, 600}, Tools->BlackBrush);
   dc.SelectFont(Tools->TextFont);
   dc.SetTextColor(kWhite);
-  const char* line = "There is a Unknown Error.";
-  const char* code = "ErrorCode #5.";
-  switch (ErrorCode) {
-    case 1:
-      line = "There is a Error In Loading Character Data1.";
-      code = "ErrorCode #1.";
-      break;
-    case 2:
-      line = "There is a Error In Loading Character Data2.";
-      code = "ErrorCode #2.";
-      break;
-    case 3:
-      line = "There is a Error In Sound.";
-      code = "ErrorCode #3.";
-      break;
-    case 4:
-      line = "There is a Error In Drawing.";
-      code = "ErrorCode #4.";
-      break;
-    default:
-      break;
-  }
-  dc.TextOut(100, 200, line);
-  dc.TextOut(140, 220, "Sorry!Once You Should Stop the Game.");
-  dc.TextOut(180, 240, "Please Press Escape Key(Esc)! And Try Again!");
-  dc.TextOut(10, 560, code);
+  dc.TextOut(100, 200, ErrorReasonLine(ErrorCode));
+  dc.TextOut(140, 220, kErrorSorryLine);
+  dc.TextOut(180, 240, kErrorEscapeLine);
+  dc.TextOut(10, 560, ErrorCodeLine(ErrorCode));
 }
 
 }  // namespace zk

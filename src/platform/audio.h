@@ -18,7 +18,7 @@ struct WaveData {
 };
 
 // Reads a RIFF WAVE image. On failure returns 0 and sets `reason` to the digit (1 to 7) that the
-// game's "WaveFormatデータの読み込み失敗N" message shows; see wave.cpp for the reasons.
+// game's "WaveFormatデータの読み込み失敗N" message shows; see wave_parse.cpp for the reasons.
 int ParseWave(std::span<const uint8_t> bytes, WaveData& out, int& reason);
 
 class SoundBuffer {

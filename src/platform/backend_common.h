@@ -1,4 +1,4 @@
-// Pieces both backends use: the media-event record and the memory display.
+// What both backends keep the same way: the record of media events.
 #pragma once
 
 #include <memory>

@@ -7,17 +7,11 @@
 
 #include <cstdint>
 
+#include "platform/byte_order.h"
+
 namespace zk {
 
 namespace {
-
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-uint16_t Le16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
 
 constexpr uint32_t kPlain = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
 

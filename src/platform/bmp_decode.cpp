@@ -64,10 +64,10 @@ std::unique_ptr<Surface> DecodeBmp(const uint8_t* data, size_t size) {
 
 std::unique_ptr<Surface> LoadBitmapByName(std::string_view name) {
   if (name.empty()) return nullptr;
-  std::span<const uint8_t> resource = FindResource(name, ResourceType::Bitmap);
+  const std::span<const uint8_t> resource = FindResource(name, ResourceType::Bitmap);
   if (!resource.empty()) return DecodeBmp(resource.data(), resource.size());
 
-  // A file below the working directory; "\" separates folders as "/" does.
+  // Else a file below the working directory; "\" separates folders as "/" does.
   std::vector<uint8_t> bytes;
   if (!ReadFileLimited(GamePath(name), kMaxBmpFileBytes, bytes)) return nullptr;
   return DecodeBmp(bytes.data(), bytes.size());

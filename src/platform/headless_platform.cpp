@@ -18,7 +18,6 @@ class MemoryDisplay final : public Display {
     Blit(primary_, {0, 0, 800, 600}, back, {0, 0, 800, 600}, kBlitNone);
     ++*presented_;
   }
-  void SetPalette(const std::array<uint32_t, 256>& palette) override { primary_.Palette = palette; }
 
  private:
   Surface primary_;

@@ -3,19 +3,10 @@
 
 #include <cstring>
 
+#include "platform/byte_order.h"
 #include "platform/media_files.h"
 
 namespace zk {
-
-namespace {
-uint32_t Be32(const uint8_t* p) {
-  return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-         (static_cast<uint32_t>(p[2]) << 8) | p[3];
-}
-uint16_t Be16(const uint8_t* p) {
-  return static_cast<uint16_t>((p[0] << 8) | p[1]);
-}
-}  // namespace
 
 bool CheckMidiFile(std::span<const uint8_t> bytes) {
   if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0) return false;

@@ -120,8 +120,6 @@ class Display {
   // Full screen: the back buffer becomes the visible picture (and is copied into Primary()).
   // Drawn letterboxed at 800 x 600 on screens of another size.
   virtual void Flip(const Surface& back) = 0;
-  // The palette a loaded bitmap hands to the primary surface (kept for fidelity; drawing is RGB).
-  virtual void SetPalette(const std::array<uint32_t, 256>& palette) = 0;
 };
 
 // The MIDI performance: one segment loaded per file, played with repeats.
@@ -139,7 +137,7 @@ class MidiPerformance {
   virtual bool Play(MidiSegment& segment, int repeats) = 0;
   // Stops whatever plays (at the next measure in the original; at once here).
   virtual bool Stop() = 0;
-  // When the segment now playing ends or `TransitionNow` is called, `next` starts looping.
+  // Switches to `next`, looping (the original waits for the next beat; here it is at once).
   virtual bool TransitionTo(MidiSegment& next) = 0;
   virtual void Unload(MidiSegment& segment) = 0;
 };

@@ -6,24 +6,19 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/byte_order.h"
+
 namespace zk {
 
 namespace {
 
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v >> 24));
-  out.push_back(static_cast<uint8_t>(v >> 16));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-  out.push_back(static_cast<uint8_t>(v));
-}
-
 void Chunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint8_t>& data) {
-  Put32(out, static_cast<uint32_t>(data.size()));
+  PutBe32(out, static_cast<uint32_t>(data.size()));
   const size_t start = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), data.begin(), data.end());
   const uLong crc = crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start));
-  Put32(out, static_cast<uint32_t>(crc));
+  PutBe32(out, static_cast<uint32_t>(crc));
 }
 
 }  // namespace
@@ -54,8 +49,8 @@ std::vector<uint8_t> EncodePng(const Surface& surface) {
 
   std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   std::vector<uint8_t> header;
-  Put32(header, static_cast<uint32_t>(w));
-  Put32(header, static_cast<uint32_t>(h));
+  PutBe32(header, static_cast<uint32_t>(w));
+  PutBe32(header, static_cast<uint32_t>(h));
   header.insert(header.end(),
                 {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter set, no interlace
   Chunk(png, "IHDR", header);

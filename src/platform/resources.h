@@ -1,6 +1,7 @@
 // Resources compiled into the executable: bitmaps and WAVE sounds by name.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -8,6 +9,12 @@
 namespace zk {
 
 enum class ResourceType { Bitmap, Wave };
+
+struct ResourceEntry;
+
+// The table compiled into the program (written by tools/assetgen at build time).
+extern const ResourceEntry kCompiledResources[];
+extern const size_t kCompiledResourceCount;
 
 // The bytes of a named resource, or an empty span when the program has none of that name.
 std::span<const uint8_t> FindResource(std::string_view name, ResourceType type);

@@ -8,9 +8,6 @@
 
 namespace zk {
 
-extern const ResourceEntry kCompiledResources[];
-extern const size_t kCompiledResourceCount;
-
 namespace {
 
 std::span<const ResourceEntry> g_override;

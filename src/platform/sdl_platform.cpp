@@ -28,7 +28,6 @@ class SdlDisplay final : public Display {
   Surface& Primary() override { return primary_; }
   void Present() override;
   void Flip(const Surface& back) override;
-  void SetPalette(const std::array<uint32_t, 256>& palette) override { primary_.Palette = palette; }
 
  private:
   SdlPlatform& platform_;
@@ -79,6 +78,9 @@ class SdlPlatform final : public Platform {
   void PressStart(AppLoop& loop, StartChoices choices);
   void DrawDialog();
   void Repaint();
+  // Joystick `id` as the script has it, and the device plugged in as it (null when none).
+  ScriptPlayback::Joy ScriptedJoy(int id, JoyState* state) const;
+  SDL_Joystick* Device(int id) const;
   void JoystickAdded(int device);
   void JoystickRemoved(SDL_JoystickID id);
 
@@ -344,20 +346,22 @@ void SdlPlatform::KeyboardState(std::array<uint8_t, 256>& keys) {
   if (loop_ != nullptr) loop_->Script().Overlay(keys);
 }
 
+ScriptPlayback::Joy SdlPlatform::ScriptedJoy(int id, JoyState* state) const {
+  return loop_ != nullptr ? loop_->Script().Joystick(id, state) : ScriptPlayback::Joy::NotScripted;
+}
+
+SDL_Joystick* SdlPlatform::Device(int id) const {
+  SDL_Joystick* j = joysticks_[static_cast<size_t>(id)];
+  return j != nullptr && SDL_JoystickGetAttached(j) ? j : nullptr;
+}
+
 bool SdlPlatform::JoyPosition(int id, JoyState& state) {
   if (id < 0 || id > 1) return false;
-  if (loop_ != nullptr) {
-    switch (loop_->Script().Joystick(id, &state)) {
-      case ScriptPlayback::Joy::Answers:
-        return true;
-      case ScriptPlayback::Joy::Silent:
-        return false;
-      case ScriptPlayback::Joy::NotScripted:
-        break;
-    }
+  if (const auto scripted = ScriptedJoy(id, &state); scripted != ScriptPlayback::Joy::NotScripted) {
+    return scripted == ScriptPlayback::Joy::Answers;
   }
-  SDL_Joystick* j = joysticks_[static_cast<size_t>(id)];
-  if (j == nullptr || !SDL_JoystickGetAttached(j)) return false;
+  SDL_Joystick* j = Device(id);
+  if (j == nullptr) return false;
   SDL_JoystickUpdate();
   state.X = JoyAxisPosition(SDL_JoystickGetAxis(j, 0));
   state.Y = JoyAxisPosition(SDL_JoystickGetAxis(j, 1));
@@ -371,19 +375,13 @@ bool SdlPlatform::JoyPosition(int id, JoyState& state) {
 
 bool SdlPlatform::JoyCapabilities(int id, JoyCaps& caps) {
   if (id < 0 || id > 1) return false;
-  if (loop_ != nullptr) {
-    switch (loop_->Script().Joystick(id, nullptr)) {
-      case ScriptPlayback::Joy::Answers:
-        caps = {0, 65535, kScriptJoyButtons};
-        return true;
-      case ScriptPlayback::Joy::Silent:
-        return false;
-      case ScriptPlayback::Joy::NotScripted:
-        break;
-    }
+  if (const auto scripted = ScriptedJoy(id, nullptr);
+      scripted != ScriptPlayback::Joy::NotScripted) {
+    if (scripted == ScriptPlayback::Joy::Answers) caps = {0, 65535, kScriptJoyButtons};
+    return scripted == ScriptPlayback::Joy::Answers;
   }
-  SDL_Joystick* j = joysticks_[static_cast<size_t>(id)];
-  if (j == nullptr || !SDL_JoystickGetAttached(j)) return false;
+  SDL_Joystick* j = Device(id);
+  if (j == nullptr) return false;
   caps = {0, 65535, static_cast<uint32_t>(std::max(SDL_JoystickNumButtons(j), 0))};
   return true;
 }

@@ -9,6 +9,7 @@
 #include "platform/surface.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -25,6 +26,12 @@ uint32_t PixelOf(ColorRef color) {
 struct Span {
   int32_t Begin, End;  // destination range, End exclusive
 };
+
+// A rectangle a blit can take: not empty, each side at most what a 32-bit width holds.
+bool Usable(const Rect& r) {
+  const int64_t w = int64_t{r.Right} - r.Left, h = int64_t{r.Bottom} - r.Top;
+  return w > 0 && h > 0 && w <= INT32_MAX && h <= INT32_MAX;
+}
 
 // The part of [lo, hi) that lies inside [0, size).
 Span Clip(int32_t lo, int32_t hi, int32_t size) {
@@ -59,7 +66,7 @@ uint32_t Surface::Pixel(int32_t x, int32_t y) const {
 }
 
 bool FillRect(Surface& dst, const Rect& rect, ColorRef color) {
-  if (dst.Lost() || rect.Width() <= 0 || rect.Height() <= 0) return false;
+  if (dst.Lost() || rect.Right <= rect.Left || rect.Bottom <= rect.Top) return false;
   const Span xs = Clip(rect.Left, rect.Right, dst.Width());
   const Span ys = Clip(rect.Top, rect.Bottom, dst.Height());
   const uint32_t value = PixelOf(color);
@@ -73,10 +80,7 @@ bool FillRect(Surface& dst, const Rect& rect, ColorRef color) {
 bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src_in, const Rect& src_rect,
           uint32_t flags) {
   if (dst.Lost() || src_in.Lost()) return false;
-  if (dst_rect.Width() <= 0 || dst_rect.Height() <= 0 || src_rect.Width() <= 0 ||
-      src_rect.Height() <= 0) {
-    return false;
-  }
+  if (!Usable(dst_rect) || !Usable(src_rect)) return false;
   const Span xs = Clip(dst_rect.Left, dst_rect.Right, dst.Width());
   const Span ys = Clip(dst_rect.Top, dst_rect.Bottom, dst.Height());
   if (xs.Begin >= xs.End || ys.Begin >= ys.End) return true;  // nothing of it is visible

@@ -64,8 +64,8 @@ bool FillRect(Surface& dst, const Rect& rect, ColorRef color);
 
 // Copies `src_rect` of `src` into `dst_rect` of `dst`, scaling when the sizes differ, with the
 // flags above; both rectangles exclude their right and bottom edges; clipped to both surfaces.
-// False when either surface is lost or a rectangle is empty (a blit that lands wholly outside the
-// target draws nothing and succeeds).
+// False when either surface is lost or a rectangle is empty or wider or higher than 2^31 - 1 (a
+// blit that lands wholly outside the target draws nothing and succeeds).
 // Scaling is nearest-neighbour, as DirectDraw's stretching blit: the destination pixel at offset
 // d from dst_rect's left edge takes the source pixel at offset d * src width / dst width (rounded
 // down) from src_rect's left edge, or, mirrored, that far from its right edge; rows alike. So the
@@ -127,11 +127,9 @@ class DrawContext {
   int32_t pen_x_ = 0, pen_y_ = 0;
 };
 
-// Bitmaps: looked up among the program's resources first, then as a file of that name below the
-// working directory ("\" read as "/"). Empty on any failure: missing, malformed or oversized.
-struct LoadedBitmap {
-  std::unique_ptr<Surface> Picture;  // with Palette filled
-};
+// Bitmaps: the program's bitmap resource of that name if it has one, else the file of that name
+// below the working directory ("\" read as "/"). Empty on any failure: missing, malformed or
+// oversized (a resource that does not read is a failure; the file is not tried then).
 std::unique_ptr<Surface> LoadBitmapByName(std::string_view name);
 
 // Decodes BMP bytes (1, 4, 8 bits with palette, RLE4/RLE8, 16, 24, 32 bits); empty on failure.

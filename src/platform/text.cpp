@@ -41,6 +41,8 @@ constexpr LetterWeight kAverageWeights[] = {
 
 constexpr int kMeasureSize = 100;
 constexpr size_t kCacheLimit = 512;
+// Lines of more points than this are clipped to the surface before they are walked.
+constexpr int64_t kLongLine = 16384;
 
 unsigned ClampDpi(double dpi) {
   return static_cast<unsigned>(std::clamp(std::lround(dpi), 8L, 4000L));
@@ -222,17 +224,14 @@ void Dot(Surface& s, int32_t x, int32_t y, const Pen& pen, uint32_t value) {
   }
 }
 
-// The points from (x0, y0) toward (x1, y1), the end point drawn only when `last` is set.
-void Line(Surface& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, bool last, const Pen& pen) {
-  const uint32_t value = ColorMatch(&s, pen.Color);
-  const int64_t dx = std::llabs(static_cast<int64_t>(x1) - x0);
-  const int64_t dy = -std::llabs(static_cast<int64_t>(y1) - y0);
+// Walks the points from (x0, y0) toward (x1, y1), the end point drawn only when `last` is set.
+void Walk(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool last, const Pen& pen,
+          uint32_t value) {
+  const int64_t dx = std::llabs(x1 - x0);
+  const int64_t dy = -std::llabs(y1 - y0);
   const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int64_t err = dx + dy;
   int64_t x = x0, y = y0;
-  // Lines far outside the surface are cut short: no pixel of them could show.
-  const int64_t steps = std::max(dx, -dy);
-  if (steps > 100000) return;
   while (true) {
     const bool end = x == x1 && y == y1;
     if (end && !last) break;
@@ -248,6 +247,38 @@ void Line(Surface& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, bool last,
       y += sy;
     }
   }
+}
+
+// A line as the pen draws it. A line longer than the surface could ever show is first cut to
+// the part that lies over the surface (widened by the pen), so a far-reaching line still draws
+// its visible part without walking billions of points.
+void Line(Surface& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, bool last, const Pen& pen) {
+  const uint32_t value = ColorMatch(&s, pen.Color);
+  const int64_t steps = std::max(std::llabs(static_cast<int64_t>(x1) - x0),
+                                 std::llabs(static_cast<int64_t>(y1) - y0));
+  if (steps <= kLongLine) return Walk(s, x0, y0, x1, y1, last, pen, value);
+  // Liang-Barsky clipping of the segment to the widened surface.
+  const double margin = std::min(std::max(pen.Width, 1), 4096) + 1.0;
+  const double fx = static_cast<double>(x1) - x0, fy = static_cast<double>(y1) - y0;
+  double t0 = 0, t1 = 1;
+  auto clip = [&](double p, double q) {  // keeps the part where p * t <= q
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+  };
+  if (!clip(-fx, x0 + margin) || !clip(fx, s.Width() - 1 + margin - x0) ||
+      !clip(-fy, y0 + margin) || !clip(fy, s.Height() - 1 + margin - y0)) {
+    return;
+  }
+  const auto at = [](int32_t a, double f, double t) { return std::llround(a + f * t); };
+  // A cut-off end lies off the surface, where drawing it changes nothing.
+  Walk(s, at(x0, fx, t0), at(y0, fy, t0), at(x0, fx, t1), at(y0, fy, t1), last || t1 < 1, pen,
+       value);
 }
 
 }  // namespace

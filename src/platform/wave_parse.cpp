@@ -17,19 +17,11 @@
 #include <span>
 
 #include "platform/audio.h"
+#include "platform/byte_order.h"
 
 namespace zk {
 
 namespace {
-
-uint32_t Le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-uint16_t Le16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
 
 bool Tag(const uint8_t* p, const char* tag) {
   return std::memcmp(p, tag, 4) == 0;

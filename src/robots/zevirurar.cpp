@@ -8,7 +8,7 @@ namespace zk {
 namespace {
 
 // A light scavenger with only two weapons (speed modifier +1): the thinnest armour after
-// RiziVov, the most boost energy after VedoZad, a slow stun recovery.
+// RiziVov, as much boost energy as ZuzodEvoz (only VedoZad has more), a slow stun recovery.
 constexpr KindValues kZeviruraR = {480, 600, 20, 5, 1, 2};
 
 // The rifle, alike in both variants.

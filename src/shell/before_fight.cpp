@@ -171,9 +171,7 @@ void TForm1::ToBefore() {
     picture.Slot = LoadBitmapSurface(DrawDevice.get(), PrimarySurface, picture.Name);
     if (!picture.Slot) {
       EndDX();
-      ErrorCode = 4;
-      ToError();
-      GameStage = 15;
+      EnterError(4);
       return;
     }
   }
@@ -185,14 +183,7 @@ void TForm1::ToBefore() {
   DustSurface->SetColorKey(key);
 
   // The score jingle, played only by the survival game's F1.
-  JingleSoundBuffer.reset();
-  if (CreateSoundData("S_SCORE", JingleSoundBuffer) == 0) {
-    EndDirectSound();
-    ErrorCode = 3;
-    ToError();
-    GameStage = 15;
-    return;
-  }
+  if (!MakeJingle("S_SCORE")) return;
 
   PlaySoundBuffer(BeatSoundBuffer.get(), true);
 
@@ -263,14 +254,7 @@ void TForm1::ToFight() {
 
   StopSoundBuffer(BeatSoundBuffer.get());
 
-  JingleSoundBuffer.reset();
-  if (CreateSoundData("S_START", JingleSoundBuffer) == 0) {
-    EndDirectSound();
-    ErrorCode = 3;
-    ToError();
-    GameStage = 15;
-    return;
-  }
+  if (!MakeJingle("S_START")) return;
   PlaySoundBuffer(JingleSoundBuffer.get(), false);
 
   LayFloor();

@@ -74,11 +74,7 @@ void TForm1::FightDataChecks() {
                  {Robots[0].Status.MaxEnergy, 1},
                  {Robots[1].Status.MaxEnergy, 2}};
   for (const auto& check : checks) {
-    if (check.Value <= 0) {
-      ErrorCode = check.Code;
-      ToError();
-      GameStage = 15;
-    }
+    if (check.Value <= 0) EnterError(check.Code);
   }
 }
 
@@ -97,8 +93,9 @@ void TForm1::FightStage() {
   CharacterData& p1 = Robots[0];
   CharacterData& p2 = Robots[1];
 
-  // 1, 2.
+  // 1, 2. Stopping the music for the error screen may close the form, which ends the frame.
   FightDataChecks();
+  if (CheckClosed()) return;
   FightPinchMusic();
 
   // 3. Turning: in the fight-over stage only the winner turns.

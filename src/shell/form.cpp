@@ -149,9 +149,7 @@ void TForm1::Button1Click(const StartChoices& choices) {
   BeatSoundBuffer.reset();
   if (CreateSoundData("S_BEAT", BeatSoundBuffer) == 0) {
     EndDirectSound();
-    ErrorCode = 3;
-    ToError();
-    GameStage = 15;
+    EnterError(3);
   }
 
   // 22-24. The title, the robot cards, the timer, the select wrap, and the frame loop.

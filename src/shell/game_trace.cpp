@@ -1,8 +1,10 @@
 #include "shell/game_trace.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <iterator>
 
+#include "shell/field_text.h"
 #include "shell/form.h"
 #include "shell/score_file.h"
 
@@ -27,12 +29,23 @@ std::string JsonString(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Field by field: the padding between a step's fields says nothing about which step it is.
+bool SameStep(const ActionStep& a, const ActionStep& b) {
+  return a.Accept == b.Accept && a.Action == b.Action && a.Move == b.Move &&
+         a.Duration == b.Duration && a.Fire == b.Fire && a.Turn == b.Turn && a.Motion == b.Motion &&
+         a.Frame == b.Frame && std::equal(std::begin(a.Next), std::end(a.Next), std::begin(b.Next));
+}
+
+}  // namespace
+
 int32_t CurrentStepId(const CharacterData& robot) {
   // The robot keeps a copy of its step; find which step of its action it is.
   const int32_t action = robot.Step.Action;
   if (action >= 0 && action < kActionCount) {
     for (int32_t step = 0; step < 10; ++step) {
-      if (std::memcmp(&robot.Actions.Steps[action][step], &robot.Step, sizeof robot.Step) == 0) {
+      if (SameStep(robot.Actions.Steps[action][step], robot.Step)) {
         return MakeStepId(action, step);
       }
     }
@@ -41,10 +54,6 @@ int32_t CurrentStepId(const CharacterData& robot) {
 }
 
 namespace {
-
-std::string_view NameOf(const CharacterData& robot) {
-  return {robot.Name, strnlen(robot.Name, sizeof robot.Name)};
-}
 
 void Field(std::string& out, const char* key, int64_t value) {
   out += '"';
@@ -55,7 +64,7 @@ void Field(std::string& out, const char* key, int64_t value) {
 }
 
 std::string Robot(const CharacterData& r, bool with_weapon_type) {
-  std::string out = "{\"Name\":" + JsonString(NameOf(r)) + ',';
+  std::string out = "{\"Name\":" + JsonString(FieldText(r.Name)) + ',';
   Field(out, "X", r.X);
   Field(out, "Y", r.Y);
   Field(out, "Armor", r.Armor);

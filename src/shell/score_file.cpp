@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/field_text.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -91,13 +92,14 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
 }
 
 // The game's "open for reading": a missing file is created empty (read and write access),
-// an existing one opened read-only.
+// an existing one opened read-only. Opens never wait: a pipe or device put in the file's place
+// reads as empty or fails instead of hanging the game.
 Fd OpenOrCreateForReading(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
-    return Fd(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    return Fd(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666));
   }
-  return Fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  return Fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
 }
 
 // Writes `image` as the first 832 bytes of the file at `path`, keeping whatever the file holds
@@ -106,7 +108,7 @@ Fd OpenOrCreateForReading(const std::string& path) {
 bool ReplaceTable(const std::string& path, std::span<const uint8_t, kScoreFileBytes> image) {
   // The game's "open for writing": creates a missing file, never empties an existing one. A file
   // we may not write is a failure, as it always was.
-  Fd target(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+  Fd target(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
   if (!target.Valid()) return false;
   struct stat st {};
   if (::fstat(target.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
@@ -190,9 +192,7 @@ void ClearScoreTable(ScoreEntry* table) {
 }
 
 std::string_view ScoreText(const ScoreEntry& entry) {
-  const char* end = static_cast<const char*>(std::memchr(entry.Text, '\0', sizeof entry.Text));
-  return std::string_view(entry.Text,
-                          end ? static_cast<size_t>(end - entry.Text) : sizeof entry.Text);
+  return FieldText(entry.Text);
 }
 
 void CopyScoreText(char (&field)[60], std::string_view text) {
@@ -277,12 +277,8 @@ bool ReadBestScoreRows(ScoreEntry* table, const std::string& path) {
 // robot name.
 void TForm1::RecordSurvivalScore() {
   const bool hard = HardSurvival == 1;
-  const CharacterData& p1 = Robots[0];
-  const void* nul = std::memchr(p1.Name, '\0', sizeof p1.Name);
-  const size_t len =
-      nul ? static_cast<size_t>(static_cast<const char*>(nul) - p1.Name) : sizeof p1.Name;
   ScoreFileError = RecordScoreFile(ScoreTable, hard ? kHardScoreFile : kNormalScoreFile, hard,
-                                   SurvivalWins, std::string_view(p1.Name, len));
+                                   SurvivalWins, FieldText(Robots[0].Name));
 }
 
 // The select screen's entry: the best rows of the normal file, whatever the survival option.

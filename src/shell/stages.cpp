@@ -2,6 +2,7 @@
 // never-entered time limit, and the error stage's music stop.
 #include <string>
 
+#include "shell/error_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -75,21 +76,21 @@ void TForm1::StartStage() {
   }
 }
 
-void TForm1::BeforeStage() {
-  int32_t wait = 0;
+int32_t TForm1::BeforeFightWait() const {
   switch (GameMode) {
     case 1:
-      wait = RouteStage == 0 ? 240 : 120;
-      break;
+      return RouteStage == 0 ? 240 : 120;
     case 2:
-      wait = 240;
-      break;
+      return 240;
     case 3:
-      wait = SurvivalWins == 0 ? 240 : 120;
-      break;
+      return SurvivalWins == 0 ? 240 : 120;
     default:
-      break;
+      return 0;
   }
+}
+
+void TForm1::BeforeStage() {
+  const int32_t wait = BeforeFightWait();
   ++StageFrame;
   if (StageFrame > wait) {
     Host.StopWaveSound();
@@ -98,9 +99,9 @@ void TForm1::BeforeStage() {
   }
 }
 
-void TForm1::ResultStage() {
+void TForm1::CountToTitle(int32_t frames) {
   ++StageFrame;
-  if (StageFrame == 200) {
+  if (StageFrame == frames) {
     StageFrame = 0;
     GameStage = 1;
     ScoreFileError = 0;
@@ -108,14 +109,12 @@ void TForm1::ResultStage() {
   }
 }
 
+void TForm1::ResultStage() {
+  CountToTitle(200);
+}
+
 void TForm1::LimitStage() {
-  ++StageFrame;
-  if (StageFrame == 300) {
-    StageFrame = 0;
-    GameStage = 1;
-    ScoreFileError = 0;
-    ToStart();
-  }
+  CountToTitle(300);
 }
 
 void TForm1::LimitData() {}
@@ -123,15 +122,8 @@ void TForm1::LimitData() {}
 void TForm1::ReportErrorInBox() {
   if (ErrorBoxShown) return;
   ErrorBoxShown = true;
-  static constexpr const char* kReasons[] = {"There is a Error In Loading Character Data1.",
-                                             "There is a Error In Loading Character Data2.",
-                                             "There is a Error In Sound.",
-                                             "There is a Error In Drawing."};
-  const bool known = ErrorCode >= 1 && ErrorCode <= 4;
-  std::string text = known ? kReasons[ErrorCode - 1] : "There is a Unknown Error.";
-  text += "\nSorry!Once You Should Stop the Game.\nPlease Press Escape Key(Esc)! And Try Again!\n";
-  text += "ErrorCode #" + std::to_string(known ? ErrorCode : 5) + ".";
-  Host.MessageBox("Error", text);
+  Host.MessageBox("Error", std::string(ErrorReasonLine(ErrorCode)) + "\n" + kErrorSorryLine + "\n" +
+                               kErrorEscapeLine + "\n" + ErrorCodeLine(ErrorCode));
 }
 
 void TForm1::ToError() {
@@ -141,6 +133,20 @@ void TForm1::ToError() {
   } else {
     StopMp3();
   }
+}
+
+void TForm1::EnterError(int32_t code) {
+  ErrorCode = code;
+  ToError();
+  GameStage = 15;
+}
+
+bool TForm1::MakeJingle(const char* name) {
+  JingleSoundBuffer.reset();
+  if (CreateSoundData(name, JingleSoundBuffer) != 0) return true;
+  EndDirectSound();
+  EnterError(3);
+  return false;
 }
 
 }  // namespace zk

@@ -20,8 +20,7 @@ bool LoadKeyed(TForm1& form, std::unique_ptr<Surface>& slot, std::string_view na
 
 }  // namespace
 
-void TForm1::ToStart() {
-  StopSoundBuffer(BeatSoundBuffer.get());
+void TForm1::ResetChoices() {
   Robots[0].ResetRuntime();
   Robots[1].ResetRuntime();
   KeyReady1 = KeyReady2 = 0;
@@ -29,6 +28,11 @@ void TForm1::ToStart() {
   StageFrame = 0;
   RobotKind1 = RobotKind2 = 1;
   Decided1 = Decided2 = 0;
+}
+
+void TForm1::ToStart() {
+  StopSoundBuffer(BeatSoundBuffer.get());
+  ResetChoices();
   RouteStage = 0;
   Route = 0;
   GameStage = 0;
@@ -42,14 +46,7 @@ void TForm1::ToStart() {
     return;
   }
 
-  JingleSoundBuffer.reset();
-  if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) {
-    EndDirectSound();
-    ErrorCode = 3;
-    ToError();
-    GameStage = 15;
-    return;
-  }
+  if (!MakeJingle("S_BEGIN")) return;
 
   if (MusicMode == 0) {
     StartStageMusic(&TForm1::MakeSegment_Start, false);
@@ -63,13 +60,7 @@ void TForm1::ToStart() {
 }
 
 void TForm1::ToSelect() {
-  Robots[0].ResetRuntime();
-  Robots[1].ResetRuntime();
-  KeyReady1 = KeyReady2 = 0;
-  KeyRepeat1 = KeyRepeat2 = 0;
-  StageFrame = 0;
-  RobotKind1 = RobotKind2 = 1;
-  Decided1 = Decided2 = 0;
+  ResetChoices();
   Robots[0].WeaponType = 0;
   Robots[1].WeaponType = 0;
 
@@ -81,9 +72,7 @@ void TForm1::ToSelect() {
   if (!LoadKeyed(*this, SheetSurfaceA, "SELECT_MARKS", marks_key) ||
       !LoadKeyed(*this, SheetSurfaceB, "SELECT_MOS", mos_key)) {
     EndDX();
-    ErrorCode = 4;
-    ToError();
-    GameStage = 15;
+    EnterError(4);
     return;
   }
 
@@ -103,14 +92,7 @@ void TForm1::ToSelect() {
     return;
   }
 
-  JingleSoundBuffer.reset();
-  if (CreateSoundData("S_SELECT", JingleSoundBuffer) == 0) {
-    EndDirectSound();
-    ErrorCode = 3;
-    ToError();
-    GameStage = 15;
-    return;
-  }
+  if (!MakeJingle("S_SELECT")) return;
 
   // MIDI: the select music; MP3: the title's piece plays on.
   if (MusicMode == 0) StartStageMusic(&TForm1::MakeSegment_Select, true);

@@ -17,9 +17,9 @@ void TForm1::ControlWeapon(int32_t dx, int32_t dy) {
     const int32_t hits = ControlSlot(Weapons[s], Robots[p], Robots[1 - p], dx, dy);
     for (int32_t h = 0; h < hits; ++h) {
       if (p == 0) {
-        HitSound1(Weapons[s].HitSoundIndex);
+        HitSound1(Weapons[s].HitSoundIndex());
       } else {
-        HitSound2(Weapons[s].HitSoundIndex);
+        HitSound2(Weapons[s].HitSoundIndex());
       }
     }
   }

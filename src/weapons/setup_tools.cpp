@@ -8,27 +8,11 @@
 
 namespace zk::setup {
 
-namespace {
-
-int32_t HitSoundNumber(const char* hit) {
-  // "HITTED1" to "HITTED4" play hit-sound buffers 0 to 3.
-  int32_t n = 4;
-  if (hit != nullptr) {
-    for (const char* p = hit; *p; ++p) {
-      if (*p >= '1' && *p <= '4') n = *p - '0';
-    }
-  }
-  return n - 1;
-}
-
-}  // namespace
-
 void Begin(WeaponData& w, const char* name, const char* fire, const char* hit, int32_t ammo,
            int32_t rows, int32_t cols, int32_t rowDelay) {
   if (name != nullptr) w.Name = name;
   w.FireSound = fire;
   w.HitSound = hit;
-  w.HitSoundIndex = HitSoundNumber(hit);
   w.Ammo = std::max(ammo, 0);
   w.Rows = std::clamp(rows, 1, kShotRows);
   w.Columns = std::clamp(cols, 1, kShotCols);

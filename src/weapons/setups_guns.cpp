@@ -36,10 +36,10 @@ void Shotgun(WeaponData& w, const char* name, int32_t ammo, int32_t pellets, dou
 }
 
 // Shells with a smoke trail that knock the robot back and burst.
-void Cannon(WeaponData& w, const char* name, const char* fire, int32_t ammo, int32_t rows,
-            int32_t cols, int32_t rowDelay, double speed, int32_t damage, int32_t stun,
-            int32_t half, int32_t sprite, int32_t blast, int32_t blastSize) {
-  Begin(w, name, fire, "HITTED1", ammo, rows, cols, rowDelay);
+void Cannon(WeaponData& w, const char* name, const char* fire, const char* hit, int32_t ammo,
+            int32_t rows, int32_t cols, int32_t rowDelay, double speed, int32_t damage,
+            int32_t stun, int32_t half, int32_t sprite, int32_t blast, int32_t blastSize) {
+  Begin(w, name, fire, hit, ammo, rows, cols, rowDelay);
   Muzzles(w, 30, 16);
   ShotPhaseData p = Flight(kMoveStraight, speed, damage, stun, 900 / static_cast<int>(speed), half,
                            sprite, half + 4);
@@ -102,35 +102,31 @@ void WeaponData::SetShotGunSLAG_FDog() {
 }
 
 void WeaponData::Set80mmCannon_Lizard() {
-  Cannon(*this, "80mm-Cannon", "ATTACK1", 20, 1, 1, 0, 12, 44, 30, 8, sp::kShell80, sp::kBlastSmall,
-         18);
+  Cannon(*this, "80mm-Cannon", "ATTACK1", "HITTED1", 20, 1, 1, 0, 12, 44, 30, 8, sp::kShell80,
+         sp::kBlastSmall, 18);
 }
 void WeaponData::Set80mmCannon_Pyro() {
-  Cannon(*this, "80mm Cannon", "HITTED1", 18, 1, 1, 0, 12, 40, 30, 8, sp::kShell80, sp::kBlastSmall,
-         18);
-  HitSound = "HITTED2";
-  HitSoundIndex = 1;
+  Cannon(*this, "80mm Cannon", "HITTED1", "HITTED2", 18, 1, 1, 0, 12, 40, 30, 8, sp::kShell80,
+         sp::kBlastSmall, 18);
 }
 void WeaponData::Set180mmCanon_Pyro() {
-  Cannon(*this, "180mm Canon", "HITTED1", 10, 1, 1, 0, 10, 95, 50, 12, sp::kShell180,
+  Cannon(*this, "180mm Canon", "HITTED1", "HITTED2", 10, 1, 1, 0, 10, 95, 50, 12, sp::kShell180,
          sp::kBlastLarge, 32);
-  HitSound = "HITTED2";
-  HitSoundIndex = 1;
   BreakGuard = 1;
 }
 // Two shells side by side.
 void WeaponData::Set80mmCannonX2_TBahao() {
-  Cannon(*this, "80mmCannon X2", "ATTACK1", 16, 1, 2, 0, 12, 26, 24, 8, sp::kShell80,
+  Cannon(*this, "80mmCannon X2", "ATTACK1", "HITTED1", 16, 1, 2, 0, 12, 26, 24, 8, sp::kShell80,
          sp::kBlastSmall, 18);
 }
 // Three shells one after another.
 void WeaponData::Set80mmCanonX3_TBahao() {
-  Cannon(*this, "80mmCanon X3", "ATTACK1", 12, 3, 1, 4, 12, 28, 22, 8, sp::kShell80,
+  Cannon(*this, "80mmCanon X3", "ATTACK1", "HITTED1", 12, 3, 1, 4, 12, 28, 22, 8, sp::kShell80,
          sp::kBlastSmall, 18);
 }
 // Five shells fanned wide.
 void WeaponData::SetSpreadCannon_Lizard() {
-  Cannon(*this, "Spread-Cannon", "ATTACK1", 16, 1, 5, 0, 11, 11, 20, 7, sp::kShell80,
+  Cannon(*this, "Spread-Cannon", "ATTACK1", "HITTED1", 16, 1, 5, 0, 11, 11, 20, 7, sp::kShell80,
          sp::kBlastSmall, 14);
   Fan(*this, 0.3);
   setup::Muzzles(*this, 30, 4);

@@ -9,11 +9,11 @@ namespace sp = sprite;
 namespace {
 
 // Rockets leave slowly, speed up to a top speed and trail smoke; later rows follow the first.
-void Rockets(WeaponData& w, const char* name, int32_t ammo, int32_t rows, int32_t cols,
-             int32_t damage, int32_t stun) {
-  Begin(w, name, "ATTACK5", "HITTED4", ammo, rows, cols, 5);
+void Rockets(WeaponData& w, const char* name, const char* fire, const char* hit, int32_t ammo,
+             int32_t rows, int32_t cols, int32_t damage, int32_t stun) {
+  Begin(w, name, fire, hit, ammo, rows, cols, 5);
   Muzzles(w, 22, 14);
-  Fan(w, 0.06);
+  Fan(w, 0.03);
   ShotPhaseData p = Flight(kMoveAccelerate, 4, damage, stun, 70, 7, sp::kRocket, 10);
   p.Accel = 0.8;
   p.MaxSpeed = 15;
@@ -65,30 +65,24 @@ void Grenades(WeaponData& w, const char* hit, int32_t ammo, int32_t cols, int32_
 }  // namespace
 
 void WeaponData::SetRocketX4_Lizard2() {
-  Rockets(*this, "Rocket X4", 8, 2, 2, 15, 20);
+  Rockets(*this, "Rocket X4", "ATTACK5", "HITTED4", 8, 2, 2, 15, 20);
 }
 void WeaponData::SetRocketX4_FMH() {
-  Rockets(*this, "Rocket X4", 8, 2, 2, 16, 20);
+  Rockets(*this, "Rocket X4", "ATTACK5", "HITTED4", 8, 2, 2, 16, 20);
 }
 void WeaponData::SetRocketX6_TBahao() {
-  Rockets(*this, "Rocket X6", 6, 3, 2, 15, 20);
+  Rockets(*this, "Rocket X6", "ATTACK5", "HITTED4", 6, 3, 2, 15, 20);
 }
 
 // One big rocket that breaks guards.
 void WeaponData::SetBazooka_DF() {
-  Rockets(*this, "Bazooka", 8, 1, 1, 60, 40);
-  FireSound = "HITTED1";
-  HitSound = "HITTED2";
-  HitSoundIndex = 1;
+  Rockets(*this, "Bazooka", "HITTED1", "HITTED2", 8, 1, 1, 60, 40);
   AllColumns(*this, 1, Blast(sp::kBlastLarge, 16, 32));
   BreakGuard = 1;
 }
 // Three rockets fanned wide.
 void WeaponData::SetSpreadBazooka_DF() {
-  Rockets(*this, "SpreadBazooka", 10, 1, 3, 34, 30);
-  FireSound = "HITTED1";
-  HitSound = "HITTED2";
-  HitSoundIndex = 1;
+  Rockets(*this, "SpreadBazooka", "HITTED1", "HITTED2", 10, 1, 3, 34, 30);
   Fan(*this, 0.28);
 }
 

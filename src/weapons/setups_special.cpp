@@ -73,8 +73,8 @@ void AcidFog(WeaponData& w, int32_t ammo, int32_t clouds, double speed, int32_t 
   w.HitInterval = 12;
 }
 
-// A laser: a line from the muzzle that reaches across the field at once and burns for as long
-// as the firing step lasts.
+// A laser: a line from the owner's muzzle that reaches across the field at once and burns for
+// `life` frames, hitting again every `interval` frames while it touches.
 void Lazer(WeaponData& w, int32_t ammo, int32_t life, int32_t damage, int32_t interval) {
   Begin(w, "LazerShot", "BEAM", "HITTED4", ammo, 1, 1, 0);
   Muzzles(w, 26, 0);

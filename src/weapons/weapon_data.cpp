@@ -48,7 +48,7 @@ void WeaponData::RoundReset() {
   Ammo = 0;
   VolleyLock = 0;
   LiveShots = 0;
-  HitPhase = kNoPhase;
+  HitPhase = 0;
   Unlimited = 0;
   Beam = 0;
   Armed = 0;
@@ -59,6 +59,14 @@ void WeaponData::ResetShots() {
     for (ShotData& shot : row) shot = ShotData{};
   }
   LiveShots = 0;
+}
+
+int32_t WeaponData::HitSoundIndex() const {
+  if (HitSound.size() == 7 && HitSound.compare(0, 6, "HITTED") == 0 && HitSound[6] >= '1' &&
+      HitSound[6] <= '4') {
+    return HitSound[6] - '1';
+  }
+  return 3;
 }
 
 bool WeaponData::Fire() {

@@ -122,12 +122,11 @@ class WeaponData {
   int32_t RowDelay = 0;  // frames between the rows of a volley
   std::string FireSound;
   std::string HitSound;
-  int32_t HitSoundIndex = 3;  // HITTEDn - 1: the hit-sound buffer this weapon plays
-  uint8_t Unlimited = 0;      // 1: firing uses no ammunition
-  uint8_t Beam = 0;           // 1: the shots are beams
-  uint8_t BreakGuard = 0;     // 1: a hit throws a guarding robot into the hit reaction
-  uint8_t Push = 0;           // 1: a hit knocks the robot back along the shot's direction
-  uint8_t MultiHit = 0;       // 1: a shot hits again every HitInterval frames while it touches
+  uint8_t Unlimited = 0;   // 1: firing uses no ammunition
+  uint8_t Beam = 0;        // 1: the shots are beams
+  uint8_t BreakGuard = 0;  // 1: a hit throws a guarding robot into the hit reaction
+  uint8_t Push = 0;        // 1: a hit knocks the robot back along the shot's direction
+  uint8_t MultiHit = 0;    // 1: a shot hits again every HitInterval frames while it touches
   int32_t HitInterval = 0;
   uint8_t EndOnOwnerHit = 0;          // 1: the shots vanish when the owner is hit
   uint8_t Armed = 0;                  // 1 once a set-up has put a weapon into the slot this round
@@ -143,6 +142,10 @@ class WeaponData {
 
   void RoundReset();
   void ResetShots();
+
+  // The hit-sound buffer the weapon plays: 0 to 3 for "HITTED1" to "HITTED4", 3 for any other
+  // name.
+  int32_t HitSoundIndex() const;
 
   // Fires one volley from the owner; false when none went off (no ammunition, the volley lock,
   // too few free places, no weapon in the slot).

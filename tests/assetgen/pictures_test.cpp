@@ -1,23 +1,24 @@
 // Screen pictures, compiled-in sheets and the shared palette.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "assetgen/readers.h"
 #include "layout.h"
 #include "pack.h"
 #include "palette.h"
 #include "platform/resources.h"
-
-namespace zk {
-extern const ResourceEntry kCompiledResources[];
-extern const size_t kCompiledResourceCount;
-}  // namespace zk
+#include "weapons/weapon_sprites.h"
 
 namespace zk::assetgen {
 namespace {
 
+using testing::BmpInfo;
 using testing::ParseBmp8;
 using testing::ReadFile;
 
@@ -137,27 +138,91 @@ TEST(Resources, BitmapSheetsHaveTheirSizes) {
   EXPECT_EQ(found, 4);
 }
 
-TEST(Resources, FloorTileHasNoKeyAndMeetsItselfWithoutSeams) {
-  for (size_t i = 0; i < kCompiledResourceCount; ++i) {
-    if (std::string(kCompiledResources[i].Name) != "SABAKU") continue;
-    const auto& bytes = kCompiledResources[i].Bytes;
-    const auto bmp = ParseBmp8({bytes.begin(), bytes.end()});
-    ASSERT_TRUE(bmp);
-    // Opposite edges differ about as much as neighbouring columns do.
-    auto brightness = [&](int32_t x, int32_t y) {
-      const uint32_t c = bmp->Palette[bmp->At(x, y)];
-      return static_cast<int>((c >> 16) & 0xFF) + static_cast<int>((c >> 8) & 0xFF);
-    };
-    long seam = 0, inner = 0;
-    for (int32_t y = 0; y < 200; ++y) {
-      seam += std::abs(brightness(199, y) - brightness(0, y));
-      inner += std::abs(brightness(100, y) - brightness(101, y));
-      EXPECT_NE(bmp->At(y, y), TransparentIndex());
+// Every cell a shot can show holds a picture, and the cells by direction differ from each other;
+// the cells no shot names stay transparent.
+TEST(Resources, WeaponSheetHasEveryCellTheShotsName) {
+  namespace sp = zk::sprite;
+  const std::vector<std::pair<int32_t, int32_t>> kNamed = {
+      // first cell, cell count
+      {sp::kBullet, 1},
+      {sp::kGatlingRound, 1},
+      {sp::kPellet, 1},
+      {sp::kSlag, 1},
+      {sp::kRifleRound, 1},
+      {sp::kClaw, 2},
+      {sp::kShell80, 1},
+      {sp::kShell180, 1},
+      {sp::kRocket, 8},
+      {sp::kMissile, 8},
+      {sp::kWaitingMine, 2},
+      {sp::kFloatingMine, 2},
+      {sp::kSnakeMine, 4},
+      {sp::kWaitingStinger, 2},
+      {sp::kAcidFog, 8},
+      {sp::kAcidDrop, 4},
+      {sp::kBeam, 4},
+      {sp::kBeamHead, 1},
+      {sp::kTempest, 4},
+      {sp::kTempestAcid, 4},
+      {sp::kBlastSmall, 8},
+      {sp::kBlastLarge, 8},
+      {sp::kAcidSplash, 8},
+      {sp::kSpark, 8},
+      {sp::kSmoke, sp::kSmokeCells},
+      {sp::kSlash, 4},
+      {sp::kClawFlash, 4},
+      {sp::kGrenade, 8},
+      {sp::kFirefly, 4},
+      {sp::kStinger, 8},
+      {sp::Cell(layout::kWeaponGaugeRow, 0), 5},  // the gauge pieces
+  };
+  const auto bytes = FindResource("WEAPON", ResourceType::Bitmap);
+  const std::optional<BmpInfo> sheet = ParseBmp8({bytes.begin(), bytes.end()});
+  ASSERT_TRUE(sheet);
+  auto pixels = [&](int32_t cell) {
+    std::vector<uint8_t> out;
+    const int32_t left = sp::CellColumn(cell) * sp::kCellSize;
+    const int32_t top = sp::CellRow(cell) * sp::kCellSize;
+    for (int32_t y = top; y < top + sp::kCellSize; ++y)
+      for (int32_t x = left; x < left + sp::kCellSize; ++x) out.push_back(sheet->At(x, y));
+    return out;
+  };
+  auto inked = [&](int32_t cell) {
+    const std::vector<uint8_t> p = pixels(cell);
+    return std::count_if(p.begin(), p.end(), [](uint8_t v) { return v != TransparentIndex(); });
+  };
+  std::set<int32_t> named;
+  for (const auto& [first, count] : kNamed)
+    for (int32_t c = first; c < first + count; ++c) {
+      named.insert(c);
+      EXPECT_GT(inked(c), 8) << "cell " << c;
     }
-    EXPECT_LT(seam, inner * 3 + 400);
-    return;
+  for (int32_t c = 0; c < 16 * 16; ++c) {
+    if (!named.contains(c)) {
+      EXPECT_EQ(inked(c), 0) << "cell " << c;
+    }
   }
-  FAIL() << "no SABAKU";
+  for (int32_t first : {sp::kRocket, sp::kMissile, sp::kStinger})
+    for (int32_t d = 1; d < 8; ++d)
+      EXPECT_NE(pixels(first), pixels(first + d)) << first << "+" << d;
+}
+
+TEST(Resources, FloorTileHasNoKeyAndMeetsItselfWithoutSeams) {
+  const auto bytes = FindResource("SABAKU", ResourceType::Bitmap);
+  const auto bmp = ParseBmp8({bytes.begin(), bytes.end()});
+  ASSERT_TRUE(bmp);
+  // Opposite edges differ about as much as neighbouring columns do.
+  auto brightness = [&](int32_t x, int32_t y) {
+    const uint32_t c = bmp->Palette[bmp->At(x, y)];
+    return static_cast<int>((c >> 16) & 0xFF) + static_cast<int>((c >> 8) & 0xFF);
+  };
+  long seam = 0, inner = 0;
+  for (int32_t y = 0; y < 200; ++y) {
+    seam += std::abs(brightness(199, y) - brightness(0, y));
+    inner += std::abs(brightness(100, y) - brightness(101, y));
+    EXPECT_NE(bmp->At(y, y), TransparentIndex());
+  }
+  EXPECT_LT(seam, inner * 3 + 400);
 }
 
 }  // namespace

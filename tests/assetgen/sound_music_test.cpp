@@ -12,11 +12,6 @@
 #include "platform/resources.h"
 #include "wave.h"
 
-namespace zk {
-extern const ResourceEntry kCompiledResources[];
-extern const size_t kCompiledResourceCount;
-}  // namespace zk
-
 namespace zk::assetgen {
 namespace {
 
@@ -53,17 +48,12 @@ TEST(Effects, EveryNamedSoundIsMono8000Hz8BitPcm) {
 }
 
 TEST(Effects, BeatIsAnExactLoop) {
-  for (size_t i = 0; i < kCompiledResourceCount; ++i) {
-    if (std::string(kCompiledResources[i].Name) != "S_BEAT") continue;
-    const auto& b = kCompiledResources[i].Bytes;
-    const auto w = ParseWave({b.begin(), b.end()});
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->Data.size(), 16000u);  // two bars at 120 beats a minute
-    EXPECT_NEAR(int{w->Data.front()}, 128, 2);
-    EXPECT_NEAR(int{w->Data.back()}, 128, 2);
-    return;
-  }
-  FAIL() << "no S_BEAT";
+  const auto b = FindResource("S_BEAT", ResourceType::Wave);
+  const auto w = ParseWave({b.begin(), b.end()});
+  ASSERT_TRUE(w);
+  EXPECT_EQ(w->Data.size(), 16000u);  // two bars at 120 beats a minute
+  EXPECT_NEAR(int{w->Data.front()}, 128, 2);
+  EXPECT_NEAR(int{w->Data.back()}, 128, 2);
 }
 
 TEST(WaveWriter, OddDataIsPaddedAndSixteenBitIsSigned) {

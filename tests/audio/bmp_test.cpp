@@ -1,7 +1,6 @@
 // Pictures: every BMP variant the game may meet decodes to the right pixels and colour table,
 // and broken images give no picture.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -10,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/bmp_builder.h"
+#include "audio/builders.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 
@@ -286,19 +285,7 @@ TEST(BmpDecode, LargestSideIsAccepted) {
 // Bitmaps by name: the program's resources first, then a file below the working directory.
 class BitmapByName : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zk_bmp_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_ / "others");
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    SetResourceOverride({});
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
+  void TearDown() override { SetResourceOverride({}); }
   static std::vector<uint8_t> OneColour(uint32_t rgb) {
     BmpSpec s;
     s.Width = 1;
@@ -309,11 +296,9 @@ class BitmapByName : public ::testing::Test {
     return BuildBmp(s);
   }
   static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    test::ScratchDirectory::Write(path, bytes);
   }
-  std::filesystem::path dir_, old_;
+  test::ScratchDirectory scratch_;
 };
 
 TEST_F(BitmapByName, ResourceComesBeforeTheFile) {
@@ -329,6 +314,12 @@ TEST_F(BitmapByName, ResourceComesBeforeTheFile) {
   pic = LoadBitmapByName("others/pic.bmp");
   ASSERT_TRUE(pic);
   EXPECT_EQ(pic->Pixel(0, 0), 0x0000FFu);
+
+  // A resource that does not read is a failure: the file is not tried.
+  const std::vector<uint8_t> broken = {'B', 'M', 0, 0};
+  const ResourceEntry broken_table[] = {{"others/pic.bmp", ResourceType::Bitmap, broken}};
+  SetResourceOverride(broken_table);
+  EXPECT_FALSE(LoadBitmapByName("others/pic.bmp"));
 }
 
 TEST_F(BitmapByName, ResourceNamesIgnoreCaseAndType) {
@@ -347,7 +338,7 @@ TEST_F(BitmapByName, BackslashReadsAsSlashAndNothingOutsideIsRead) {
   EXPECT_FALSE(LoadBitmapByName("others/missing.bmp"));
   EXPECT_FALSE(LoadBitmapByName(""));
   EXPECT_FALSE(LoadBitmapByName("others/../others/pic.bmp"));
-  EXPECT_FALSE(LoadBitmapByName((dir_ / "others/pic.bmp").string()));
+  EXPECT_FALSE(LoadBitmapByName((std::filesystem::current_path() / "others/pic.bmp").string()));
   Write("others/broken.bmp", {'B', 'M', 1, 2, 3});
   EXPECT_FALSE(LoadBitmapByName("others/broken.bmp"));
 }

@@ -1,7 +1,6 @@
 // Sound devices, the MIDI performance and the MP3 player: what they accept, and that the SDL
 // and headless backends record the same events.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -13,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "audio/builders.h"
 #include "platform/audio_backends.h"
 #include "platform/midi_file.h"
 
@@ -105,29 +105,15 @@ TEST(SoundDevice, UnplayableSamplesMakeNoBuffer) {
 // A scratch working directory with a music folder.
 class MusicFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zk_music_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_ / "music");
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
   static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+    test::ScratchDirectory::Write(path, bytes);
   }
   // One track: a note on and off, end of track.
   static std::vector<uint8_t> Midi() {
     return {'M', 'T', 'h', 'd', 0,  0, 0,    6,  0,   0,  0,    1,  0, 96, 'M',  'T',  'r',
             'k', 0,   0,   0,   12, 0, 0x90, 60, 100, 96, 0x80, 60, 0, 0,  0xFF, 0x2F, 0};
   }
-  std::filesystem::path dir_, old_;
+  test::ScratchDirectory scratch_;
 };
 
 TEST_F(MusicFiles, MidiFileCheckRefusesBrokenFiles) {
@@ -228,7 +214,7 @@ namespace {
 
 // A piece that ends by itself sends the notice (from the audio thread); a stopped one does not.
 TEST_F(MusicFiles, SdlPlayerNoticeComesOnlyWhenAPieceEndsByItself) {
-  const std::filesystem::path pack = old_ / "music" / "junk.mp3";
+  const std::filesystem::path pack = scratch_.Original() / "music" / "junk.mp3";
   if (!std::filesystem::exists(pack)) GTEST_SKIP() << "no asset pack here";
   std::vector<uint8_t> bytes(8 * 1024);  // the first half second or so
   std::ifstream(pack, std::ios::binary)

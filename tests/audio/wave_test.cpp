@@ -5,76 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "audio/bmp_builder.h"
+#include "audio/builders.h"
 #include "platform/audio.h"
 
 namespace zk {
 namespace {
 
-using test::Put16;
-using test::Put32;
-
-std::vector<uint8_t> FourSamples() {
-  return {128, 200, 56, 128};
-}
-
-struct WaveSpec {
-  uint16_t Format = 1;
-  uint16_t Channels = 1;
-  uint32_t Rate = 8000;
-  uint16_t Bits = 8;
-  int32_t BlockAlign = -1;  // -1: channels x bytes per sample
-  uint32_t FmtSize = 16;
-  std::vector<uint8_t> Samples = FourSamples();
-  bool DataFirst = false;
-  bool ExtraChunk = false;
-  int32_t DataSizeBias = 0;  // added to the data chunk's stated size
-  int32_t RiffSizeBias = 0;  // added to the RIFF size
-  const char* Riff = "RIFF";
-  const char* Form = "WAVE";
-  bool NoFmt = false;
-  bool NoData = false;
-};
-
-void Tag(std::vector<uint8_t>& b, const char* t) {
-  b.insert(b.end(), t, t + 4);
-}
-
-std::vector<uint8_t> BuildWave(const WaveSpec& s) {
-  std::vector<uint8_t> fmt, data, body;
-  Tag(fmt, "fmt ");
-  Put32(fmt, s.FmtSize);
-  std::vector<uint8_t> f;
-  Put16(f, s.Format);
-  Put16(f, s.Channels);
-  Put32(f, s.Rate);
-  const uint32_t align =
-      s.BlockAlign >= 0 ? static_cast<uint32_t>(s.BlockAlign) : s.Channels * (s.Bits / 8u);
-  Put32(f, s.Rate * align);
-  Put16(f, align);
-  Put16(f, s.Bits);
-  f.resize(s.FmtSize, 0);
-  fmt.insert(fmt.end(), f.begin(), f.end());
-  if (fmt.size() % 2) fmt.push_back(0);
-  Tag(data, "data");
-  Put32(data, static_cast<uint32_t>(static_cast<int64_t>(s.Samples.size()) + s.DataSizeBias));
-  data.insert(data.end(), s.Samples.begin(), s.Samples.end());
-  if (data.size() % 2) data.push_back(0);
-  Tag(body, s.Form);
-  if (s.ExtraChunk) {
-    Tag(body, "LIST");
-    Put32(body, 5);
-    body.insert(body.end(), {'a', 'b', 'c', 'd', 'e', 0});
-  }
-  if (s.DataFirst && !s.NoData) body.insert(body.end(), data.begin(), data.end());
-  if (!s.NoFmt) body.insert(body.end(), fmt.begin(), fmt.end());
-  if (!s.DataFirst && !s.NoData) body.insert(body.end(), data.begin(), data.end());
-  std::vector<uint8_t> out;
-  Tag(out, s.Riff);
-  Put32(out, static_cast<uint32_t>(static_cast<int64_t>(body.size()) + s.RiffSizeBias));
-  out.insert(out.end(), body.begin(), body.end());
-  return out;
-}
+using test::BuildWave;
+using test::WaveSpec;
 
 int Parse(const WaveSpec& s, WaveData& out) {
   int reason = -1;

@@ -4,14 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "characters/motion_table.h"
+#include "characters/robot_kinds.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
+#include "platform/surface.h"
 #include "shell/form.h"
+#include "support/motion_tables.h"
 
 namespace zk {
 namespace {
@@ -100,42 +105,70 @@ const char* const kViewNames[] = {
 const char* const kSoundNames[] = {"ATTACK1", "ATTACK2", "ATTACK3", "ATTACK4", "ATTACK5", "BEAM",
                                    "ACID",    "HITTED1", "HITTED2", "HITTED3", "HITTED4"};
 
-// Every robot picture and fire sound as a small resource of the test's own.
+// A 4 x 4 8-bit bitmap whose colour table tells it apart: entry 0 magenta, entry 1 grey `shade`.
+std::vector<uint8_t> PalettedBitmap(uint8_t shade) {
+  const uint32_t pixels = 54 + 256 * 4, size = pixels + 4 * 4;
+  std::vector<uint8_t> b(size, 0);
+  auto put32 = [&b](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, size);
+  put32(10, pixels);
+  put32(14, 40);
+  put32(18, 4);
+  put32(22, 4);
+  b[26] = 1;
+  b[28] = 8;
+  b[54] = 255;  // entry 0: blue, green, red
+  b[56] = 255;
+  b[58] = b[59] = b[60] = shade;
+  b[pixels] = 1;
+  return b;
+}
+
+// Every robot picture and fire sound as a small resource of the test's own; `picture` gives the
+// bytes of each view file by its place in kViewNames.
 class Resources {
  public:
-  Resources() : bitmap_(TinyBitmap()), wave_(TinyWave()) {
-    for (const char* name : kViewNames) entries_.push_back({name, ResourceType::Bitmap, bitmap_});
+  Resources() : Resources([](size_t) { return TinyBitmap(); }) {}
+  explicit Resources(const std::function<std::vector<uint8_t>(size_t)>& picture)
+      : wave_(TinyWave()) {
+    for (size_t i = 0; i < std::size(kViewNames); ++i) pictures_.push_back(picture(i));
+    for (size_t i = 0; i < std::size(kViewNames); ++i) {
+      entries_.push_back({kViewNames[i], ResourceType::Bitmap, pictures_[i]});
+    }
     for (const char* name : kSoundNames) entries_.push_back({name, ResourceType::Wave, wave_});
     SetResourceOverride(entries_);
   }
   ~Resources() { SetResourceOverride({}); }
+  Resources(const Resources&) = delete;
+  Resources& operator=(const Resources&) = delete;
 
  private:
-  std::vector<uint8_t> bitmap_, wave_;
+  std::vector<std::vector<uint8_t>> pictures_;
+  std::vector<uint8_t> wave_;
   std::vector<ResourceEntry> entries_;
 };
+
+// A form with the display and sound running.
+std::unique_ptr<TForm1> OpenForm(Platform& platform) {
+  auto form = std::make_unique<TForm1>(platform);
+  form->DrawDevice = platform.OpenDisplay(true);
+  if (form->DrawDevice) form->PrimarySurface = &form->DrawDevice->Primary();
+  form->SoundDev = platform.OpenSound();
+  return form;
+}
 
 // A form with the display and sound running and the kinds' motion tables filled.
 class LoaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<TForm1>(*platform);
-    form->DrawDevice = platform->OpenDisplay(true);
+    form = OpenForm(*platform);
     ASSERT_NE(form->DrawDevice, nullptr);
-    form->PrimarySurface = &form->DrawDevice->Primary();
-    form->SoundDev = platform->OpenSound();
     ASSERT_NE(form->SoundDev, nullptr);
-    form->DefaultTB_Motion();
-    form->DefaultST_Motion();
-    form->DefaultHB_Motion();
-    form->DefaultFD_Motion();
-    form->DefaultFM_Motion();
-    form->DefaultBB_Motion();
-    form->DefaultSC_Motion();
-    form->DefaultPP_Motion();
-    form->DefaultDF_Motion();
-    form->DefaultLT_Motion();
-    form->DefaultLV_Motion();
+    test_support::FillKindMotionTables(*form);
     for (CharacterData& robot : form->Robots) {
       robot.ResetRuntime();
       robot.ClearActionTable();
@@ -153,6 +186,28 @@ class LoaderTest : public ::testing::Test {
 };
 
 using Loader = void (TForm1::*)();
+using W = WeaponData;
+
+// The set-up of one weapon slot: one without arguments, SetMelee with its four, or none.
+struct Slot {
+  void (W::*setup)() = nullptr;
+  int32_t melee[4] = {};         // reach, lifetime, damage, stun; reach 0: not SetMelee
+  const char* weapon = nullptr;  // the weapon name the set-up gives, if it names one
+
+  bool Armed() const { return setup != nullptr || melee[0] != 0; }
+  void Apply(W& w) const {
+    if (setup != nullptr) (w.*setup)();
+    if (melee[0] != 0) w.SetMelee(melee[0], melee[1], melee[2], melee[3]);
+  }
+};
+
+Slot Arm(void (W::*setup)(), const char* weapon) {
+  return {setup, {}, weapon};
+}
+Slot Melee(int32_t reach, int32_t lifetime, int32_t damage, int32_t stun) {
+  return {nullptr, {reach, lifetime, damage, stun}, nullptr};
+}
+const Slot kNone{};
 
 struct VariantRow {
   int kind;
@@ -160,9 +215,9 @@ struct VariantRow {
   Loader in1, in2;
   int motion_index;
   const char* name;
+  Slot slots[4];
   int rapid1, rapid4;
   const char* sounds[4];
-  bool armed[4];  // weapon slots the variant sets up
 };
 
 const VariantRow kVariants[] = {
@@ -172,241 +227,288 @@ const VariantRow kVariants[] = {
      &TForm1::LizardIn2,
      kMotionLT,
      "Ridezazo type Omnivore Bite",
+     {Arm(&W::Set80mmCannon_Lizard, "80mm-Cannon"), Melee(44, 6, 40, 36),
+      Arm(&W::SetWaitingMine_Lizard, "Waiting-Mine"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"}},
     {1,
      1,
      &TForm1::LizardIn1,
      &TForm1::LizardIn2,
      kMotionLT,
      "Ridezazo type Snake Bite",
+     {Arm(&W::SetSpreadCannon_Lizard, "Spread-Cannon"), Melee(44, 6, 40, 36),
+      Arm(&W::SetWaitingStinger_Lizard, "Waiting-Stinger"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"}},
     {2,
      0,
      &TForm1::Lizard2In1,
      &TForm1::Lizard2In2,
      kMotionLV,
      "Lizard type Tekkira",
+     {Arm(&W::SetMachineGun_Lizard2, "MachineGun"), Melee(46, 10, 40, 100),
+      Arm(&W::SetMissileX1_Lizard2, "Missile X1"), kNone},
      2,
      0,
-     {"ATTACK4", "ATTACK2", "ATTACK5", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK4", "ATTACK2", "ATTACK5", "HITTED4"}},
     {2,
      1,
      &TForm1::Lizard2In1,
      &TForm1::Lizard2In2,
      kMotionLV,
      "Lizard type Vocka",
+     {Arm(&W::SetRifle_Lizard2, "Rifle"), Melee(46, 10, 40, 100),
+      Arm(&W::SetRocketX4_Lizard2, "Rocket X4"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK2", "ATTACK5", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "ATTACK5", "HITTED4"}},
     {2,
      2,
      &TForm1::Lizard2In1,
      &TForm1::Lizard2In2,
      kMotionLV,
      "Lizard type Jin",
+     {Arm(&W::SetShotGun_Lizard2, "ShotGun"), Melee(46, 10, 40, 100),
+      Arm(&W::SetStinger_Lizard2, "Stinger"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"}},
     {3,
      0,
      &TForm1::PyroIn1,
      &TForm1::PyroIn2,
      kMotionPP,
      "DuvuZirada type Bannila Boy",
+     {Arm(&W::SetGatringGun_Pyro, "GatringGun"), Melee(50, 20, 52, 40),
+      Arm(&W::Set180mmCanon_Pyro, "180mm Canon"), Arm(&W::SetMissileX1_Pyro, "Missile X1")},
      2,
      0,
-     {"ATTACK4", "ATTACK2", "HITTED1", "ATTACK5"},
-     {true, true, true, true}},
+     {"ATTACK4", "ATTACK2", "HITTED1", "ATTACK5"}},
     {3,
      1,
      &TForm1::PyroIn1,
      &TForm1::PyroIn2,
      kMotionPP,
      "DuvuZirada type Pepper Girl",
+     {Arm(&W::SetGatringGun_Pyro, "GatringGun"), Melee(50, 20, 52, 40),
+      Arm(&W::Set80mmCannon_Pyro, "80mm Cannon"), Arm(&W::SetMissileX6_Pyro, "Missile X6")},
      2,
      0,
-     {"ATTACK4", "ATTACK2", "HITTED1", "ATTACK5"},
-     {true, true, true, true}},
+     {"ATTACK4", "ATTACK2", "HITTED1", "ATTACK5"}},
     {4,
      0,
      &TForm1::FMHIn1,
      &TForm1::FMHIn2,
      kMotionFM,
      "Ruva Duvud Ovived",
+     {Arm(&W::SetGatringGun_FMH, "GatringGun"), Melee(50, 8, 160, 140),
+      Arm(&W::SetSnakeMine_FMH, "SnakeMine"), Arm(&W::SetRocketX4_FMH, "Rocket X4")},
      3,
      0,
-     {"ATTACK4", "ATTACK2", "ATTACK5", "ATTACK5"},
-     {true, true, true, true}},
+     {"ATTACK4", "ATTACK2", "ATTACK5", "ATTACK5"}},
     {4,
      1,
      &TForm1::FMHIn1,
      &TForm1::FMHIn2,
      kMotionFM,
      "Dezu Ridev Adud",
+     {Arm(&W::SetLazerShot_FMH, "LazerShot"), Melee(50, 8, 160, 140),
+      Arm(&W::SetFireFly_FMH, "FireFly"), kNone},
      0,
      0,
-     {"BEAM", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"BEAM", "ATTACK2", "BEAM", "HITTED4"}},
     {5,
      0,
      &TForm1::BuzzBIn1,
      &TForm1::BuzzBIn2,
      kMotionBB,
      "RiziVov type S.L.A.B",
+     {Arm(&W::SetAsultRifle_BuzzB, "AsultRifle"), Melee(35, 9, 32, 80),
+      Arm(&W::SetFireFly_BuzzB, "FireFly"), kNone},
      2,
      0,
-     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"}},
     {5,
      1,
      &TForm1::BuzzBIn1,
      &TForm1::BuzzBIn2,
      kMotionBB,
      "RiziVov type F.L.A.B",
+     {Arm(&W::SetAsultRifle_BuzzB, "AsultRifle"), Melee(35, 9, 32, 80),
+      Arm(&W::SetStinger_BuzzB, "Stinger"), kNone},
      2,
      0,
-     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"}},
     {6,
      0,
      &TForm1::FDogIn1,
      &TForm1::FDogIn2,
      kMotionFD,
      "VedoZad type StaryDog",
+     {Arm(&W::SetShotGun_FDog, "ShotGun"), Arm(&W::SetMelee_FDog, nullptr),
+      Arm(&W::SetFloatingMine_FDog, "FloatingMine"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK3", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK3", "BEAM", "HITTED4"}},
     {6,
      1,
      &TForm1::FDogIn1,
      &TForm1::FDogIn2,
      kMotionFD,
      "VedoZad type Hyaena",
+     {Arm(&W::SetShotGunSLAG_FDog, "ShotGun(SLAG)"), Arm(&W::SetMelee_FDog, nullptr),
+      Arm(&W::SetWaitingMine_Lizard, "Waiting-Mine"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK3", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK3", "BEAM", "HITTED4"}},
     {6,
      2,
      &TForm1::FDogIn1,
      &TForm1::FDogIn2,
      kMotionFD,
      "VedoZad type Coyote",
+     {Arm(&W::SetShotGun_FDog, "ShotGun"), Arm(&W::SetMelee_FDog, nullptr),
+      Arm(&W::SetMissleX1_FDog, "Missle X1"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK3", "ATTACK5", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK3", "ATTACK5", "HITTED4"}},
     {7,
      0,
      &TForm1::DFIn1,
      &TForm1::DFIn2,
      kMotionDF,
      "Ro-da type North",
+     {Arm(&W::SetAcidFog_DF, "AcidFog"), Melee(45, 10, 44, 100), Arm(&W::SetBazooka_DF, "Bazooka"),
+      kNone},
      0,
      0,
-     {"ACID", "ATTACK2", "HITTED1", "HITTED4"},
-     {true, true, true, false}},
+     {"ACID", "ATTACK2", "HITTED1", "HITTED4"}},
     {7,
      1,
      &TForm1::DFIn1,
      &TForm1::DFIn2,
      kMotionDF,
      "Ro-da type West",
+     {Arm(&W::SetGatringGun_DF, "GatringGun"), Melee(45, 10, 44, 100),
+      Arm(&W::SetSpreadBazooka_DF, "SpreadBazooka"), kNone},
      2,
      0,
-     {"ATTACK4", "ATTACK2", "HITTED1", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK4", "ATTACK2", "HITTED1", "HITTED4"}},
     {7,
      2,
      &TForm1::DFIn1,
      &TForm1::DFIn2,
      kMotionDF,
      "Ro-da type South",
+     {Arm(&W::SetAcidFog_DF, "AcidFog"), Melee(45, 10, 44, 100),
+      Arm(&W::SetSpreadBazooka_DF, "SpreadBazooka"), kNone},
      0,
      0,
-     {"ACID", "ATTACK2", "HITTED1", "HITTED4"},
-     {true, true, true, false}},
+     {"ACID", "ATTACK2", "HITTED1", "HITTED4"}},
     {8,
      0,
      &TForm1::HBackIn1,
      &TForm1::HBackIn2,
      kMotionHB,
      "ZiraZedu type Pupa",
+     {Arm(&W::SetGranade_HBack, "Granade"), Melee(50, 16, 48, 120),
+      Arm(&W::SetLazerShot_HBack, "LazerShot"), Arm(&W::SetTempest_HBack, "Tempest")},
      0,
      0,
-     {"ATTACK5", "ATTACK2", "BEAM", "ATTACK5"},
-     {true, true, true, true}},
+     {"ATTACK5", "ATTACK2", "BEAM", "ATTACK5"}},
     {8,
      1,
      &TForm1::HBackIn1,
      &TForm1::HBackIn2,
      kMotionHB,
      "ZiraZedu type Cocoon",
+     {Arm(&W::SetAcidFog_HBack, "AcidFog"), Melee(50, 16, 48, 120),
+      Arm(&W::SetLazerShot_HBack, "LazerShot"), Arm(&W::SetTempestAcid_HBack, "Tempest Acid")},
      0,
      0,
-     {"ACID", "ATTACK2", "BEAM", "ATTACK5"},
-     {true, true, true, true}},
+     {"ACID", "ATTACK2", "BEAM", "ATTACK5"}},
     {9,
      0,
      &TForm1::AgehaIn1,
      &TForm1::AgehaIn2,
      kMotionST,
      "V-2-A type L.M.T",
+     {Arm(&W::SetRifle_Ageha, "Rifle"), Melee(40, 16, 32, 100),
+      Arm(&W::SetLazerShot_Ageha, "LazerShot"), kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"},
-     {true, true, true, false}},
+     {"ATTACK1", "ATTACK2", "BEAM", "HITTED4"}},
     {10,
      0,
      &TForm1::TBahaoIn1,
      &TForm1::TBahaoIn2,
      kMotionTB,
      "ZizoruVuzev type the Nine",
+     {Arm(&W::SetShotGun_TBahao, "ShotGun"), Melee(50, 20, 52, 100),
+      Arm(&W::Set80mmCanonX3_TBahao, "80mmCanon X3"), Arm(&W::SetRocketX6_TBahao, "Rocket X6")},
      0,
      0,
-     {"ATTACK1", "ATTACK2", "ATTACK1", "ATTACK5"},
-     {true, true, true, true}},
+     {"ATTACK1", "ATTACK2", "ATTACK1", "ATTACK5"}},
     {10,
      1,
      &TForm1::TBahaoIn1,
      &TForm1::TBahaoIn2,
      kMotionTB,
      "ZizoruVuzev type the Six",
+     {Arm(&W::Set80mmCannonX2_TBahao, "80mmCannon X2"), Melee(50, 20, 52, 100),
+      Arm(&W::SetGranade_TBahao, "Granade"), Arm(&W::SetSnatcher_TBahao, "Snatcher")},
      0,
      3,
-     {"ATTACK1", "ATTACK2", "ATTACK5", "ATTACK1"},
-     {true, true, true, true}},
+     {"ATTACK1", "ATTACK2", "ATTACK5", "ATTACK1"}},
     {11,
      0,
      &TForm1::ScavIn1,
      &TForm1::ScavIn2,
      kMotionSC,
      "ZeviruraR type Skinny Crow",
+     {Arm(&W::SetRifle_Scav, "Rifle"), Arm(&W::SetFireFly_Scav, "FireFly"), kNone, kNone},
      0,
      0,
-     {"ATTACK1", "BEAM", "HITTED4", "HITTED4"},
-     {true, true, false, false}},
+     {"ATTACK1", "BEAM", "HITTED4", "HITTED4"}},
     {11,
      1,
      &TForm1::ScavIn1,
      &TForm1::ScavIn2,
      kMotionSC,
      "ZeviruraR type Fat Owl",
+     {Arm(&W::SetRifle_Scav, "Rifle"), Arm(&W::SetMissileX6_Scav, "Missile X6"), kNone, kNone},
      0,
      0,
-     {"ATTACK1", "ATTACK5", "HITTED4", "HITTED4"},
-     {true, true, false, false}},
+     {"ATTACK1", "ATTACK5", "HITTED4", "HITTED4"}},
 };
+
+// What tells one weapon set-up from another: the texts, the volley and every shot template.
+void ExpectSameSlot(const W& got, const W& want, const std::string& where) {
+  EXPECT_EQ(got.Name, want.Name) << where;
+  EXPECT_EQ(got.FireSound, want.FireSound) << where;
+  EXPECT_EQ(got.HitSound, want.HitSound) << where;
+  EXPECT_EQ(got.Ammo, want.Ammo) << where;
+  EXPECT_EQ(got.Rows, want.Rows) << where;
+  EXPECT_EQ(got.Columns, want.Columns) << where;
+  EXPECT_EQ(got.Unlimited, want.Unlimited) << where;
+  EXPECT_EQ(got.Beam, want.Beam) << where;
+  for (int c = 0; c < kShotCols; ++c) {
+    for (int p = 0; p < kShotPhases; ++p) {
+      const ShotPhaseData& g = got.Phases[c][p];
+      const ShotPhaseData& w = want.Phases[c][p];
+      const bool same = g.Move == w.Move && g.Speed == w.Speed && g.MaxSpeed == w.MaxSpeed &&
+                        g.Param == w.Param && g.Damage == w.Damage && g.Stun == w.Stun &&
+                        g.Life == w.Life && g.HitHalf == w.HitHalf;
+      if (!same) {
+        ADD_FAILURE() << where << ": shot template of column " << c << " phase " << p;
+        return;
+      }
+    }
+  }
+}
 
 TEST_F(LoaderTest, EveryVariantInstallsItsNameWeaponsSoundsAndTables) {
   for (const VariantRow& v : kVariants) {
@@ -418,7 +520,15 @@ TEST_F(LoaderTest, EveryVariantInstallsItsNameWeaponsSoundsAndTables) {
       robot.Armor = 77;
       robot.Action = 4;
       robot.StepTick = 9;
-      for (int slot = 0; slot < 4; ++slot) form->Weapons[player * 4 + slot].FireSound = "untouched";
+      // What each weapon slot should hold afterwards: its set-up run over what it held before.
+      std::unique_ptr<W> want[4];
+      for (int slot = 0; slot < 4; ++slot) {
+        W& weapon = form->Weapons[player * 4 + slot];
+        weapon.Name = "untouched";
+        weapon.FireSound = "untouched";
+        want[slot] = std::make_unique<W>(weapon);
+        v.slots[slot].Apply(*want[slot]);
+      }
       (form.get()->*(player == 0 ? v.in1 : v.in2))();
 
       ASSERT_FALSE(platform->Closed()) << where;
@@ -427,8 +537,12 @@ TEST_F(LoaderTest, EveryVariantInstallsItsNameWeaponsSoundsAndTables) {
       EXPECT_EQ(robot.RapidFire4, v.rapid4) << where;
       for (int slot = 0; slot < 4; ++slot) {
         EXPECT_EQ(FireSoundName(player * 4 + slot), v.sounds[slot]) << where << " slot " << slot;
-        EXPECT_EQ(form->Weapons[player * 4 + slot].FireSound != "untouched", v.armed[slot])
-            << where << " slot " << slot;
+        const W& weapon = form->Weapons[player * 4 + slot];
+        const std::string at = where + " slot " + std::to_string(slot + 1);
+        ExpectSameSlot(weapon, *want[slot], at);
+        EXPECT_EQ(weapon.FireSound != "untouched", v.slots[slot].Armed()) << at;
+        // The melee set-ups write no weapon name; a slot without a weapon keeps its own.
+        EXPECT_EQ(weapon.Name, v.slots[slot].weapon ? v.slots[slot].weapon : "untouched") << at;
       }
       // The record part ends idle at step 00 with the kind's status; the rest is the caller's.
       EXPECT_EQ(robot.Action, 0) << where;
@@ -541,6 +655,55 @@ TEST_F(LoaderTest, FireSoundThatCannotBeMadeStopsSoundForBothPlayers) {
   EXPECT_STREQ(form->Robots[1].Name, "Ro-da type South");
   EXPECT_FALSE(platform->Closed());
   for (const auto& view : form->ViewSurfaces[1]) EXPECT_NE(view, nullptr);
+}
+
+}  // namespace
+}  // namespace zk
+
+namespace zk {
+namespace {
+
+// The five views come from the kind's files by their exact names, back, back-side, front,
+// front-side and side in this order; each goes to its own view slot, the side picture's colour
+// table is the palette after the load, and any one of them that cannot be read closes the form.
+TEST(LoaderViews, FilesSlotsPaletteAndFailure) {
+  constexpr int kSlotOfFile[5] = {kViewBack, kViewBackSide, kViewFront, kViewFrontSide, kViewSide};
+  const std::vector<uint8_t> broken = {'B', 'M', 0, 0};
+  for (int kind = 1; kind <= kRobotKinds; ++kind) {
+    const VariantRow* first = nullptr;
+    for (const VariantRow& v : kVariants) {
+      if (v.kind == kind && v.variant == 0) first = &v;
+    }
+    ASSERT_NE(first, nullptr) << kind;
+    const char* const* names = &kViewNames[(kind - 1) * 5];
+    for (int file = 0; file < 5; ++file) {
+      EXPECT_STREQ(FindRobotKind(kind)->Views[file], names[file]) << first->name;
+    }
+    for (int failing = -1; failing < 5; ++failing) {
+      const std::string where =
+          std::string(first->name) + " failing file " + std::to_string(failing);
+      const Resources resources([&](size_t i) {
+        const int file = static_cast<int>(i) % 5;
+        return file == failing && static_cast<int>(i) / 5 == kind - 1
+                   ? broken
+                   : PalettedBitmap(static_cast<uint8_t>(10 + file));
+      });
+      const std::unique_ptr<Platform> platform = MakeHeadlessPlatform();
+      const std::unique_ptr<TForm1> form = OpenForm(*platform);
+      ASSERT_NE(form->DrawDevice, nullptr);
+      (form.get()->*first->in1)();
+      EXPECT_EQ(form->FormClosed, failing >= 0) << where;
+      if (failing >= 0) continue;
+      for (int file = 0; file < 5; ++file) {
+        const Surface* view = form->ViewSurfaces[0][kSlotOfFile[file]].get();
+        ASSERT_NE(view, nullptr) << where;
+        const std::vector<uint8_t> bytes = PalettedBitmap(static_cast<uint8_t>(10 + file));
+        EXPECT_EQ(view->Palette, DecodeBmp(bytes.data(), bytes.size())->Palette)
+            << where << " file " << file;
+      }
+      EXPECT_EQ(form->PrimarySurface->Palette, form->ViewSurfaces[0][kViewSide]->Palette) << where;
+    }
+  }
 }
 
 }  // namespace

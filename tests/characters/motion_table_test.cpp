@@ -5,43 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <string>
 
+#include "characters/robot_kinds.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
 #include "shell/form.h"
+#include "support/motion_tables.h"
 
 namespace zk {
 namespace {
 
-struct FormWithTables {
-  std::unique_ptr<Platform> platform = MakeHeadlessPlatform();
-  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*platform);
-  FormWithTables() {
-    form->DefaultTB_Motion();
-    form->DefaultST_Motion();
-    form->DefaultHB_Motion();
-    form->DefaultFD_Motion();
-    form->DefaultFM_Motion();
-    form->DefaultBB_Motion();
-    form->DefaultSC_Motion();
-    form->DefaultPP_Motion();
-    form->DefaultDF_Motion();
-    form->DefaultLT_Motion();
-    form->DefaultLV_Motion();
-  }
-  const MotionTable& Table(int index) const { return form->MotionTables[index]; }
-};
+using test_support::IsListedFrame;
 
-const FormWithTables& Tables() {
-  static const FormWithTables tables;
+const test_support::FormWithMotionTables& Tables() {
+  static const test_support::FormWithMotionTables tables;
   return tables;
-}
-
-bool Listed(const MotionFrame& f) {
-  return f.Right > f.Left && f.Bottom > f.Top;
 }
 
 bool Same(const MotionFrame& a, const MotionFrame& b) {
@@ -57,38 +37,34 @@ void ExpectFrame(const MotionFrame& f, MotionFrame want, const std::string& wher
   EXPECT_EQ(f.HalfHeight, want.HalfHeight) << where;
 }
 
+using test_support::KindFrames;
+
 struct KindShape {
-  int index;
-  const char* name;
-  int frames[7];   // listed frames of motion rows 0 to 6, in every facing
+  const KindFrames* frames;
   int sized_rows;  // rows carrying the kind's half sizes (0 for D.O.Z.)
   int half_width, half_height;
 };
 
 constexpr KindShape kShapes[] = {
-    {kMotionLT, "Ridezazo", {2, 5, 5, 1, 0, 1, 1}, 8, 75, 75},
-    {kMotionLV, "Lizard", {1, 5, 9, 3, 0, 1, 1}, 8, 56, 56},
-    {kMotionTB, "ZizoruVuzev", {1, 4, 5, 4, 5, 1, 1}, 8, 77, 75},
-    {kMotionST, "V-2-A", {1, 5, 5, 4, 0, 1, 1}, 10, 60, 60},
-    {kMotionHB, "ZuzodEvoz", {1, 3, 5, 5, 5, 1, 1}, 10, 75, 75},
-    {kMotionFD, "VedoZad", {1, 4, 7, 3, 0, 1, 1}, 10, 65, 65},
-    {kMotionBB, "RiziVov", {1, 3, 3, 1, 0, 1, 1}, 8, 60, 60},
-    {kMotionSC, "ZeviruraR", {1, 3, 2, 1, 0, 1, 1}, 8, 70, 70},
-    {kMotionPP, "DuvuZirada", {1, 4, 4, 5, 5, 1, 1}, 8, 60, 60},
-    {kMotionDF, "Ro-da", {1, 3, 3, 4, 0, 1, 1}, 8, 50, 50},
-    {kMotionFM, "D.O.Z.", {1, 3, 10, 6, 5, 1, 1}, 0, 0, 0},
+    {&test_support::kRidezazoFrames, 8, 75, 75},    {&test_support::kLizardFrames, 8, 56, 56},
+    {&test_support::kZizoruVuzevFrames, 8, 77, 75}, {&test_support::kV2AFrames, 10, 60, 60},
+    {&test_support::kZuzodEvozFrames, 10, 75, 75},  {&test_support::kVedoZadFrames, 10, 65, 65},
+    {&test_support::kRiziVovFrames, 8, 60, 60},     {&test_support::kZeviruraRFrames, 8, 70, 70},
+    {&test_support::kDuvuZiradaFrames, 8, 60, 60},  {&test_support::kRoDaFrames, 8, 50, 50},
+    {&test_support::kDozFrames, 0, 0, 0},
 };
 
 // Listed frames come first in each row, and their number is the length of the kind's list.
 TEST(MotionTables, EveryRowListsItsFramesFromZero) {
   for (const KindShape& k : kShapes) {
-    const MotionTable& t = Tables().Table(k.index);
+    const MotionTable& t = Tables().Table(k.frames->Index);
     for (int facing = 0; facing < kFacings; ++facing) {
       for (int motion = 0; motion < kMotionRows; ++motion) {
-        const int count = motion < 7 ? k.frames[motion] : 0;
+        const int count = motion < 7 ? k.frames->Count[motion] : 0;
         for (int frame = 0; frame < kMotionFrames; ++frame) {
-          EXPECT_EQ(Listed(t.Frames[facing][motion][frame]), frame < count)
-              << k.name << " facing " << facing << " motion " << motion << " frame " << frame;
+          EXPECT_EQ(IsListedFrame(t.Frames[facing][motion][frame]), frame < count)
+              << k.frames->Name << " facing " << facing << " motion " << motion << " frame "
+              << frame;
         }
       }
     }
@@ -97,16 +73,16 @@ TEST(MotionTables, EveryRowListsItsFramesFromZero) {
 
 TEST(MotionTables, UnlistedFramesHaveZeroRectanglesAndTheKindsHalfSizes) {
   for (const KindShape& k : kShapes) {
-    const MotionTable& t = Tables().Table(k.index);
+    const MotionTable& t = Tables().Table(k.frames->Index);
     for (int facing = 0; facing < kFacings; ++facing) {
       for (int motion = 0; motion < kMotionRows; ++motion) {
         for (int frame = 0; frame < kMotionFrames; ++frame) {
           const MotionFrame& f = t.Frames[facing][motion][frame];
-          if (Listed(f)) continue;
-          const std::string where = std::string(k.name) + " f" + std::to_string(facing) + " m" +
-                                    std::to_string(motion) + " #" + std::to_string(frame);
+          if (IsListedFrame(f)) continue;
+          const std::string where = std::string(k.frames->Name) + " f" + std::to_string(facing) +
+                                    " m" + std::to_string(motion) + " #" + std::to_string(frame);
           EXPECT_EQ(f.Left | f.Top | f.Right | f.Bottom, 0) << where;
-          const bool lizard_big = k.index == kMotionLV && motion == 2;
+          const bool lizard_big = k.frames->Index == kMotionLV && motion == 2;
           const int hw = lizard_big ? 91 : (motion < k.sized_rows ? k.half_width : 0);
           const int hh = lizard_big ? 91 : (motion < k.sized_rows ? k.half_height : 0);
           EXPECT_EQ(f.HalfWidth, hw) << where;
@@ -120,12 +96,13 @@ TEST(MotionTables, UnlistedFramesHaveZeroRectanglesAndTheKindsHalfSizes) {
 // Facings 5 to 7 are drawn mirrored from 3 to 1, so their frames are equal.
 TEST(MotionTables, MirroredFacingsAreEqual) {
   for (const KindShape& k : kShapes) {
-    const MotionTable& t = Tables().Table(k.index);
+    const MotionTable& t = Tables().Table(k.frames->Index);
     for (int facing = 1; facing <= 3; ++facing) {
       for (int motion = 0; motion < kMotionRows; ++motion) {
         for (int frame = 0; frame < kMotionFrames; ++frame) {
           EXPECT_TRUE(Same(t.Frames[facing][motion][frame], t.Frames[8 - facing][motion][frame]))
-              << k.name << " facing " << facing << " motion " << motion << " frame " << frame;
+              << k.frames->Name << " facing " << facing << " motion " << motion << " frame "
+              << frame;
         }
       }
     }
@@ -137,17 +114,17 @@ TEST(MotionTables, MirroredFacingsAreEqual) {
 
 TEST(MotionTables, EveryListedFrameLiesOnAnEightHundredBySixHundredView) {
   for (const KindShape& k : kShapes) {
-    const MotionTable& t = Tables().Table(k.index);
+    const MotionTable& t = Tables().Table(k.frames->Index);
     for (const auto& facing : t.Frames) {
       for (const auto& motion : facing) {
         for (const MotionFrame& f : motion) {
-          if (!Listed(f)) continue;
-          EXPECT_GE(f.Left, 0) << k.name;
-          EXPECT_GE(f.Top, 0) << k.name;
-          EXPECT_LE(f.Right, 800) << k.name;
-          EXPECT_LE(f.Bottom, 600) << k.name;
-          EXPECT_GT(f.HalfWidth, 0) << k.name;
-          EXPECT_GT(f.HalfHeight, 0) << k.name;
+          if (!IsListedFrame(f)) continue;
+          EXPECT_GE(f.Left, 0) << k.frames->Name;
+          EXPECT_GE(f.Top, 0) << k.frames->Name;
+          EXPECT_LE(f.Right, 800) << k.frames->Name;
+          EXPECT_LE(f.Bottom, 600) << k.frames->Name;
+          EXPECT_GT(f.HalfWidth, 0) << k.frames->Name;
+          EXPECT_GT(f.HalfHeight, 0) << k.frames->Name;
         }
       }
     }
@@ -272,32 +249,19 @@ TEST(MotionTables, DozViewWritersTouchOnlyTheirFacing) {
 // With the generated picture pack in the working directory, every frame lies on the view
 // bitmap its facing is drawn from.
 TEST(MotionTables, FramesLieOnTheGeneratedViewPictures) {
-  struct KindFiles {
-    int index;
-    const char* stem;  // folder and prefix; views back, bs, front, fs, side
-    const char* ext;
-  };
-  const KindFiles kinds[] = {
-      {kMotionLT, "p_Ridezazo/mn_", ".bmp"},  {kMotionLV, "p_LizV/lv_", ".bmp"},
-      {kMotionPP, "p_Pyro/pp_", ".BMP"},      {kMotionFM, "p_FMH/fm_", ".bmp"},
-      {kMotionBB, "p_RiziVov/bb_", ".BMP"},   {kMotionFD, "p_VedoZad/fd_", ".bmp"},
-      {kMotionDF, "p_Dofu/df_", ".BMP"},      {kMotionHB, "p_Hunch/hb_", ".bmp"},
-      {kMotionST, "p_S2T/st_", ".bmp"},       {kMotionTB, "p_Tanlan/tang_", ".bmp"},
-      {kMotionSC, "p_Zevirurar/sc_", ".BMP"},
-  };
-  // View file per facing: back, bs, side, fs, front, fs, side, bs.
-  const char* const view_of_facing[kFacings] = {"back",  "bs", "side", "fs",
-                                                "front", "fs", "side", "bs"};
+  // The kinds' view files are back, back-side, front, front-side, side; by facing:
+  constexpr int kFileOfFacing[kFacings] = {0, 1, 4, 3, 2, 3, 4, 1};
   int checked = 0;
-  for (const KindFiles& k : kinds) {
+  for (int kind = 1; kind <= kRobotKinds; ++kind) {
+    const RobotKind& k = *FindRobotKind(kind);
     for (int facing = 0; facing < kFacings; ++facing) {
-      const std::string name = std::string(k.stem) + view_of_facing[facing] + k.ext;
+      const std::string name = k.Views[kFileOfFacing[facing]];
       auto picture = LoadBitmapByName(name);
       if (!picture) continue;
       ++checked;
-      for (const auto& motion : Tables().Table(k.index).Frames[facing]) {
+      for (const auto& motion : Tables().Table(k.MotionIndex).Frames[facing]) {
         for (const MotionFrame& f : motion) {
-          if (!Listed(f)) continue;
+          if (!IsListedFrame(f)) continue;
           EXPECT_LE(f.Right, picture->Width()) << name;
           EXPECT_LE(f.Bottom, picture->Height()) << name;
         }

@@ -135,22 +135,24 @@ TEST(SpeedUpdate, UnknownMoveCodeOrFacingChangesNoSpeed) {
 }
 
 TEST(MoveAndCollide, StepThatMayNotMoveStopsDeadAndRefills) {
-  CharacterData robot = MakeRobot();
-  FillSpeeds(robot, 1);
-  robot.Step.Move = 0;
-  robot.Action = 6;  // not even knocked back
-  robot.SpeedRight = 9;
-  robot.LevelRight = 3;
-  robot.Boost = 1;
-  robot.Energy = 100;
-  robot.MoveCycle = 4;
-  robot.X = 300;
-  robot.MoveAndCollide(FarOpponent());
-  EXPECT_EQ(robot.SpeedRight, 0);
-  EXPECT_EQ(robot.LevelRight, 0);
-  EXPECT_EQ(robot.Energy, 104);
-  EXPECT_EQ(robot.MoveCycle, 4);
-  EXPECT_EQ(robot.X, 300);
+  for (uint8_t move : {0, 2}) {  // only 1 counts as set
+    CharacterData robot = MakeRobot();
+    FillSpeeds(robot, 1);
+    robot.Step.Move = move;
+    robot.Action = 6;  // not even knocked back
+    robot.SpeedRight = 9;
+    robot.LevelRight = 3;
+    robot.Boost = 1;
+    robot.Energy = 100;
+    robot.MoveCycle = 4;
+    robot.X = 300;
+    robot.MoveAndCollide(FarOpponent());
+    EXPECT_EQ(robot.SpeedRight, 0) << int{move};
+    EXPECT_EQ(robot.LevelRight, 0) << int{move};
+    EXPECT_EQ(robot.Energy, 104) << int{move};
+    EXPECT_EQ(robot.MoveCycle, 4) << int{move};
+    EXPECT_EQ(robot.X, 300) << int{move};
+  }
 }
 
 TEST(MoveAndCollide, MoveCycleRunsOneToEight) {
@@ -209,7 +211,7 @@ TEST(MoveAndCollide, EnergyStepsAtTheEdges) {
   const Case cases[] = {
       {52, 400, 1, 48, true},    {48, 400, 1, 44, false},   {4, 400, 1, 4, false},
       {5, 400, 1, 1, false},     {398, 400, 0, 402, false}, {402, 400, 0, 402, false},
-      {399, 400, 0, 399, false},
+      {399, 400, 0, 399, false}, {100, 400, 2, 104, false},  // only Boost 1 boosts here
   };
   for (const Case& c : cases) {
     CharacterData robot = MakeRobot();

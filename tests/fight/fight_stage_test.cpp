@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "scenario/scoped_data_dir.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -54,6 +55,8 @@ class FightTest : public ::testing::Test {
   CharacterData& P1() { return form->Robots[0]; }
   CharacterData& P2() { return form->Robots[1]; }
 
+  // The two-player routing enters the select screen, which makes "score.vur".
+  test::ScopedDataDir dir;
   std::unique_ptr<Platform> host;
   std::unique_ptr<TForm1> form;
 };
@@ -287,6 +290,27 @@ TEST_F(FightTest, DataChecksLeaveTheLastFailingCode) {
   form->FightStage();
   EXPECT_EQ(form->GameStage, 15);
   EXPECT_EQ(form->ErrorCode, 2);
+}
+
+// A music stop that fails closes the form; the close ends the fight frame at once.
+TEST_F(FightTest, AFailedMusicStopForTheErrorScreenEndsTheFrame) {
+  class StuckMusic final : public MidiPerformance {
+   public:
+    std::unique_ptr<MidiSegment> LoadSegment(const std::string&) override { return nullptr; }
+    bool Play(MidiSegment&, int) override { return true; }
+    bool Stop() override { return false; }
+    bool TransitionTo(MidiSegment&) override { return true; }
+    void Unload(MidiSegment&) override {}
+  };
+  StartFight(2, 7, 7);
+  P1().Status.MaxArmor = 0;
+  P1().SpeedRight = 5;
+  const int32_t x = P1().X;
+  form->MusicPerformance = std::make_unique<StuckMusic>();
+  form->FightStage();
+  EXPECT_EQ(form->ErrorCode, 1);
+  EXPECT_TRUE(form->FormClosed);
+  EXPECT_EQ(P1().X, x);
 }
 
 TEST_F(FightTest, PinchMusicOnceBelowAThird) {

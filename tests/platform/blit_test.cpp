@@ -2,6 +2,8 @@
 // surfaces and colour matching.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/surface.h"
 
 namespace zk {
@@ -127,6 +129,13 @@ TEST(Blit, EmptyRectanglesAndLostSurfacesFail) {
   Surface dst(4, 4);
   EXPECT_FALSE(Blit(dst, {2, 0, 2, 4}, src, {0, 0, 4, 4}, kBlitNone));
   EXPECT_FALSE(Blit(dst, {0, 0, 4, 4}, src, {3, 3, 1, 1}, kBlitNone));
+  // Sides longer than 32 bits hold are refused, not overflowed; a fill takes its visible part.
+  EXPECT_FALSE(Blit(dst, {INT32_MIN, 0, INT32_MAX, 4}, src, {0, 0, 4, 4}, kBlitNone));
+  EXPECT_FALSE(Blit(dst, {0, 0, 4, 4}, src, {0, INT32_MIN, 4, INT32_MAX}, kBlitNone));
+  EXPECT_TRUE(FillRect(dst, {INT32_MIN, 1, INT32_MAX, 2}, Rgb(0, 0, 9)));
+  EXPECT_EQ(dst.Pixel(3, 1), 9u);
+  EXPECT_EQ(dst.Pixel(3, 2), 0u);
+  FillRect(dst, {0, 0, 4, 4}, 0);
   src.SetLost(true);
   EXPECT_FALSE(Blit(dst, {0, 0, 4, 4}, src, {0, 0, 4, 4}, kBlitNone));
   EXPECT_EQ(dst.Pixel(1, 1), 0u);

@@ -268,6 +268,9 @@ TEST(SdlLoop, RunsFramesWithScriptedKeysOnTheDummyDriver) {
     display = p->OpenDisplay(true);
     JoyState j;
     if (p->JoyPosition(1, j)) log.Add("joy " + std::to_string(j.Buttons));
+    JoyCaps caps;
+    if (p->JoyCapabilities(1, caps)) log.Add("caps " + std::to_string(caps.NumButtons));
+    if (!p->JoyPosition(0, j) && !p->JoyCapabilities(0, caps)) log.Add("no joy 0");
   };
   h.OnFrameEnd = [&](int64_t f) {
     if (display) display->Present();
@@ -280,8 +283,8 @@ TEST(SdlLoop, RunsFramesWithScriptedKeysOnTheDummyDriver) {
   o.Script = &s;
   EXPECT_EQ(p->Run(h, o), 0);
   ASSERT_TRUE(display);
-  EXPECT_EQ(log.Lines, (std::vector<std::string>{"show", "start 1", "joy 3", "idle", "end 1",
-                                                 "key 65", "idle 65", "end 2"}));
+  EXPECT_EQ(log.Lines, (std::vector<std::string>{"show", "start 1", "joy 3", "caps 8", "no joy 0",
+                                                 "idle", "end 1", "key 65", "idle 65", "end 2"}));
   const uint32_t t = p->TimeMs();
   p->SleepMs(2);
   EXPECT_GE(p->TimeMs() - t, 2u);

@@ -138,9 +138,26 @@ TEST(Pen, LinesLeaveOutTheirEndPointAndFramesAreOutlines) {
   EXPECT_NE(g.Pixel(1, 5), 0u);
   EXPECT_NE(g.Pixel(2, 5), 0u);
   EXPECT_EQ(g.Pixel(5, 5), 0u);
-  // Lines far off the surface neither draw nor hang.
-  gc.MoveTo(-2000000000, -2000000000);
-  gc.LineTo(2000000000, 2000000000);
+  // Lines reaching far beyond the surface draw their visible part at once; lines wholly off it
+  // draw nothing.
+  Surface h(12, 12);
+  DrawContext hc(h);
+  hc.SelectPen({1, Rgb(0, 0, 255)});
+  hc.MoveTo(-2000000000, -2000000000);
+  hc.LineTo(2000000000, 2000000000);
+  hc.MoveTo(-1000000000, 9);
+  hc.LineTo(1000000000, 9);
+  hc.MoveTo(-2000000000, 2000000000);
+  hc.LineTo(2000000000, 1999999000);
+  int drawn = 0;
+  for (int32_t y = 0; y < 12; ++y) {
+    for (int32_t x = 0; x < 12; ++x) {
+      const bool on = x == y || y == 9;
+      EXPECT_EQ(h.Pixel(x, y), on ? 0x0000FFu : 0u) << x << "," << y;
+      drawn += h.Pixel(x, y) != 0;
+    }
+  }
+  EXPECT_EQ(drawn, 23);
 }
 
 TEST(Pen, SolidFillUsesTheBrushColour) {

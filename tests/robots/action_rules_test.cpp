@@ -102,14 +102,14 @@ TEST_P(EveryVariant, ReachableFramesAreListedInTheKindsMotionTable) {
     ASSERT_GE(s.Motion, 0);
     ASSERT_LE(s.Motion, 6);
     EXPECT_GE(s.Frame, 0) << id;
-    EXPECT_LT(s.Frame, v.Kind->FrameCount[s.Motion]) << "step " << id << " motion " << s.Motion;
+    EXPECT_LT(s.Frame, v.Kind->Frames->Count[s.Motion]) << "step " << id << " motion " << s.Motion;
     framesUsed[s.Motion].insert(s.Frame);
   }
   if (v.Designed) {
     // A designed chain plays every frame of the rows it uses.
     for (int m = 1; m <= 4; ++m) {
       if (framesUsed[m].empty()) continue;
-      EXPECT_EQ(static_cast<int>(framesUsed[m].size()), v.Kind->FrameCount[m]) << "motion " << m;
+      EXPECT_EQ(static_cast<int>(framesUsed[m].size()), v.Kind->Frames->Count[m]) << "motion " << m;
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell/form.h"
+#include "support/motion_tables.h"
 
 namespace zk::testing_robots {
 
@@ -15,31 +16,30 @@ struct KindInfo {
   const char* Name;
   StatusFiller Status;
   int32_t Modifier;
-  int32_t MotionIndex;    // entry of TForm1::MotionTables
-  int32_t FrameCount[7];  // listed frames per motion row 0 to 6
-  uint8_t IdleAccept;     // Accept of step 00
-  int32_t HomeIdle;       // the idle step that chains, guard and hit return to
+  const test_support::KindFrames* Frames;  // its motion table
+  uint8_t IdleAccept;                      // Accept of step 00
+  int32_t HomeIdle;                        // the idle step that chains, guard and hit return to
 };
 
 inline const KindInfo kRidezazo = {
-    "Ridezazo", &TForm1::LizardStatus, 1, 11, {2, 5, 5, 1, 0, 1, 1}, 1, 1};
-inline const KindInfo kLizard = {"Lizard", &TForm1::LizardStatus, 0, 12, {1, 5, 9, 3, 0, 1, 1}, 1,
-                                 0};
+    "Ridezazo", &TForm1::LizardStatus, 1, &test_support::kRidezazoFrames, 1, 1};
+inline const KindInfo kLizard = {
+    "Lizard", &TForm1::LizardStatus, 0, &test_support::kLizardFrames, 1, 0};
 inline const KindInfo kDuvuZirada = {
-    "DuvuZirada", &TForm1::PyroStatus, -1, 9, {1, 4, 4, 5, 5, 1, 1}, 0, 0};
-inline const KindInfo kDoz = {"D.O.Z.", &TForm1::FMHStatus, -1, 6, {1, 3, 10, 6, 5, 1, 1}, 0, 0};
-inline const KindInfo kRiziVov = {"RiziVov", &TForm1::BuzzBStatus, 1, 7, {1, 3, 3, 1, 0, 1, 1}, 0,
-                                  0};
-inline const KindInfo kVedoZad = {"VedoZad", &TForm1::FDogStatus, 0, 5, {1, 4, 7, 3, 0, 1, 1}, 1,
-                                  0};
-inline const KindInfo kRoDa = {"Ro-da", &TForm1::DFStatus, 1, 10, {1, 3, 3, 4, 0, 1, 1}, 1, 0};
+    "DuvuZirada", &TForm1::PyroStatus, -1, &test_support::kDuvuZiradaFrames, 0, 0};
+inline const KindInfo kDoz = {"D.O.Z.", &TForm1::FMHStatus, -1, &test_support::kDozFrames, 0, 0};
+inline const KindInfo kRiziVov = {
+    "RiziVov", &TForm1::BuzzBStatus, 1, &test_support::kRiziVovFrames, 0, 0};
+inline const KindInfo kVedoZad = {
+    "VedoZad", &TForm1::FDogStatus, 0, &test_support::kVedoZadFrames, 1, 0};
+inline const KindInfo kRoDa = {"Ro-da", &TForm1::DFStatus, 1, &test_support::kRoDaFrames, 1, 0};
 inline const KindInfo kZuzodEvoz = {
-    "ZuzodEvoz", &TForm1::HBackStatus, 0, 4, {1, 3, 5, 5, 5, 1, 1}, 0, 0};
-inline const KindInfo kV2A = {"V-2-A", &TForm1::AgehaStatus, 1, 3, {1, 5, 5, 4, 0, 1, 1}, 0, 0};
+    "ZuzodEvoz", &TForm1::HBackStatus, 0, &test_support::kZuzodEvozFrames, 0, 0};
+inline const KindInfo kV2A = {"V-2-A", &TForm1::AgehaStatus, 1, &test_support::kV2AFrames, 0, 0};
 inline const KindInfo kZizoruVuzev = {
-    "ZizoruVuzev", &TForm1::TBahaoStatus, -1, 2, {1, 4, 5, 4, 5, 1, 1}, 0, 0};
+    "ZizoruVuzev", &TForm1::TBahaoStatus, -1, &test_support::kZizoruVuzevFrames, 0, 0};
 inline const KindInfo kZeviruraR = {
-    "ZeviruraR", &TForm1::ScavStatus, 1, 8, {1, 3, 2, 1, 0, 1, 1}, 0, 0};
+    "ZeviruraR", &TForm1::ScavStatus, 1, &test_support::kZeviruraRFrames, 0, 0};
 
 struct MotionException {
   int32_t StepId;

@@ -1,37 +1,8 @@
 #include "game_harness.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 namespace zk::test {
-
-namespace fs = std::filesystem;
-
-ScopedDataDir::ScopedDataDir() {
-  original_ = fs::current_path().string();
-  std::string pattern = (fs::temp_directory_path() / "zk-scenario-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) {
-    ADD_FAILURE() << "cannot make a temporary folder";
-    return;
-  }
-  path_ = pattern;
-  for (const fs::directory_entry& entry : fs::directory_iterator(original_)) {
-    const std::string name = entry.path().filename().string();
-    if (name == "score.vur" || name == "score_hard.vur") continue;
-    fs::create_symlink(entry.path(), fs::path(path_) / name);
-  }
-  fs::current_path(path_);
-}
-
-ScopedDataDir::~ScopedDataDir() {
-  fs::current_path(original_);
-  if (!path_.empty()) {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-}
 
 void Game::ChooseMode(int32_t mode) {
   ASSERT_GE(RunUntilStage(1), 1);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "scenario/scoped_data_dir.h"
 #include "shell/form.h"
 
 namespace zk::test {
@@ -79,21 +80,6 @@ class ScriptedPlatform : public Platform {
 
  private:
   std::unique_ptr<Platform> inner_;
-};
-
-// Runs the test in a fresh folder that links to the data folder's pictures and music but has
-// score files of its own, so tests never share or leave score files.
-class ScopedDataDir {
- public:
-  ScopedDataDir();
-  ~ScopedDataDir();
-  ScopedDataDir(const ScopedDataDir&) = delete;
-  ScopedDataDir& operator=(const ScopedDataDir&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string original_;
-  std::string path_;
 };
 
 // The game after "start", with a fixed seed.

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "game_harness.h"
 
@@ -103,6 +104,27 @@ TEST_F(KeysErrors, F1AndEscInTheEnding) {
       EXPECT_EQ(g.RunUntilStage(1), 60);
     } else {
       EXPECT_TRUE(g.f().FormClosed);
+    }
+  }
+}
+
+// Stages that nothing enters still dispatch: 2 and 3 to the title's logic (which does nothing
+// for them), 12 to the survival result (200 frames) and 13 to the time limit (300 frames), both
+// then returning to the title.
+TEST_F(KeysErrors, TheNeverEnteredStagesDispatchAsTheirLogicSays) {
+  for (const auto& [stage, frames] :
+       {std::pair{2, 0}, std::pair{3, 0}, std::pair{12, 200}, std::pair{13, 300}}) {
+    Game g;
+    g.f().GameStage = stage;
+    g.f().StageFrame = 0;
+    g.f().ScoreFileError = 1;
+    const int took = g.RunUntilStage(0, 400);
+    if (frames == 0) {
+      EXPECT_EQ(took, -1) << stage;
+      EXPECT_EQ(g.f().GameStage, stage);
+    } else {
+      EXPECT_EQ(took, frames) << stage;
+      EXPECT_EQ(g.f().ScoreFileError, 0) << stage;
     }
   }
 }

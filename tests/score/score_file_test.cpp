@@ -248,6 +248,18 @@ TEST_F(ScoreFileTest, FileThatCannotBeOpenedGivesTheErrorAndAClearedTable) {
   for (int r = 0; r < 10; ++r) EXPECT_EQ(t.Rows[r].Score, 0) << r;
 }
 
+// A pipe in the score file's place neither hangs the game nor takes the table.
+TEST_F(ScoreFileTest, APipeInPlaceOfTheFileIsReadAsEmptyAndNotWritten) {
+  const std::string path = PathOf("score.vur");
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  Table t = WithScores({7});
+  EXPECT_TRUE(ReadBestScoreRows(t.Rows, path));
+  EXPECT_EQ(t.Rows[0].Score, 7);
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 4, "x"), 1);
+  EXPECT_TRUE(fs::is_fifo(path));
+  EXPECT_EQ(FilesInDir(), 1u);
+}
+
 TEST_F(ScoreFileTest, UnreadableFileIsWrittenWithTheClearedTable) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   const std::string path = PathOf("score.vur");

@@ -136,11 +136,13 @@ TEST_F(TextScreens, BeforeFightTextsDarkenByTheStagesWait) {
     uint32_t color;
   };
   const Case cases[] = {
-      {2, 0, 0, 0, 0xFFFFFF},   {2, 0, 0, 49, 0xFFFFFF},  {2, 0, 0, 50, 0xBFBFBF},
-      {2, 0, 0, 120, 0x7F7F7F}, {2, 0, 0, 199, 0x5F5F5F}, {2, 0, 0, 240, 0x3F3F3F},
-      {1, 0, 0, 60, 0xBFBFBF},  {1, 2, 0, 60, 0x7F7F7F},  {1, 2, 0, 24, 0xFFFFFF},
-      {1, 2, 0, 25, 0xBFBFBF},  {1, 2, 0, 121, 0x3F3F3F}, {3, 0, 0, 99, 0xBFBFBF},
-      {3, 0, 4, 99, 0x5F5F5F},  {3, 0, 4, 74, 0x7F7F7F},
+      // Each bound still belongs to the lighter colour ("white up to the first bound").
+      {2, 0, 0, 0, 0xFFFFFF},   {2, 0, 0, 50, 0xFFFFFF},  {2, 0, 0, 51, 0xBFBFBF},
+      {2, 0, 0, 120, 0x7F7F7F}, {2, 0, 0, 200, 0x5F5F5F}, {2, 0, 0, 201, 0x3F3F3F},
+      {2, 0, 0, 240, 0x3F3F3F}, {1, 0, 0, 60, 0xBFBFBF},  {1, 2, 0, 60, 0x7F7F7F},
+      {1, 2, 0, 25, 0xFFFFFF},  {1, 2, 0, 26, 0xBFBFBF},  {1, 2, 0, 121, 0x3F3F3F},
+      {3, 0, 0, 100, 0xBFBFBF}, {3, 0, 4, 99, 0x5F5F5F},  {3, 0, 4, 75, 0x7F7F7F},
+      {3, 0, 4, 76, 0x5F5F5F},
   };
   for (const Case& c : cases) {
     Clear();

@@ -56,6 +56,7 @@ TEST_F(DisplayServices, StartDXMakesTheSurfacesAndLoadsTheTitlePicturesKeyed) {
 }
 
 TEST_F(DisplayServices, StartDXClosesTheFormWhenATitlePictureFails) {
+  const test::ScratchDirectory no_files;  // nor a file to fall back on
   TitlePictures(kBroken);
   form_.StartDX();
   EXPECT_TRUE(host_.Closed());

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include "characters/character_data.h"
+#include "platform/platform.h"
+#include "shell/form.h"
 #include "shell/game_trace.h"
 
 namespace zk {
@@ -106,6 +111,91 @@ TEST(TraceJson, StepIdNamesTheActionAndTheStepWithinIt) {
   robot.Actions.Steps[4][0] = robot.Actions.Steps[0][0];
   robot.Step = robot.Actions.Steps[4][0];
   EXPECT_EQ(CurrentStepId(robot), 0);
+
+  // The copy is found by its fields, whatever the bytes between them hold.
+  const ActionStep& wanted = robot.Actions.Steps[2][3];
+  std::memset(static_cast<void*>(&robot.Step), 0xA5, sizeof robot.Step);
+  robot.Step.Accept = wanted.Accept;
+  robot.Step.Action = wanted.Action;
+  robot.Step.Move = wanted.Move;
+  robot.Step.Duration = wanted.Duration;
+  robot.Step.Fire = wanted.Fire;
+  robot.Step.Turn = wanted.Turn;
+  robot.Step.Motion = wanted.Motion;
+  robot.Step.Frame = wanted.Frame;
+  for (int k = 0; k < kNextCount; ++k) robot.Step.Next[k] = wanted.Next[k];
+  EXPECT_EQ(CurrentStepId(robot), 23);
+}
+
+// Every key other programs read, with the member it stands for.
+TEST(TraceJson, TraceLineAndDumpCarryEveryKey) {
+  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
+  TForm1 form(*host);
+  form.GameStage = 9;
+  form.StageFrame = 4;
+  form.GameMode = 3;
+  form.RouteStage = 2;
+  form.SurvivalWins = 5;
+  form.Winner = 1;
+  form.KoPending = 2;
+  form.ErrorCode = 3;
+  std::strcpy(form.Robots[1].Name, "Lizard type Jin");
+  CharacterData& r = form.Robots[1];
+  r.X = 11;
+  r.Y = 12;
+  r.Armor = -13;
+  r.Energy = 14;
+  r.Action = 6;
+  r.Facing = 7;
+  r.InputX = 2;
+  r.InputY = 1;
+  r.InputButton = 9;
+  r.Stun = 15;
+  r.WeaponType = 2;
+  r.Step.Action = 6;
+  r.Actions.Steps[6][0].Action = 6;
+  for (int i = 0; i < 8; ++i) form.Weapons[i].Ammo = 100 + i;
+
+  const std::string line = TraceLine(form, 42, {"play S_START", "music-stop"});
+  for (const char* key :
+       {"{\"frame\":42,", "\"GameStage\":9,", "\"StageFrame\":4,", "\"GameMode\":3,",
+        "\"RouteStage\":2,", "\"SurvivalWins\":5,", "\"Winner\":1,", "\"KoPending\":2,",
+        "\"ErrorCode\":3,",
+        "{\"Name\":\"Lizard type Jin\",\"X\":11,\"Y\":12,\"Armor\":-13,\"Energy\":14,"
+        "\"Action\":6,\"Step\":60,\"Facing\":7,\"InputX\":2,\"InputY\":1,"
+        "\"InputButton\":9,\"Stun\":15}]",
+        "\"Ammo\":[100,101,102,103,104,105,106,107],",
+        "\"sound\":[\"play S_START\",\"music-stop\"]}"}) {
+    EXPECT_NE(line.find(key), std::string::npos) << key << " in " << line;
+  }
+  EXPECT_EQ(line.find("WeaponType"), std::string::npos);
+
+  form.ScoreTable[12].Score = 77;
+  form.ScoreFileError = 1;
+  form.RobotKind1 = 4;
+  form.RobotKind2 = 9;
+  form.Route = 1;
+  form.HardSurvival = 1;
+  form.MusicMode = 1;
+  form.WindowMode = 1;
+  const std::string dump = DumpJson(form, 42, {});
+  // A trace line's keys first, the robots with their variants.
+  EXPECT_EQ(dump.rfind(line.substr(0, line.find("\"Robots\"")), 0), 0u);
+  EXPECT_NE(
+      dump.find(line.substr(line.find("\"Ammo\""), line.find("\"sound\"") - line.find("\"Ammo\""))),
+      std::string::npos);
+  for (const char* key :
+       {"\"Stun\":15,\"WeaponType\":2}", "{\"Score\":77,\"Text\":\"\"}],", "\"ScoreFileError\":1,",
+        "\"RobotKind1\":4,", "\"RobotKind2\":9,", "\"Route\":1,", "\"HardSurvival\":1,",
+        "\"MusicMode\":1,", "\"WindowMode\":1}"}) {
+    EXPECT_NE(dump.find(key), std::string::npos) << key << " in " << dump;
+  }
+  size_t rows = 0;
+  for (size_t at = dump.find("{\"Score\":"); at != std::string::npos;
+       at = dump.find("{\"Score\":", at + 1)) {
+    ++rows;
+  }
+  EXPECT_EQ(rows, 13u);
 }
 
 }  // namespace

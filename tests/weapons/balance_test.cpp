@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "characters/character_data.h"
-#include "characters/robot_kinds.h"
+#include "weapon_test_util.h"
 #include "weapons/weapon_frame.h"
 
 namespace zk {
@@ -29,18 +28,6 @@ struct Result {
   double Dps() const { return damageInWindow * 25.0 / kDpsWindow; }
   double HitsPerVolley() const { return volleys ? static_cast<double>(hits) / volleys : 0; }
 };
-
-void LoadRobot(CharacterData& r, const RobotKind& kind, const RobotVariant& v) {
-  r = CharacterData{};
-  kind.Status(r.BaseStatus, kind.Modifier);
-  r.ClearActionTable();
-  v.Actions(r.Actions);
-  r.RapidFire1 = v.RapidFire1;
-  r.RapidFire4 = v.RapidFire4;
-  r.RestoreStatus();
-  r.Armor = r.Status.MaxArmor;
-  r.Energy = r.Status.MaxEnergy;
-}
 
 // How the player works the button: held throughout, tapped with a period and phase, or pressed
 // afresh whenever the robot stands idle.
@@ -62,14 +49,9 @@ constexpr Presser kPressers[] = {{0, 0}, {2, 0}, {2, 1}, {3, 0}, {4, 0}, {-1, 0}
 Result Measure(const RobotKind& kind, const RobotVariant& v, int32_t slot, int32_t range,
                const Presser& presser) {
   CharacterData shooter, target;
-  LoadRobot(shooter, kind, v);
-  LoadRobot(target, kind, v);
   WeaponData weapons[4];
-  for (int32_t k = 0; k < 4; ++k) {
-    weapons[k].RoundReset();
-    if (v.Slots[k]) v.Slots[k](weapons[k]);
-    weapons[k].ResetShots();
-  }
+  test::LoadVariant(shooter, weapons, kind, v);
+  test::LoadVariant(target, nullptr, kind, v);
   shooter.X = 150;
   shooter.Y = 300;
   target.X = 150 + range;
@@ -134,7 +116,7 @@ std::vector<Row> MeasureAll() {
         WeaponData probe;
         v.Slots[slot](probe);
         CharacterData body;
-        LoadRobot(body, *kind, v);
+        test::LoadVariant(body, nullptr, *kind, v);
         Row row{v.Name,
                 probe.Name,
                 slot + 1,

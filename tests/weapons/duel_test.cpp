@@ -1,43 +1,25 @@
 // Scripted two-player fights through the fight loop: two robots of one variant, driven by the
 // same script (equal skill), fight until one is knocked out. The fight is decided by weapons,
-// the armour falls, and the length is reported.
+// the armour falls in the trace lines of the frames, and the length is reported.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "characters/robot_kinds.h"
 #include "platform/headless_platform.h"
 #include "shell/form.h"
+#include "shell/game_trace.h"
+#include "weapon_test_util.h"
 
 namespace zk {
 namespace {
 
 constexpr int32_t kMaxFrames = 9000;  // six minutes
-
-void Load(TForm1& form, int p, const RobotKind& kind, const RobotVariant& v) {
-  CharacterData& r = form.Robots[p];
-  r = CharacterData{};
-  kind.Status(r.BaseStatus, kind.Modifier);
-  r.WalkSpeed = r.BaseStatus.WalkSpeed;
-  r.BoostSpeed = r.BaseStatus.BoostSpeed;
-  r.ClearActionTable();
-  v.Actions(r.Actions);
-  r.RapidFire1 = v.RapidFire1;
-  r.RapidFire4 = v.RapidFire4;
-  r.RestoreStatus();
-  r.Armor = r.Status.MaxArmor;
-  r.Energy = r.Status.MaxEnergy;
-  for (int k = 0; k < 4; ++k) {
-    WeaponData& w = form.Weapons[p * 4 + k];
-    w.RoundReset();
-    if (v.Slots[k]) v.Slots[k](w);
-    w.ResetShots();
-  }
-}
 
 // The player's script: keep the weapon's range, circle to dodge, switch weapons now and then,
 // fire when in range, guard now and then against a firing opponent.
@@ -81,6 +63,16 @@ void Drive(TForm1& form, int p, int32_t frame) {
   }
 }
 
+// Both robots' armour as a trace line of the frame shows it (player 1 first).
+std::vector<int32_t> ArmourInTrace(const std::string& line) {
+  std::vector<int32_t> armour;
+  static constexpr std::string_view kKey = "\"Armor\":";
+  for (size_t at = line.find(kKey); at != std::string::npos; at = line.find(kKey, at + 1)) {
+    armour.push_back(std::stoi(line.substr(at + kKey.size())));
+  }
+  return armour;
+}
+
 struct Fight {
   std::string name;
   int32_t frames = -1;  // frames of fighting until a knock-out was seen
@@ -94,8 +86,8 @@ Fight RunFight(const RobotKind& kind, const RobotVariant& v) {
   TForm1 form(*host);
   form.GameMode = 2;
   form.MusicMode = 1;
-  Load(form, 0, kind, v);
-  Load(form, 1, kind, v);
+  test::LoadVariant(form.Robots[0], &form.Weapons[0], kind, v);
+  test::LoadVariant(form.Robots[1], &form.Weapons[4], kind, v);
   form.Robots[0].X = 200;
   form.Robots[0].Y = 300;
   form.Robots[1].X = 600;
@@ -109,8 +101,14 @@ Fight RunFight(const RobotKind& kind, const RobotVariant& v) {
     Drive(form, 0, f);
     Drive(form, 1, f);
     form.FightStage();
+    // What the trace of the frame shows.
+    const std::vector<int32_t> armour = ArmourInTrace(TraceLine(form, f + 1, {}));
+    if (armour.size() != 2) {
+      ADD_FAILURE() << "a trace line without both robots' armour";
+      break;
+    }
     for (int p = 0; p < 2; ++p) {
-      const int32_t a = form.Robots[p].Armor;
+      const int32_t a = armour[p];
       if (a > last[p]) fight.armourOnlyFell = false;
       if (a < last[p]) ++fight.hitsTaken[p];
       last[p] = a;

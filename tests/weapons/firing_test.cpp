@@ -1,6 +1,9 @@
 // Firing: ammunition, the volley lock, the shot array's bounds, and which steps fire.
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "weapon_test_util.h"
 #include "weapons/weapon_frame.h"
 
@@ -14,6 +17,12 @@ struct Duel {
   CharacterData me = Robot(200, 300);
   CharacterData you = Robot(600, 300);
   WeaponData slots[4];
+  // Weapon button slot + 1 in a firing step: the slot that fired, or -1.
+  int32_t PressFire(int32_t slot) {
+    me.Action = slot + 1;
+    me.Step = FiringStep(slot + 1);
+    return FireRobotWeapon(me, you, slots);
+  }
 };
 
 TEST(WeaponSlot, ConstructedEmpty) {
@@ -32,20 +41,22 @@ TEST(WeaponSlot, ConstructedEmpty) {
 
 TEST(WeaponSlot, RoundResetClearsTheRoundButKeepsNamesAndTemplates) {
   WeaponData w;
-  w.SetLazerShot_Ageha();
+  w.SetWaitingStinger_Lizard();  // on-hit phase 2
+  w.Unlimited = 1;
+  w.Beam = 1;
   w.VolleyLock = 1;
   w.LiveShots = 3;
   w.RoundReset();
   EXPECT_EQ(w.Ammo, 0);
   EXPECT_EQ(w.VolleyLock, 0);
   EXPECT_EQ(w.LiveShots, 0);
-  EXPECT_EQ(w.HitPhase, kNoPhase);
+  EXPECT_EQ(w.HitPhase, 0);
   EXPECT_EQ(w.Unlimited, 0);
   EXPECT_EQ(w.Beam, 0);
-  EXPECT_EQ(w.Name, "LazerShot");
+  EXPECT_EQ(w.Name, "Waiting-Stinger");
   EXPECT_EQ(w.FireSound, "BEAM");
   EXPECT_EQ(w.HitSound, "HITTED4");
-  EXPECT_EQ(w.Phases[0][0].Move, kMoveBeam);
+  EXPECT_EQ(w.Phases[0][1].Move, kMoveDart);
 }
 
 TEST(WeaponSlot, ASlotLeftWithoutAWeaponNeverFires) {
@@ -140,9 +151,7 @@ TEST(Fire, RowsOfAVolleyLeaveOneAfterAnother) {
   Duel d;
   WeaponData& w = d.slots[2];
   w.Set80mmCanonX3_TBahao();
-  d.me.Action = 3;
-  d.me.Step = FiringStep(3);
-  ASSERT_EQ(FireRobotWeapon(d.me, d.you, d.slots), 2);
+  ASSERT_EQ(d.PressFire(2), 2);
   int32_t launched[3] = {};
   for (int f = 1; f <= 10; ++f) {
     ControlSlot(w, d.me, d.you, 0, 0);
@@ -165,6 +174,10 @@ struct FireCase {
   int32_t fired;
   int32_t slotFired;  // -1 nothing
 };
+
+void PrintTo(const FireCase& c, std::ostream* os) {
+  *os << "action " << c.action << ", Fire " << int{c.fire} << ", Fired " << c.fired;
+}
 
 class WhichStepsFire : public ::testing::TestWithParam<FireCase> {};
 
@@ -189,7 +202,12 @@ INSTANTIATE_TEST_SUITE_P(Steps, WhichStepsFire,
                                            FireCase{4, 1, 0, 3}, FireCase{5, 1, 0, -1},
                                            FireCase{6, 1, 0, -1}, FireCase{7, 1, 0, -1},
                                            FireCase{1, 0, 0, -1}, FireCase{1, 2, 0, -1},
-                                           FireCase{1, 1, 1, -1}));
+                                           FireCase{1, 1, 1, -1}),
+                         [](const ::testing::TestParamInfo<FireCase>& info) {
+                           const FireCase& c = info.param;
+                           return "Action" + std::to_string(c.action) + "Fire" +
+                                  std::to_string(c.fire) + "Fired" + std::to_string(c.fired);
+                         });
 
 TEST(ShotWeaponCore, ARequestThatCannotFireRepeatsNextFrame) {
   Duel d;
@@ -244,9 +262,7 @@ TEST(ControlSlotOrder, TheScrollShiftsShotsAnchorsAndSmoke) {
   d.me.Facing = 2;
   WeaponData& w = d.slots[2];
   w.SetBazooka_DF();
-  d.me.Action = 3;
-  d.me.Step = FiringStep(3);
-  ASSERT_EQ(FireRobotWeapon(d.me, d.you, d.slots), 2);
+  ASSERT_EQ(d.PressFire(2), 2);
   for (int f = 0; f < 6; ++f) ControlSlot(w, d.me, d.you, 0, 0);
   ShotData before = w.Shots[0][0];
   ASSERT_GE(before.SmokeCount, 2);
@@ -265,9 +281,7 @@ TEST(ControlSlotOrder, ABeamStaysOnItsOwnerThroughTheScroll) {
   Duel d;
   WeaponData& w = d.slots[2];
   w.SetLazerShot_HBack();
-  d.me.Action = 3;
-  d.me.Step = FiringStep(3);
-  ASSERT_EQ(FireRobotWeapon(d.me, d.you, d.slots), 2);
+  ASSERT_EQ(d.PressFire(2), 2);
   ControlSlot(w, d.me, d.you, 5, 0);
   const double offset = w.Shots[0][0].X - d.me.X;
   d.me.X += 5;  // the fight loop shifts the robot after the shots

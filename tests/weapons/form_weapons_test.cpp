@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/headless_platform.h"
@@ -121,6 +122,22 @@ TEST_F(FormWeapons, HitSoundEntryPointsShareOneRoutine) {
   form_.SoundDev.reset();  // sound stopped: nothing plays
   form_.HitSound1(0);
   EXPECT_TRUE(Played().empty());
+}
+
+TEST(HitSoundIndex, FollowsTheHitSoundName) {
+  WeaponData w;
+  for (const auto& [name, index] : {std::pair<const char*, int32_t>{"HITTED1", 0},
+                                    {"HITTED2", 1},
+                                    {"HITTED3", 2},
+                                    {"HITTED4", 3},
+                                    {"", 3},
+                                    {"HITTED5", 3},
+                                    {"HITTED12", 3}}) {
+    w.HitSound = name;
+    EXPECT_EQ(w.HitSoundIndex(), index) << name;
+  }
+  w.SetBazooka_DF();  // a set-up's own hit sound, not its family's
+  EXPECT_EQ(w.HitSoundIndex(), 1);
 }
 
 // Between survival fights the loaders write fresh ammunition, the fight set-up overwrites it with

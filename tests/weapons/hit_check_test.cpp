@@ -1,6 +1,10 @@
 // What a hit does to a robot, and the hit tests of boxes and beams.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <ostream>
+#include <string>
+
 #include "weapon_test_util.h"
 #include "weapons/shot_moves.h"
 #include "weapons/weapon_frame.h"
@@ -18,6 +22,25 @@ struct HitCase {
   int32_t armorAfter, stunAfter, actionAfter;
   bool enteredHitStep;
 };
+
+void PrintTo(const HitCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+// The case's description as a test name: letters and digits, words run together.
+std::string CaseName(const ::testing::TestParamInfo<HitCase>& info) {
+  std::string name;
+  bool upper = true;
+  for (const char* p = info.param.what; *p; ++p) {
+    if (std::isalnum(static_cast<unsigned char>(*p))) {
+      name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*p))) : *p;
+      upper = false;
+    } else {
+      upper = true;
+    }
+  }
+  return name;
+}
 
 class HitCheckTable : public ::testing::TestWithParam<HitCase> {};
 
@@ -47,9 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"guard takes a quarter, truncated", 5, 0, 43, 30, 0, 590, 7, 5, false},
         HitCase{"guard: a quarter stun only when larger", 5, 0, 40, 30, 8, 590, 8, 5, false},
         HitCase{"guard: quarter of a small hit is nothing", 5, 0, 3, 3, 0, 600, 0, 5, false},
+        HitCase{"guard: the quarter truncates toward zero", 5, 0, -7, 0, 0, 601, 0, 5, false},
         HitCase{"guard broken", 5, 1, 40, 100, 0, 590, 25, 6, true},
         HitCase{"break-guard on an open robot", 0, 1, 40, 100, 0, 560, 100, 6, true}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+    CaseName);
 
 TEST(HitCheck, APushingShotSetsTheKnockBackAndLeavesTheFacing) {
   WeaponData w;
@@ -95,15 +119,20 @@ TEST(HitCheck, TheStepInProgressIsReplacedWholeByStep60) {
   EXPECT_EQ(r.Step.Action, 6);
 }
 
+ShotData BeamFrom(double x, double y, double dx, double dy, double length, int32_t half) {
+  ShotData beam;
+  beam.X = x;
+  beam.Y = y;
+  beam.DX = dx;
+  beam.DY = dy;
+  beam.Length = length;
+  beam.Half = half;
+  return beam;
+}
+
 // The beam test reads nothing of the target but its centre and half width.
 TEST(InLineOfFire, ReadsOnlyCentreAndHalfWidth) {
-  ShotData beam;
-  beam.X = 100;
-  beam.Y = 300;
-  beam.DX = 1;
-  beam.DY = 0;
-  beam.Length = 400;
-  beam.Half = 4;
+  const ShotData beam = BeamFrom(100, 300, 1, 0, 400, 4);
   CharacterData r{};
   r.X = 450;
   r.Y = 320;
@@ -129,13 +158,7 @@ TEST(InLineOfFire, ReadsOnlyCentreAndHalfWidth) {
 }
 
 TEST(InLineOfFire, DiagonalBeamUsesTheWrittenVector) {
-  ShotData beam;
-  beam.X = 0;
-  beam.Y = 0;
-  beam.DX = 0.70711;
-  beam.DY = 0.525825;
-  beam.Length = 500;
-  beam.Half = 2;
+  const ShotData beam = BeamFrom(0, 0, 0.70711, 0.525825, 500, 2);
   CharacterData r{};
   r.Status.HalfWidth = 10;
   r.X = 0.70711 * 300;

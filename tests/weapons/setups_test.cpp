@@ -85,7 +85,7 @@ TEST(Setups, NamesSoundsAmmunitionAndShape) {
     EXPECT_EQ(w.Name, c.name);
     EXPECT_EQ(w.FireSound, c.fire);
     EXPECT_EQ(w.HitSound, c.hit);
-    EXPECT_EQ(w.HitSoundIndex, c.hit[6] - '1');
+    EXPECT_EQ(w.HitSoundIndex(), c.hit[6] - '1');
     EXPECT_GT(w.Ammo, 0);
     EXPECT_EQ(w.Unlimited, 0);
     EXPECT_GE(w.Rows, 1);
@@ -309,6 +309,13 @@ TEST(AsNamed, GrenadesFlyOverWhatIsNearAndBurstWhereTheyLand) {
   EXPECT_EQ(near.Run(25), 0);  // in the air
   Volley mid(&WeaponData::SetGranade_HBack, 540);
   EXPECT_EQ(mid.Run(60), 1);
+}
+
+TEST(AsNamed, RocketsFlyStraightEnoughToHitAcrossTheField) {
+  for (zk::Setup rockets : {&WeaponData::SetRocketX4_Lizard2, &WeaponData::SetRocketX6_TBahao}) {
+    Volley v(rockets, 750);  // 550 px ahead, a body of half size 20
+    EXPECT_EQ(v.Run(100), v.w().Rows * v.w().Columns);
+  }
 }
 
 TEST(AsNamed, MissileX1Homes) {

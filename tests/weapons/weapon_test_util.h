@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "characters/character_data.h"
+#include "characters/robot_kinds.h"
 #include "weapons/weapon_data.h"
 
 namespace zk::test {
@@ -35,6 +36,30 @@ inline ActionStep FiringStep(int32_t action) {
   s.Fire = 1;
   s.Move = 1;
   return s;
+}
+
+// A robot of one variant as the loaders and the fight set-up leave it: status, speed tables,
+// actions, rapid fire, full armour and energy; its four weapon slots (unless null) cleared for
+// the fight and armed by the variant.
+inline void LoadVariant(CharacterData& r, WeaponData* slots, const RobotKind& kind,
+                        const RobotVariant& v) {
+  r = CharacterData{};
+  kind.Status(r.BaseStatus, kind.Modifier);
+  r.WalkSpeed = r.BaseStatus.WalkSpeed;
+  r.BoostSpeed = r.BaseStatus.BoostSpeed;
+  r.ClearActionTable();
+  v.Actions(r.Actions);
+  r.RapidFire1 = v.RapidFire1;
+  r.RapidFire4 = v.RapidFire4;
+  r.RestoreStatus();
+  r.Armor = r.Status.MaxArmor;
+  r.Energy = r.Status.MaxEnergy;
+  if (slots == nullptr) return;
+  for (int32_t k = 0; k < 4; ++k) {
+    slots[k].RoundReset();
+    if (v.Slots[k]) v.Slots[k](slots[k]);
+    slots[k].ResetShots();
+  }
 }
 
 }  // namespace zk::test

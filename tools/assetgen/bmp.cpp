@@ -1,6 +1,6 @@
 #include "bmp.h"
 
-#include "bytes.h"
+#include "platform/byte_order.h"
 
 namespace zk::assetgen {
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "display/select_catalogue.h"
+
 namespace zk::assetgen::layout {
 
 // Full-screen pictures: nr_start, select_back, before_back, nr_end0..4.
@@ -11,7 +13,7 @@ inline constexpr int32_t kScreenWidth = 800, kScreenHeight = 600;
 // others/start_bar.bmp: the title menu, one row per game mode 1..3 (row = GameMode - 1), drawn
 // centred across the screen from kStartBarTop, the cursor to its left.
 inline constexpr int32_t kStartBarWidth = 300, kStartBarRowHeight = 60, kStartBarRows = 3;
-inline constexpr int32_t kStartBarLeft = 250, kStartBarTop = 330;
+inline constexpr int32_t kStartBarLeft = 250, kStartBarTop = 340;
 
 // others/select_cursor.bmp: two square cells side by side, player 1's pointing right (also the
 // title menu's cursor), player 2's pointing left; on the select screen player 1's stands left of
@@ -23,9 +25,9 @@ inline constexpr int32_t kCursorSize = 40, kCursorCells = 2;
 inline constexpr int32_t kSelectBarWidth = 200, kSelectBarHeight = 40;
 
 // "SELECT_MARKS": one card per kind 1..11, stacked (row = kind - 1); on the screen the cards
-// stand in one column from (300, 25), 50 pixels apart.
-inline constexpr int32_t kMarkWidth = 200, kMarkHeight = 40, kMarkCount = 11;
-inline constexpr int32_t kCardsLeft = 300, kCardsTop = 25, kCardsPitch = 50;
+// stand in one column, as the select screen's catalogue places them.
+inline constexpr int32_t kMarkWidth = kCardWidth, kMarkHeight = kCardHeight, kMarkCount = 11;
+inline constexpr int32_t kCardsLeft = kCardLeft, kCardsTop = kCardTop, kCardsPitch = kCardPitch;
 
 // The name plates are shown at (10, 310) for player 1 and (531, 310) for player 2.
 inline constexpr int32_t kPlateShownLeft[2] = {10, 531}, kPlateShownTop = 310;
@@ -42,22 +44,9 @@ inline constexpr int32_t kDustCell = 140, kDustColumns = 8, kDustRows = 2;
 // "SABAKU": one floor tile.
 inline constexpr int32_t kFloorTile = 200;
 
-// "WEAPON": 16 x 16 cells of 32 x 32, rows by shot family.
+// "WEAPON": 16 x 16 cells of 32 x 32; the shots' cells are those of weapons/weapon_sprites.h,
+// the fight's gauge pieces are row 12: 0 armour, 1 armour low, 2 energy, 3 empty, 4 frame.
 inline constexpr int32_t kWeaponCell = 32, kWeaponColumns = 16, kWeaponRows = 16;
-enum WeaponRow : int32_t {
-  kRowBullets = 0,     // 0-7 by facing, 8-15 tracers by facing
-  kRowShells = 1,      // 0-7 by facing, 8-15 large shells by facing
-  kRowMissiles = 2,    // 0-7 missiles by facing, 8-15 rockets by facing
-  kRowMines = 3,       // 0-3 waiting mine, 4-7 floating mine, 8-11 snake mine, 12-15 stinger
-  kRowAcid = 4,        // 16 frames of a spreading cloud
-  kRowBeams = 5,       // 0-7 beam pieces by facing, 8-15 laser shot frames
-  kRowExplosionA = 6,  // 16 frames, small
-  kRowExplosionB = 7,  // 16 frames, large
-  kRowSmoke = 8,       // 16 frames, fading
-  kRowMelee = 9,       // 0-7 slash by facing, 8-15 sparks
-  kRowGrenades = 10,   // 0-7 rolling frames, 8-15 bounce frames
-  kRowFireflies = 11,  // 0-7 firefly glow frames, 8-15 stingers by facing
-  kRowGauges = 12,     // 0 armour, 1 armour low, 2 energy, 3 empty, 4 frame
-};
+inline constexpr int32_t kWeaponGaugeRow = 12;
 
 }  // namespace zk::assetgen::layout

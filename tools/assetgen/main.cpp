@@ -66,18 +66,21 @@ int main(int argc, char** argv) {
     const std::string src = ResourcesSource(res);
     WriteFileIfChanged(resources, std::vector<uint8_t>(src.begin(), src.end()));
     if (mp3) {
+      // The encoder's input is kept beside the resource table, so an unchanged piece whose MP3
+      // is there is not encoded again.
+      const fs::path work = fs::path(resources).parent_path();
       for (const PackFile& f : MakeMp3Sources()) {
         const fs::path out = fs::path(data) / f.Path;
-        const fs::path wav = out.string() + ".wav";
-        WriteFileIfChanged(wav, f.Bytes);
+        const fs::path wav = work / (out.filename().string() + ".wav");
+        if (!WriteFileIfChanged(wav, f.Bytes) && fs::exists(out)) continue;
         const std::string cmd = Quote(lame) + " --quiet -m m -b 64 " + Quote(wav.string()) + " " +
                                 Quote(out.string() + ".part");
         if (std::system(cmd.c_str()) != 0) {
+          fs::remove(wav);  // so the next run tries again
           std::fprintf(stderr, "assetgen: the MP3 encoder failed: %s\n", cmd.c_str());
           return 1;
         }
         fs::rename(out.string() + ".part", out);
-        fs::remove(wav);
       }
     }
   } catch (const std::exception& e) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "bytes.h"
+#include "platform/byte_order.h"
 
 namespace zk::assetgen {
 

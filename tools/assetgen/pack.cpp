@@ -96,13 +96,13 @@ std::string ResourcesSource(const std::vector<PackResource>& resources) {
   return src;
 }
 
-void WriteFileIfChanged(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+bool WriteFileIfChanged(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
   {
     std::ifstream in(path, std::ios::binary);
     if (in) {
       const std::vector<uint8_t> old((std::istreambuf_iterator<char>(in)),
                                      std::istreambuf_iterator<char>());
-      if (old == bytes) return;
+      if (old == bytes) return false;
     }
   }
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
@@ -114,6 +114,7 @@ void WriteFileIfChanged(const std::filesystem::path& path, const std::vector<uin
     if (!out) throw std::runtime_error("cannot write " + tmp.string());
   }
   std::filesystem::rename(tmp, path);
+  return true;
 }
 
 }  // namespace zk::assetgen

@@ -32,7 +32,7 @@ std::string ResourcesSource(const std::vector<PackResource>& resources);
 std::vector<PackFile> MakeMp3Sources();
 
 // Writes the file (making its folders) unless it already holds exactly these bytes, so that an
-// unchanged pack does not make anything rebuild. Throws on failure.
-void WriteFileIfChanged(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+// unchanged pack does not make anything rebuild. True when it wrote; throws on failure.
+bool WriteFileIfChanged(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
 }  // namespace zk::assetgen

@@ -11,6 +11,7 @@
 #include "robot_art.h"
 #include "robot_kinds.h"
 #include "wave.h"
+#include "weapons/weapon_sprites.h"
 
 namespace zk::assetgen {
 
@@ -18,7 +19,8 @@ namespace {
 
 using namespace layout;
 constexpr double kPi = std::numbers::pi;
-const Rgb8 kWhite{255, 255, 255}, kBlack{0, 0, 0}, kInk{20, 16, 12};
+const Rgb8 kWhite{255, 255, 255}, kInk{20, 16, 12};
+static_assert(kWeaponCell == sprite::kCellSize && kWeaponColumns == sprite::kSheetColumns);
 
 uint32_t Hash(uint32_t x, uint32_t y, uint32_t seed) {
   uint32_t h = x * 374761393u + y * 668265263u + seed * 2246822519u;
@@ -368,13 +370,6 @@ Image DrawSelectMos() {
 
 namespace {
 
-// Draws into one 32 x 32 cell of the weapon sheet, clipped to it.
-struct CellPen {
-  int32_t col, row;
-  double cx() const { return col * kWeaponCell + 16.0; }
-  double cy() const { return row * kWeaponCell + 16.0; }
-};
-
 double FacingAngle(int32_t facing) {
   return facing * kPi / 4;
 }  // 0 up, clockwise
@@ -391,123 +386,215 @@ void Projectile(Image& img, double cx, double cy, int32_t facing, double length,
              cy - fy * (length / 2 + 6), width * 0.8, tail);
 }
 
-void Burst(Image& img, double cx, double cy, double r, int32_t frame, uint32_t seed) {
+// A ball of fire (or of `outer` and `mid` colours) that grows and fades: age 0..1.
+void Burst(Image& img, double cx, double cy, double r, double age, uint32_t seed, Rgb8 outer,
+           Rgb8 mid, Rgb8 core) {
   Noise n(seed);
-  const Rgb8 outer{200, 60, 20}, mid{255, 150, 30}, core{255, 245, 170};
-  const double fade = frame / 15.0;
   for (int i = 0; i < 9; ++i) {
     const double a = 2 * kPi * n.Uniform(), d = r * 0.5 * n.Uniform();
     img.FillEllipse(cx + d * std::cos(a), cy + d * std::sin(a), r * (0.5 + 0.3 * n.Uniform()),
-                    r * (0.5 + 0.3 * n.Uniform()), Mix(outer, {90, 80, 80}, fade));
+                    r * (0.5 + 0.3 * n.Uniform()), Mix(outer, {90, 80, 80}, age));
   }
-  img.FillEllipse(cx, cy, r * 0.65, r * 0.65, Mix(mid, {110, 100, 100}, fade));
-  if (frame < 10) img.FillEllipse(cx, cy, r * 0.35 * (1 - frame / 10.0), r * 0.3, core);
+  img.FillEllipse(cx, cy, r * 0.65, r * 0.65, Mix(mid, {110, 100, 100}, age));
+  if (age < 0.6) img.FillEllipse(cx, cy, r * 0.35 * (1 - age / 0.6), r * 0.3, core);
+}
+
+// Short rays from the centre.
+void Sparks(Image& img, double cx, double cy, double length, uint32_t seed, Rgb8 c) {
+  Noise n(seed);
+  for (int i = 0; i < 6; ++i) {
+    const double a = 2 * kPi * n.Uniform(), l = length * (0.5 + 0.5 * n.Uniform());
+    img.Line(cx, cy, cx + l * std::cos(a), cy + l * std::sin(a), 2, c);
+  }
+}
+
+// A round mine with a lamp that is lit or dark.
+void Mine(Image& img, double cx, double cy, double r, Rgb8 shell, bool lit) {
+  img.FillEllipse(cx, cy, r + 1, r + 1, kInk);
+  img.FillEllipse(cx, cy, r, r, shell);
+  img.FillEllipse(cx, cy, 3, 3, lit ? Rgb8{255, 40, 30} : Rgb8{120, 20, 20});
+}
+
+// A ring of puffs turning with the frame: the whirlwinds.
+void Whirl(Image& img, double cx, double cy, int32_t frame, Rgb8 light, Rgb8 dark) {
+  for (int i = 0; i < 6; ++i) {
+    const double a = frame * kPi / 8 + i * kPi / 3, d = 4 + i * 1.6;
+    img.FillEllipse(cx + d * std::cos(a), cy + d * std::sin(a), 3.5, 3.5,
+                    Mix(light, dark, i / 6.0));
+  }
 }
 
 }  // namespace
 
+// Every cell the shots name (weapons/weapon_sprites.h) holds its picture: single cells, animation
+// frames side by side, or one cell per direction index (0 up, clockwise).
 Image DrawWeaponSheet() {
+  namespace sp = zk::sprite;
   Image img(kWeaponCell * kWeaponColumns, kWeaponCell * kWeaponRows, TransparentIndex());
-  auto cell = [&](int32_t col, int32_t row) {
+  double cx = 0, cy = 0;
+  // Clips the drawing to cell `n` and puts (cx, cy) at its centre.
+  auto cell = [&](int32_t n) {
+    const int32_t col = sp::CellColumn(n), row = sp::CellRow(n);
     img.SetClip(
         {col * kWeaponCell, row * kWeaponCell, (col + 1) * kWeaponCell, (row + 1) * kWeaponCell});
-    return CellPen{col, row};
+    cx = col * kWeaponCell + kWeaponCell / 2.0;
+    cy = row * kWeaponCell + kWeaponCell / 2.0;
   };
-  const Rgb8 none{0, 0, 0};
-  for (int32_t c = 0; c < 16; ++c) {
-    const int32_t facing = c % 8;
-    auto p = cell(c, kRowBullets);
-    if (c < 8)
-      Projectile(img, p.cx(), p.cy(), facing, 8, 3, {255, 230, 120}, {255, 255, 220}, none);
-    else
-      Projectile(img, p.cx(), p.cy(), facing, 14, 3, {255, 90, 40}, {255, 240, 160}, {200, 60, 30});
-    p = cell(c, kRowShells);
-    const double len = c < 8 ? 10 : 14, wid = c < 8 ? 6 : 9;
-    Projectile(img, p.cx(), p.cy(), facing, len, wid, {110, 110, 100}, {230, 200, 120}, none);
-    p = cell(c, kRowMissiles);
-    Projectile(img, p.cx(), p.cy(), facing, 18, 5, c < 8 ? Rgb8{230, 230, 230} : Rgb8{120, 140, 90},
-               {220, 40, 30}, {255, 170, 40});
-    p = cell(c, kRowBeams);
-    if (c < 8) {
-      const double a = FacingAngle(facing);
-      const double fx = std::sin(a) * 16, fy = -std::cos(a) * 16;
-      img.Line(p.cx() - fx, p.cy() - fy, p.cx() + fx, p.cy() + fy, 8, {60, 200, 255});
-      img.Line(p.cx() - fx, p.cy() - fy, p.cx() + fx, p.cy() + fy, 3, {230, 250, 255});
-    } else {
-      const double r = 5 + (c - 8) % 4;
-      img.FillEllipse(p.cx(), p.cy(), r + 3, r + 3, {60, 200, 255});
-      img.FillEllipse(p.cx(), p.cy(), r, r, {230, 250, 255});
+  const Rgb8 none{0, 0, 0}, brass{230, 200, 120}, flame{255, 170, 40}, acid{120, 230, 60},
+      acidDark{60, 140, 40}, beam{60, 200, 255}, beamCore{230, 250, 255};
+
+  // Bullets and the like.
+  const struct {
+    int32_t Cell;
+    double Rx, Ry;
+    Rgb8 Body;
+  } kRounds[] = {{sp::kBullet, 2.5, 2.5, {255, 230, 120}},
+                 {sp::kGatlingRound, 3, 3, {255, 150, 60}},
+                 {sp::kPellet, 2, 2, {220, 220, 210}},
+                 {sp::kSlag, 4.5, 3, {200, 90, 40}},
+                 {sp::kRifleRound, 3.5, 3.5, {255, 240, 160}}};
+  for (const auto& r : kRounds) {
+    cell(r.Cell);
+    img.FillEllipse(cx, cy, r.Rx + 1, r.Ry + 1, kInk);
+    img.FillEllipse(cx, cy, r.Rx, r.Ry, r.Body);
+    img.FillEllipse(cx - 0.5, cy - 0.5, r.Rx * 0.4, r.Ry * 0.4, kWhite);
+  }
+  for (int32_t f = 0; f < 2; ++f) {  // the claw, closed and open
+    cell(sp::kClaw + f);
+    for (int i = -1; i <= 1; ++i) {
+      const double a = kPi / 2 + i * (0.4 + 0.35 * f);
+      img.Line(cx - 6, cy, cx - 6 + 14 * std::sin(a), cy - 14 * std::cos(a) * 0.8, 3,
+               {170, 170, 180});
     }
-    p = cell(c, kRowMines);
-    {
-      const int32_t kind = c / 4, f = c % 4;
-      const Rgb8 shells[4] = {{90, 100, 70}, {90, 90, 130}, {70, 110, 60}, {120, 80, 60}};
-      const double r = kind == 3 ? 6 : 9;
-      img.FillEllipse(p.cx(), p.cy(), r + 1, r + 1, kInk);
-      img.FillEllipse(p.cx(), p.cy(), r, r, shells[kind]);
-      if (kind == 2) img.Line(p.cx() - 12, p.cy() + 8, p.cx() - 4, p.cy() + 2 + f, 3, shells[kind]);
-      img.FillEllipse(p.cx(), p.cy(), 3, 3, f % 2 ? Rgb8{255, 40, 30} : Rgb8{120, 20, 20});
+    img.FillEllipse(cx - 6, cy, 4, 4, {110, 110, 120});
+  }
+  for (const auto& [n, r] : {std::pair{sp::kShell80, 4.0}, std::pair{sp::kShell180, 6.5}}) {
+    cell(n);
+    img.FillEllipse(cx, cy, r + 1, r + 1, kInk);
+    img.FillEllipse(cx, cy, r, r, {110, 110, 100});
+    img.FillEllipse(cx, cy, r * 0.5, r * 0.5, brass);
+  }
+
+  // Rockets, missiles and stingers: one cell per direction.
+  for (int32_t d = 0; d < 8; ++d) {
+    cell(sp::kRocket + d);
+    Projectile(img, cx, cy, d, 16, 4, {230, 230, 230}, {220, 40, 30}, flame);
+    cell(sp::kMissile + d);
+    Projectile(img, cx, cy, d, 18, 5, {120, 140, 90}, {220, 40, 30}, flame);
+    cell(sp::kStinger + d);
+    Projectile(img, cx, cy, d, 16, 3, {250, 220, 60}, {40, 40, 40}, none);
+  }
+
+  // Mines, blinking.
+  for (int32_t f = 0; f < 2; ++f) {
+    cell(sp::kWaitingMine + f);
+    Mine(img, cx, cy, 9, {90, 100, 70}, f == 0);
+    cell(sp::kFloatingMine + f);
+    Mine(img, cx, cy, 8, {90, 90, 130}, f == 0);
+    img.FillEllipse(cx, cy + 10, 7, 2, {60, 60, 80});  // its shadow
+    cell(sp::kWaitingStinger + f);
+    for (int i = 0; i < 8; ++i) {
+      const double a = i * kPi / 4;
+      img.Line(cx, cy, cx + 9 * std::sin(a), cy - 9 * std::cos(a), 2, {200, 180, 50});
     }
-    p = cell(c, kRowAcid);
-    {
-      Noise n(static_cast<uint32_t>(300 + c));
-      const double r = 5 + c * 0.7;
-      for (int i = 0; i < 6; ++i)
-        img.FillEllipse(p.cx() + (n.Signed() * r * 0.5), p.cy() + (n.Signed() * r * 0.5), r * 0.6,
-                        r * 0.6, Mix({120, 230, 60}, {60, 140, 40}, n.Uniform()));
-    }
-    p = cell(c, kRowExplosionA);
-    Burst(img, p.cx(), p.cy(), 4 + c * 0.6, c, 400 + static_cast<uint32_t>(c));
-    p = cell(c, kRowExplosionB);
-    Burst(img, p.cx(), p.cy(), 7 + c * 0.6, c, 500 + static_cast<uint32_t>(c));
-    p = cell(c, kRowSmoke);
-    {
-      const double r = 4 + c * 0.7;
-      const Rgb8 grey = Mix({90, 90, 90}, {200, 200, 200}, c / 15.0);
-      img.FillEllipse(p.cx() - 2, p.cy(), r, r * 0.9, grey);
-      img.FillEllipse(p.cx() + 3, p.cy() - 2, r * 0.7, r * 0.7, Mix(grey, kWhite, 0.2));
-    }
-    p = cell(c, kRowMelee);
-    if (c < 8) {
-      const double a = FacingAngle(facing);
-      for (int i = -3; i <= 3; ++i) {
-        const double b = a + i * 0.25;
-        img.FillEllipse(p.cx() + 11 * std::sin(b), p.cy() - 11 * std::cos(b), 3, 3,
-                        i == 0 ? kWhite : Rgb8{255, 230, 120});
-      }
-    } else {
-      Noise n(static_cast<uint32_t>(600 + c));
-      for (int i = 0; i < 6; ++i) {
-        const double a = 2 * kPi * n.Uniform(), l = 6 + 8 * n.Uniform();
-        img.Line(p.cx(), p.cy(), p.cx() + l * std::cos(a), p.cy() + l * std::sin(a), 2,
-                 {255, 240, 150});
-      }
-    }
-    p = cell(c, kRowGrenades);
-    {
-      const double r = c < 8 ? 6 : 5 + (c % 4);
-      img.FillEllipse(p.cx(), p.cy(), r + 1, r + 1, kInk);
-      img.FillEllipse(p.cx(), p.cy(), r, r, {80, 110, 60});
-      const double a = FacingAngle(c % 8);
-      img.Line(p.cx(), p.cy(), p.cx() + r * std::sin(a), p.cy() - r * std::cos(a), 2,
-               {200, 200, 160});
-    }
-    p = cell(c, kRowFireflies);
-    if (c < 8) {
-      const double glow = 5 + 3 * std::sin(c * kPi / 4);
-      img.FillEllipse(p.cx(), p.cy(), glow + 3, glow + 3, {120, 200, 40});
-      img.FillEllipse(p.cx(), p.cy(), glow, glow, {230, 255, 120});
-    } else {
-      Projectile(img, p.cx(), p.cy(), facing, 16, 3, {250, 220, 60}, {40, 40, 40}, none);
+    Mine(img, cx, cy, 5, {130, 110, 40}, f == 0);
+  }
+  for (int32_t f = 0; f < 4; ++f) {
+    cell(sp::kSnakeMine + f);
+    for (int i = 0; i < 4; ++i)
+      img.FillEllipse(cx - 4 - i * 4, cy + 3 * std::sin((i + f) * kPi / 2), 3, 3, {70, 110, 60});
+    Mine(img, cx + 5, cy, 6, {70, 110, 60}, f % 2 == 0);
+  }
+
+  // Acid: the swirling fog and its drops.
+  for (int32_t f = 0; f < 8; ++f) {
+    cell(sp::kAcidFog + f);
+    Noise n(static_cast<uint32_t>(300 + f));
+    for (int i = 0; i < 7; ++i) {
+      const double a = f * kPi / 4 + i * 2 * kPi / 7, d = 4 + 5 * n.Uniform();
+      img.FillEllipse(cx + d * std::cos(a), cy + d * std::sin(a), 6, 6,
+                      Mix(acid, acidDark, n.Uniform()));
     }
   }
-  // Gauge pieces.
+  for (int32_t f = 0; f < 4; ++f) {
+    cell(sp::kAcidDrop + f);
+    img.FillEllipse(cx, cy, 3 + f * 0.6, 4 + f * 0.6, acidDark);
+    img.FillEllipse(cx - 1, cy - 1, 2, 2.5, acid);
+  }
+
+  // Beams: a shimmering band the drawer stretches along the beam, and its head.
+  for (int32_t f = 0; f < 4; ++f) {
+    cell(sp::kBeam + f);
+    img.Line(cx - 16, cy, cx + 16, cy, 10 + 2 * (f % 2), beam);
+    img.Line(cx - 16, cy, cx + 16, cy, 3 + f % 3, beamCore);
+  }
+  cell(sp::kBeamHead);
+  img.FillEllipse(cx, cy, 10, 10, beam);
+  img.FillEllipse(cx, cy, 6, 6, beamCore);
+  for (int32_t f = 0; f < 4; ++f) {
+    cell(sp::kTempest + f);
+    Whirl(img, cx, cy, f, {240, 240, 230}, {150, 140, 120});
+    cell(sp::kTempestAcid + f);
+    Whirl(img, cx, cy, f, acid, acidDark);
+  }
+
+  // Explosions, splashes, sparks and smoke, eight frames each by age.
+  for (int32_t f = 0; f < 8; ++f) {
+    const double age = f / 7.0;
+    const uint32_t seed = static_cast<uint32_t>(f);
+    cell(sp::kBlastSmall + f);
+    Burst(img, cx, cy, 5 + f * 1.2, age, 400 + seed, {200, 60, 20}, {255, 150, 30},
+          {255, 245, 170});
+    cell(sp::kBlastLarge + f);
+    Burst(img, cx, cy, 8 + f * 1.1, age, 500 + seed, {200, 60, 20}, {255, 150, 30},
+          {255, 245, 170});
+    cell(sp::kAcidSplash + f);
+    Burst(img, cx, cy, 5 + f * 1.2, age, 700 + seed, acidDark, acid, {220, 255, 180});
+    cell(sp::kSpark + f);
+    Sparks(img, cx, cy, 14 - f * 1.2, 600 + seed, Mix({255, 240, 150}, {200, 90, 40}, age));
+  }
+  for (int32_t f = 0; f < sp::kSmokeCells; ++f) {
+    cell(sp::kSmoke + f);
+    const double r = 4 + f * 1.4;
+    const Rgb8 grey = Mix({90, 90, 90}, {200, 200, 200}, f / 7.0);
+    img.FillEllipse(cx - 2, cy, r, r * 0.9, grey);
+    img.FillEllipse(cx + 3, cy - 2, r * 0.7, r * 0.7, Mix(grey, kWhite, 0.2));
+  }
+
+  // Melee: a slash sweeping across, the claw's flash.
+  for (int32_t f = 0; f < 4; ++f) {
+    cell(sp::kSlash + f);
+    for (int i = -3; i <= 3; ++i) {
+      const double b = -0.9 + f * 0.6 + i * 0.25;
+      img.FillEllipse(cx + 11 * std::sin(b), cy - 11 * std::cos(b), 3, 3,
+                      i == 0 ? kWhite : Rgb8{255, 230, 120});
+    }
+    cell(sp::kClawFlash + f);
+    Sparks(img, cx, cy, 8 + f * 2, 800 + static_cast<uint32_t>(f), {255, 255, 200});
+  }
+
+  // A grenade tumbling, and a firefly's glow.
+  for (int32_t f = 0; f < 8; ++f) {
+    cell(sp::kGrenade + f);
+    img.FillEllipse(cx, cy, 7, 7, kInk);
+    img.FillEllipse(cx, cy, 6, 6, {80, 110, 60});
+    const double a = FacingAngle(f);
+    img.Line(cx, cy, cx + 6 * std::sin(a), cy - 6 * std::cos(a), 2, {200, 200, 160});
+  }
+  for (int32_t f = 0; f < 4; ++f) {
+    cell(sp::kFirefly + f);
+    const double glow = 5 + 3 * std::sin(f * kPi / 2);
+    img.FillEllipse(cx, cy, glow + 3, glow + 3, {120, 200, 40});
+    img.FillEllipse(cx, cy, glow, glow, {230, 255, 120});
+  }
+
+  // Gauge pieces: 0 armour, 1 armour low, 2 energy, 3 empty, 4 frame.
   const Rgb8 gauges[5] = {
       {60, 220, 80}, {240, 60, 40}, {60, 140, 250}, {40, 40, 50}, {230, 230, 230}};
   for (int32_t c = 0; c < 5; ++c) {
-    auto p = cell(c, kRowGauges);
-    const RectI r{p.col * kWeaponCell, p.row * kWeaponCell, (p.col + 1) * kWeaponCell,
-                  (p.row + 1) * kWeaponCell};
+    cell(sp::Cell(kWeaponGaugeRow, c));
+    const int32_t left = c * kWeaponCell, top = kWeaponGaugeRow * kWeaponCell;
+    const RectI r{left, top, left + kWeaponCell, top + kWeaponCell};
     if (c == 4)
       img.FrameRect(r, 2, gauges[c]);
     else

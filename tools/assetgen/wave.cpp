@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "bytes.h"
+#include "platform/byte_order.h"
 
 namespace zk::assetgen {
 

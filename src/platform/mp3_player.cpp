@@ -1,4 +1,6 @@
-// The MP3 player through SDL_mixer's music stream (mpg123 decodes).
+// The MP3 player through SDL_mixer's music stream (mpg123 decodes); the headless one is the same
+// player without an audio device: it opens only files that exist, plays nothing and, as a piece
+// never ends without a clock, never sends the completion notice.
 //
 // SDL_mixer reports the end of a piece on its audio thread; there we only call post_notify,
 // which posts an event for the application loop. Stop and Close disarm the notice first, so only
@@ -24,16 +26,16 @@ namespace {
 
 constexpr size_t kMaxMp3Bytes = 64 * 1024 * 1024;
 
-class SdlMediaPlayer;
-std::atomic<SdlMediaPlayer*> g_active{nullptr};
+class Mp3Player;
+std::atomic<Mp3Player*> g_active{nullptr};
 
-class SdlMediaPlayer final : public MediaPlayer {
+class Mp3Player final : public MediaPlayer {
  public:
-  SdlMediaPlayer(std::function<void(std::string)> record, std::function<void()> post_notify)
-      : record_(std::move(record)), post_notify_(std::move(post_notify)) {}
-  ~SdlMediaPlayer() override {
+  Mp3Player(std::function<void(std::string)> record, std::function<void()> post_notify, bool audio)
+      : record_(std::move(record)), post_notify_(std::move(post_notify)), audio_(audio) {}
+  ~Mp3Player() override {
     Close();
-    SdlMediaPlayer* self = this;
+    Mp3Player* self = this;
     if (g_active.compare_exchange_strong(self, nullptr) && session_) {
       Mix_HookMusicFinished(nullptr);
     }
@@ -46,7 +48,7 @@ class SdlMediaPlayer final : public MediaPlayer {
     if (!ReadFileLimited(path, kMaxMp3Bytes, bytes) || bytes.empty()) {
       throw MediaError("Cannot open the music file \"" + name + "\".");
     }
-    if (!session_) {
+    if (!session_ && audio_) {
       session_ = MixerSession::Acquire();
       if (session_) {
         g_active.store(this);
@@ -104,7 +106,7 @@ class SdlMediaPlayer final : public MediaPlayer {
   }
   // On SDL_mixer's audio thread.
   static void Finished() {
-    SdlMediaPlayer* player = g_active.load();
+    Mp3Player* player = g_active.load();
     if (player != nullptr && player->armed_.exchange(false) && player->post_notify_) {
       player->post_notify_();
     }
@@ -112,6 +114,7 @@ class SdlMediaPlayer final : public MediaPlayer {
 
   std::function<void(std::string)> record_;
   std::function<void()> post_notify_;
+  bool audio_;
   std::shared_ptr<MixerSession> session_;
   std::vector<uint8_t> bytes_;
   Mix_Music* music_ = nullptr;
@@ -124,7 +127,12 @@ class SdlMediaPlayer final : public MediaPlayer {
 
 std::unique_ptr<MediaPlayer> MakeSdlMediaPlayer(std::function<void(std::string)> record,
                                                 std::function<void()> post_notify) {
-  return std::make_unique<SdlMediaPlayer>(std::move(record), std::move(post_notify));
+  return std::make_unique<Mp3Player>(std::move(record), std::move(post_notify), true);
+}
+
+std::unique_ptr<MediaPlayer> MakeHeadlessMediaPlayer(std::function<void(std::string)> record,
+                                                     std::function<void()>) {
+  return std::make_unique<Mp3Player>(std::move(record), nullptr, false);
 }
 
 }  // namespace zk

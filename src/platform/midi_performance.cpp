@@ -1,5 +1,7 @@
 // MIDI music through SDL_mixer, which renders it with FluidSynth and the GM soundfont.
-// Without an audio device or a soundfont the segments still load and play, silently.
+// Without an audio device or a soundfont the segments still load and play, silently; the headless
+// performance is the same without an audio device: segments are checked files, playing is only
+// recorded.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -18,16 +20,17 @@ namespace zk {
 
 namespace {
 
-class SdlSegment final : public MidiSegment {
+class MixerSegment final : public MidiSegment {
  public:
-  SdlSegment(std::string path, std::vector<uint8_t> bytes, std::shared_ptr<MixerSession> session)
-      : Path(std::move(path)), bytes_(std::move(bytes)), session_(std::move(session)) {
+  MixerSegment(std::string path, std::vector<uint8_t> bytes, std::shared_ptr<MixerSession> session)
+      : Path(std::move(path)), session_(std::move(session)) {
     if (!session_) return;
+    bytes_ = std::move(bytes);
     if (SDL_RWops* rw = SDL_RWFromConstMem(bytes_.data(), static_cast<int>(bytes_.size()))) {
       music_ = Mix_LoadMUSType_RW(rw, MUS_MID, 1);  // null: no soundfont, played silently
     }
   }
-  ~SdlSegment() override { Free(); }
+  ~MixerSegment() override { Free(); }
   void Free() {
     if (music_ != nullptr) Mix_FreeMusic(music_);  // halts it first when it plays
     music_ = nullptr;
@@ -41,11 +44,11 @@ class SdlSegment final : public MidiSegment {
   Mix_Music* music_ = nullptr;
 };
 
-class SdlMidi final : public MidiPerformance {
+class MixerMidi final : public MidiPerformance {
  public:
-  SdlMidi(std::shared_ptr<MixerSession> session, std::function<void(std::string)> record)
+  MixerMidi(std::shared_ptr<MixerSession> session, std::function<void(std::string)> record)
       : session_(std::move(session)), record_(std::move(record)) {}
-  ~SdlMidi() override {
+  ~MixerMidi() override {
     if (session_) Mix_HaltMusic();
   }
 
@@ -53,11 +56,11 @@ class SdlMidi final : public MidiPerformance {
     std::string path;
     std::vector<uint8_t> bytes;
     if (!LoadMidiFile(name, path, bytes)) return nullptr;
-    return std::make_unique<SdlSegment>(std::move(path), std::move(bytes), session_);
+    return std::make_unique<MixerSegment>(std::move(path), std::move(bytes), session_);
   }
 
   bool Play(MidiSegment& segment, int repeats) override {
-    auto& s = static_cast<SdlSegment&>(segment);
+    auto& s = static_cast<MixerSegment&>(segment);
     Record("music " + s.Path);
     const int plays = repeats < 0 || repeats >= INT_MAX - 1 ? -1 : repeats + 1;
     Start(s, plays);
@@ -74,12 +77,12 @@ class SdlMidi final : public MidiPerformance {
   // The switch comes at once (the original waits for the next beat).
   bool TransitionTo(MidiSegment& next) override {
     Record("pinch");
-    Start(static_cast<SdlSegment&>(next), -1);
+    Start(static_cast<MixerSegment&>(next), -1);
     return true;
   }
 
   void Unload(MidiSegment& segment) override {
-    auto& s = static_cast<SdlSegment&>(segment);
+    auto& s = static_cast<MixerSegment&>(segment);
     if (current_ == &s) {
       if (session_) Mix_HaltMusic();
       current_ = nullptr;
@@ -88,7 +91,7 @@ class SdlMidi final : public MidiPerformance {
   }
 
  private:
-  void Start(SdlSegment& s, int plays) {
+  void Start(MixerSegment& s, int plays) {
     current_ = &s;
     if (!session_) return;
     Mix_HaltMusic();
@@ -100,13 +103,17 @@ class SdlMidi final : public MidiPerformance {
 
   std::shared_ptr<MixerSession> session_;
   std::function<void(std::string)> record_;
-  SdlSegment* current_ = nullptr;
+  MixerSegment* current_ = nullptr;
 };
 
 }  // namespace
 
 std::unique_ptr<MidiPerformance> MakeSdlMidi(std::function<void(std::string)> record) {
-  return std::make_unique<SdlMidi>(MixerSession::Acquire(), std::move(record));
+  return std::make_unique<MixerMidi>(MixerSession::Acquire(), std::move(record));
+}
+
+std::unique_ptr<MidiPerformance> MakeHeadlessMidi(std::function<void(std::string)> record) {
+  return std::make_unique<MixerMidi>(nullptr, std::move(record));
 }
 
 }  // namespace zk

@@ -1,0 +1,170 @@
+// Builds BMP and WAVE images byte by byte for the picture and sound tests, and gives the tests
+// that read files a scratch working directory.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/byte_order.h"
+
+namespace zk::test {
+
+struct BmpSpec {
+  int32_t Width = 2;
+  int32_t Height = 2;  // negative: top-down
+  uint16_t Bits = 24;
+  uint32_t Compression = 0;
+  uint32_t HeaderSize = 40;           // 12 for the OS/2 core header
+  std::vector<uint32_t> Palette;      // 0x00RRGGBB
+  uint32_t ColoursUsed = 0xFFFFFFFF;  // written as is when set, else the palette's size
+  std::vector<uint32_t> Masks;        // bit-field masks after a 40-byte header
+  std::vector<uint8_t> Pixels;        // rows as stored (padded) or the RLE stream
+  uint16_t Planes = 1;
+};
+
+inline std::vector<uint8_t> BuildBmp(const BmpSpec& s) {
+  std::vector<uint8_t> info;
+  if (s.HeaderSize == 12) {
+    PutLe32(info, 12);
+    PutLe16(info, static_cast<uint32_t>(s.Width));
+    PutLe16(info, static_cast<uint32_t>(s.Height));
+    PutLe16(info, s.Planes);
+    PutLe16(info, s.Bits);
+  } else {
+    PutLe32(info, s.HeaderSize);
+    PutLe32(info, static_cast<uint32_t>(s.Width));
+    PutLe32(info, static_cast<uint32_t>(s.Height));
+    PutLe16(info, s.Planes);
+    PutLe16(info, s.Bits);
+    PutLe32(info, s.Compression);
+    PutLe32(info, static_cast<uint32_t>(s.Pixels.size()));
+    PutLe32(info, 2835);
+    PutLe32(info, 2835);
+    PutLe32(info,
+            s.ColoursUsed != 0xFFFFFFFF ? s.ColoursUsed : static_cast<uint32_t>(s.Palette.size()));
+    PutLe32(info, 0);
+    while (info.size() < s.HeaderSize) info.push_back(0);
+  }
+  for (uint32_t m : s.Masks) PutLe32(info, m);
+  for (uint32_t c : s.Palette) {
+    info.push_back(static_cast<uint8_t>(c));
+    info.push_back(static_cast<uint8_t>(c >> 8));
+    info.push_back(static_cast<uint8_t>(c >> 16));
+    if (s.HeaderSize != 12) info.push_back(0);
+  }
+  std::vector<uint8_t> out = {'B', 'M'};
+  const uint32_t offset = static_cast<uint32_t>(14 + info.size());
+  PutLe32(out, static_cast<uint32_t>(offset + s.Pixels.size()));
+  PutLe32(out, 0);
+  PutLe32(out, offset);
+  out.insert(out.end(), info.begin(), info.end());
+  out.insert(out.end(), s.Pixels.begin(), s.Pixels.end());
+  return out;
+}
+
+// Rows of 8-bit indexes, each padded to four bytes.
+inline std::vector<uint8_t> Rows8(const std::vector<std::vector<uint8_t>>& rows) {
+  std::vector<uint8_t> out;
+  for (const auto& row : rows) {
+    out.insert(out.end(), row.begin(), row.end());
+    while (out.size() % 4 != 0) out.push_back(0);
+  }
+  return out;
+}
+
+// A RIFF WAVE image; the defaults make the game's format (PCM, mono, 8000 Hz, 8 bits).
+inline std::vector<uint8_t> FourSamples() {
+  return {128, 200, 56, 128};
+}
+
+struct WaveSpec {
+  uint16_t Format = 1;
+  uint16_t Channels = 1;
+  uint32_t Rate = 8000;
+  uint16_t Bits = 8;
+  int32_t BlockAlign = -1;  // -1: channels x bytes per sample
+  uint32_t FmtSize = 16;
+  std::vector<uint8_t> Samples = FourSamples();
+  bool DataFirst = false;
+  bool ExtraChunk = false;
+  int32_t DataSizeBias = 0;  // added to the data chunk's stated size
+  int32_t RiffSizeBias = 0;  // added to the RIFF size
+  const char* Riff = "RIFF";
+  const char* Form = "WAVE";
+  bool NoFmt = false;
+  bool NoData = false;
+};
+
+inline std::vector<uint8_t> BuildWave(const WaveSpec& s) {
+  std::vector<uint8_t> fmt, data, body;
+  PutTag(fmt, "fmt ");
+  PutLe32(fmt, s.FmtSize);
+  std::vector<uint8_t> f;
+  PutLe16(f, s.Format);
+  PutLe16(f, s.Channels);
+  PutLe32(f, s.Rate);
+  const uint32_t align =
+      s.BlockAlign >= 0 ? static_cast<uint32_t>(s.BlockAlign) : s.Channels * (s.Bits / 8u);
+  PutLe32(f, s.Rate * align);
+  PutLe16(f, align);
+  PutLe16(f, s.Bits);
+  f.resize(s.FmtSize, 0);
+  fmt.insert(fmt.end(), f.begin(), f.end());
+  if (fmt.size() % 2) fmt.push_back(0);
+  PutTag(data, "data");
+  PutLe32(data, static_cast<uint32_t>(static_cast<int64_t>(s.Samples.size()) + s.DataSizeBias));
+  data.insert(data.end(), s.Samples.begin(), s.Samples.end());
+  if (data.size() % 2) data.push_back(0);
+  PutTag(body, s.Form);
+  if (s.ExtraChunk) {
+    PutTag(body, "LIST");
+    PutLe32(body, 5);
+    body.insert(body.end(), {'a', 'b', 'c', 'd', 'e', 0});
+  }
+  if (s.DataFirst && !s.NoData) body.insert(body.end(), data.begin(), data.end());
+  if (!s.NoFmt) body.insert(body.end(), fmt.begin(), fmt.end());
+  if (!s.DataFirst && !s.NoData) body.insert(body.end(), data.begin(), data.end());
+  std::vector<uint8_t> out;
+  PutTag(out, s.Riff);
+  PutLe32(out, static_cast<uint32_t>(static_cast<int64_t>(body.size()) + s.RiffSizeBias));
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
+// Runs a test in a scratch working directory.
+// With empty "music" and "others" folders; removed at the end of the test.
+class ScratchDirectory {
+ public:
+  ScratchDirectory() {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("zk_test_" + std::to_string(getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_ / "music");
+    std::filesystem::create_directories(dir_ / "others");
+    old_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+  }
+  ~ScratchDirectory() {
+    std::filesystem::current_path(old_);
+    std::filesystem::remove_all(dir_);
+  }
+  // The working directory the test started in.
+  const std::filesystem::path& Original() const { return old_; }
+  static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
+
+ private:
+  std::filesystem::path dir_, old_;
+};
+
+}  // namespace zk::test
