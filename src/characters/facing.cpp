@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "characters/character_data.h"
+#include "characters/direction8.h"
 
 namespace zk {
 
@@ -43,23 +44,11 @@ constexpr int32_t kSectors[4][5] = {
 
 }  // namespace
 
-int32_t CharacterData::FaceOpponent(const CharacterData& opponent) {
-  if (Step.Turn != 1) return Facing;
-
-  if (Boost != 0) {
-    const int32_t facing = BoostFacing(MoveCode);
-    if (facing >= 0) Facing = facing;
-    return Facing;
-  }
-
-  const double dx = static_cast<double>(X) - static_cast<double>(opponent.X);
-  const double dy = static_cast<double>(Y) - static_cast<double>(opponent.Y);
+int32_t Direction8(double dx, double dy, int32_t keep) {
   const double d = std::sqrt(dx * dx + dy * dy);
-  // Both centres on one point: no bearing, keep the facing.
-  if (d == 0.0) return Facing;
-
-  const double u = dy / d;
-  const double r = -dx / d;
+  if (d == 0.0) return keep;
+  const double u = -dy / d;  // up component
+  const double r = dx / d;   // right component
   const double h = std::sqrt(3.0) * 0.5;
 
   int row;
@@ -85,8 +74,21 @@ int32_t CharacterData::FaceOpponent(const CharacterData& opponent) {
   } else {
     column = 4;
   }
+  return kSectors[row][column];
+}
 
-  Facing = kSectors[row][column];
+int32_t CharacterData::FaceOpponent(const CharacterData& opponent) {
+  if (Step.Turn != 1) return Facing;
+
+  if (Boost != 0) {
+    const int32_t facing = BoostFacing(MoveCode);
+    if (facing >= 0) Facing = facing;
+    return Facing;
+  }
+
+  // Both centres on one point: no bearing, keep the facing.
+  Facing = Direction8(static_cast<double>(opponent.X) - static_cast<double>(X),
+                      static_cast<double>(opponent.Y) - static_cast<double>(Y), Facing);
   return Facing;
 }
 

@@ -93,7 +93,7 @@ struct FontSpec {
 };
 
 class Font;  // made by the platform's text renderer
-std::shared_ptr<Font> CreateFont(const FontSpec& spec);
+std::shared_ptr<Font> CreateFont(const FontSpec& request);
 
 struct Pen {
   int32_t Width = 1;

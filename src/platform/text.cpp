@@ -82,7 +82,7 @@ struct TextMask {
 
 class Font {
  public:
-  explicit Font(const FontSpec& spec) : spec_(spec) { Open(); }
+  explicit Font(const FontSpec& request) : spec_(request) { Open(); }
   ~Font() {
     if (main_ != nullptr) TTF_CloseFont(main_);
     if (japanese_ != nullptr) TTF_CloseFont(japanese_);
@@ -188,8 +188,8 @@ class Font {
   std::unordered_map<std::string, TextMask> cache_;
 };
 
-std::shared_ptr<Font> CreateFont(const FontSpec& spec) {
-  return std::make_shared<Font>(spec);
+std::shared_ptr<Font> CreateFont(const FontSpec& request) {
+  return std::make_shared<Font>(request);
 }
 
 void DrawContext::TextOut(int32_t x, int32_t y, std::string_view text) {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/byte_order.h"
 #include "shell/field_text.h"
 #include "shell/form.h"
 
@@ -25,19 +26,6 @@ uint32_t U(int32_t v) {
 }
 int32_t S(uint32_t v) {
   return static_cast<int32_t>(v);
-}
-
-void PutLe32(uint8_t* p, int32_t value) {
-  const uint32_t v = U(value);
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
-}
-
-int32_t GetLe32(const uint8_t* p) {
-  return S(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24));
 }
 
 // A file descriptor closed when it goes out of scope.
@@ -224,7 +212,7 @@ void StampScoreChecks(ScoreEntry* table, bool hard) {
 void EncodeScoreTable(const ScoreEntry* table, std::span<uint8_t, kScoreFileBytes> out) {
   for (int r = 0; r < kScoreRows; ++r) {
     uint8_t* row = out.data() + r * kScoreRowBytes;
-    PutLe32(row, table[r].Score);
+    StoreLe32(row, U(table[r].Score));
     std::memcpy(row + 4, table[r].Text, sizeof table[r].Text);
   }
 }
@@ -237,7 +225,7 @@ void DecodeScoreBytes(std::span<const uint8_t> bytes, ScoreEntry* table) {
   const int rows = static_cast<int>((n + kScoreRowBytes - 1) / kScoreRowBytes);
   for (int r = 0; r < rows; ++r) {
     const uint8_t* row = image.data() + r * kScoreRowBytes;
-    table[r].Score = GetLe32(row);
+    table[r].Score = S(Le32(row));
     std::memcpy(table[r].Text, row + 4, sizeof table[r].Text);
   }
 }

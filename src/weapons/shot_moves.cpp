@@ -10,8 +10,6 @@ namespace zk {
 
 namespace {
 
-constexpr double kSectorH = 0.8660254037844386;  // the square root of 3, halved
-
 void Advance(ShotData& shot) {
   shot.X += shot.DX * shot.Speed;
   shot.Y += shot.DY * shot.Speed;
@@ -41,42 +39,6 @@ bool TargetWithin(const ShotData& shot, const MoveContext& ctx, int32_t radius) 
 }
 
 }  // namespace
-
-int32_t Direction8(double dx, double dy, int32_t keep) {
-  const double d = std::sqrt(dx * dx + dy * dy);
-  if (d == 0) return keep;
-  const double u = -dy / d;  // up component
-  const double r = dx / d;   // right component
-  int col;
-  if (r < -kSectorH) {
-    col = 0;
-  } else if (r < -0.5) {
-    col = 1;
-  } else if (r <= 0.5) {
-    col = 2;
-  } else if (r <= kSectorH) {
-    col = 3;
-  } else {
-    col = 4;
-  }
-  static constexpr int32_t kTable[4][5] = {
-      {7, 7, 0, 1, 1},
-      {6, 7, 0, 1, 2},
-      {6, 5, 4, 3, 2},
-      {5, 5, 4, 3, 3},
-  };
-  int row;
-  if (u >= kSectorH) {
-    row = 0;
-  } else if (u >= 0) {
-    row = 1;
-  } else if (u > -kSectorH) {
-    row = 2;
-  } else {
-    row = 3;
-  }
-  return kTable[row][col];
-}
 
 int32_t TurnToward(int32_t dir, int32_t want) {
   const int32_t diff = ((want - dir) % 8 + 8) % 8;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "characters/direction8.h"
 #include "weapons/weapon_data.h"
 
 namespace zk {
@@ -37,10 +38,6 @@ bool MoveDart(ShotData& shot, const ShotPhaseData& phase, const MoveContext& ctx
 
 // The routine of a kind; a kind out of range stands still.
 MoveRoutine MoveRoutineOf(int32_t kind);
-
-// The 8-way direction of the vector (dx, dy), by the same sectors that robots turn with (axis
-// directions 60 degrees wide, diagonals 30); `keep` when the vector is zero.
-int32_t Direction8(double dx, double dy, int32_t keep);
 
 // One step of `dir` toward `want`, the shorter way round (clockwise when opposite).
 int32_t TurnToward(int32_t dir, int32_t want);

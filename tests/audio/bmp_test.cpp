@@ -62,7 +62,7 @@ TEST(BmpDecode, TopDownRowsComeFirst) {
 
 struct VariantCase {
   const char* Name;
-  BmpSpec Spec;
+  BmpSpec Layout;
   std::vector<uint32_t> TopRow;  // expected pixels of row 0 (the top)
 };
 
@@ -157,7 +157,7 @@ std::vector<VariantCase> Variants() {
 TEST(BmpDecode, EveryVariantGivesItsPixels) {
   for (const VariantCase& c : Variants()) {
     SCOPED_TRACE(c.Name);
-    auto pic = Decode(BuildBmp(c.Spec));
+    auto pic = Decode(BuildBmp(c.Layout));
     ASSERT_TRUE(pic);
     ASSERT_EQ(pic->Width(), static_cast<int32_t>(c.TopRow.size()));
     for (size_t x = 0; x < c.TopRow.size(); ++x) {
@@ -182,7 +182,7 @@ TEST(BmpDecode, RleEndOfLineMovesUpARow) {
 
 struct BrokenCase {
   const char* Name;
-  BmpSpec Spec;
+  BmpSpec Layout;
 };
 
 std::vector<BrokenCase> Broken() {
@@ -255,13 +255,13 @@ std::vector<BrokenCase> Broken() {
 TEST(BmpDecode, BrokenImagesGiveNoPicture) {
   for (const BrokenCase& c : Broken()) {
     SCOPED_TRACE(c.Name);
-    EXPECT_FALSE(Decode(BuildBmp(c.Spec)));
+    EXPECT_FALSE(Decode(BuildBmp(c.Layout)));
   }
 }
 
 TEST(BmpDecode, EveryTruncationGivesNoPicture) {
   for (const VariantCase& c : Variants()) {
-    const std::vector<uint8_t> whole = BuildBmp(c.Spec);
+    const std::vector<uint8_t> whole = BuildBmp(c.Layout);
     for (size_t n = 0; n < whole.size(); ++n) {
       const std::vector<uint8_t> part(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(n));
       EXPECT_FALSE(Decode(part)) << c.Name << " cut to " << n << " bytes";

@@ -32,7 +32,7 @@ TEST(WaveParse, GameFormatReadsAsStored) {
 TEST(WaveParse, OtherPcmVariantsRead) {
   struct Case {
     const char* Name;
-    WaveSpec Spec;
+    WaveSpec Layout;
     int Channels, Rate, Bits;
     size_t Bytes;
   };
@@ -61,7 +61,7 @@ TEST(WaveParse, OtherPcmVariantsRead) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     WaveData w;
-    ASSERT_EQ(Parse(c.Spec, w), 0);
+    ASSERT_EQ(Parse(c.Layout, w), 0);
     EXPECT_EQ(w.Channels, c.Channels);
     EXPECT_EQ(w.SampleRate, c.Rate);
     EXPECT_EQ(w.BitsPerSample, c.Bits);
@@ -73,7 +73,7 @@ TEST(WaveParse, EachFailureHasItsReason) {
   struct Case {
     const char* Name;
     int Reason;
-    WaveSpec Spec;
+    WaveSpec Layout;
   };
   std::vector<Case> cases;
   auto with = [&](const char* name, int reason, auto change) {
@@ -100,7 +100,7 @@ TEST(WaveParse, EachFailureHasItsReason) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     WaveData w;
-    const std::vector<uint8_t> bytes = BuildWave(c.Spec);
+    const std::vector<uint8_t> bytes = BuildWave(c.Layout);
     int reason = -1;
     EXPECT_EQ(ParseWave(bytes, w, reason), 0);
     EXPECT_EQ(reason, c.Reason);

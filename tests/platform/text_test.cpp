@@ -36,11 +36,11 @@ class TextTest : public ::testing::Test {
   void SetUp() override {
     if (FindFontFile(FontRole::Impact).Path.empty()) GTEST_SKIP() << "no font installed";
   }
-  Ink Draw(const FontSpec& spec, std::string_view text, ColorRef color = Rgb(255, 255, 0)) {
+  Ink Draw(const FontSpec& request, std::string_view text, ColorRef color = Rgb(255, 255, 0)) {
     Surface s(400, 100);
     FillRect(s, {0, 0, 400, 100}, Rgb(0, 0, 80));
     DrawContext dc(s);
-    dc.SelectFont(CreateFont(spec));
+    dc.SelectFont(CreateFont(request));
     dc.SetTextColor(color);
     dc.TextOut(10, 20, text);
     return InkOf(s, ColorMatch(&s, Rgb(0, 0, 80)), ColorMatch(&s, color));

@@ -19,9 +19,9 @@ namespace zk::test {
 
 // A WAVE image in the game's format: PCM, mono, 8000 Hz, 8 bits.
 inline std::vector<uint8_t> GameWave(size_t samples = 80) {
-  WaveSpec spec;
-  spec.Samples.assign(samples, 128);
-  return BuildWave(spec);
+  WaveSpec wave;
+  wave.Samples.assign(samples, 128);
+  return BuildWave(wave);
 }
 
 class ServicesTest : public ::testing::Test {
