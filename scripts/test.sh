@@ -4,7 +4,7 @@
 # and a check that the sources are formatted.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export ZK_EXTRA_PACKAGES="clang-14 libclang-rt-14-dev clang-format"
+export ZK_EXTRA_PACKAGES="clang-14 libclang-rt-14-dev clang-format xvfb xauth xdotool"
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 jobs=$(nproc)
