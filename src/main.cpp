@@ -1,9 +1,7 @@
 // Entry: the command line, the platform, the form, then the application loop.
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,16 +40,7 @@ int main(int argc, char** argv) {
 
   // The input script is read whole before any frame runs.
   InputScript script;
-  if (!cmd.InputFile.empty()) {
-    std::ifstream in(cmd.InputFile, std::ios::binary);
-    if (!in) return Fail("cannot read the input file \"" + cmd.InputFile + "\"");
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::string parse_error;
-    if (!script.Parse(text.str(), parse_error)) {
-      return Fail(cmd.InputFile + ": " + parse_error);
-    }
-  }
+  if (!cmd.InputFile.empty() && !script.Load(cmd.InputFile, error)) return Fail(error);
 
   std::ofstream trace;
   if (!cmd.TraceFile.empty()) {

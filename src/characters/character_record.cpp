@@ -73,9 +73,8 @@ void CharacterData::ClearActionTable() {
 
 void CharacterData::RestoreStatus() {
   Status = BaseStatus;
-  Action = 0;
-  Step = Actions.Steps[0][0];
-  StepTick = 0;
+  Action = kActionIdle;
+  EnterStep(MakeStepId(kActionIdle, 0));
 }
 
 }  // namespace zk

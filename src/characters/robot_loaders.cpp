@@ -1,23 +1,14 @@
 // The robot loaders: one kind, in the variant the player chose, into one player slot.
-#include <cstring>
-
 #include "characters/robot_kinds.h"
-#include "display/load_bitmap.h"
+#include "shell/field_text.h"
 #include "shell/form.h"
 
 namespace zk {
 
 namespace {
 
-constexpr ColorRef kMagenta = Rgb(255, 0, 255);
-
 // The player's view slot each view file goes to (slots: front, back, front-side, back-side, side).
 constexpr int kSlotOfFile[5] = {kViewBack, kViewBackSide, kViewFront, kViewFrontSide, kViewSide};
-
-void WriteName(char (&dst)[60], const char* name) {
-  std::memset(dst, 0, sizeof dst);
-  std::strncpy(dst, name, sizeof dst - 1);
-}
 
 }  // namespace
 
@@ -38,7 +29,7 @@ void TForm1::LoadRobotKind(int32_t kind, int32_t player) {
     robot.WeaponType = 0;
   }
   const RobotVariant& variant = info->Variants[robot.WeaponType];
-  WriteName(robot.Name, variant.Name);
+  SetTerminatedText(robot.Name, variant.Name);
   variant.Actions(robot.Actions);
   variant.Slots[0](weapons[0]);
   robot.RapidFire1 = variant.RapidFire1;
@@ -54,20 +45,16 @@ void TForm1::LoadRobotKind(int32_t kind, int32_t player) {
   // 5: the kind's sprite frames become the player's.
   MotionTables[player] = MotionTables[info->MotionIndex];
 
-  // 6: the five views; a picture that cannot be loaded ends the program.
+  // 6, 7: the five views, magenta transparent on each; a picture that cannot be loaded ends the
+  // program.
   auto& views = ViewSurfaces[player];
   for (auto& view : views) view.reset();
   for (int file = 0; file < 5; ++file) {
-    std::unique_ptr<Surface>& slot = views[kSlotOfFile[file]];
-    slot = LoadBitmapSurface(DrawDevice.get(), PrimarySurface, info->Views[file]);
-    if (!slot) {
+    if (!LoadPictureSlot(views[kSlotOfFile[file]], info->Views[file])) {
       Close();
       return;
     }
   }
-
-  // 7: magenta is transparent on every view.
-  for (auto& view : views) view->SetColorKey(ColorMatch(view.get(), kMagenta));
 
   // 8: the fire sounds of weapon slots 1 to 4; the first that cannot be made stops sound.
   std::unique_ptr<SoundBuffer>* buffers = &FireSoundBuffers[player * 4];

@@ -8,7 +8,6 @@
 namespace zk {
 
 namespace {
-constexpr ColorRef kMagenta = Rgb(255, 0, 255);
 constexpr int32_t kBackWidth = 800, kBackHeight = 600;
 }  // namespace
 
@@ -31,9 +30,7 @@ bool TForm1::LoadPictureSlot(std::unique_ptr<Surface>& slot, std::string_view na
 }
 
 bool TForm1::LoadPictureSlot(std::unique_ptr<Surface>& slot, std::string_view name, uint32_t key) {
-  slot.reset();
-  slot = LoadBitmapSurface(DrawDevice.get(), PrimarySurface, name);
-  if (!slot) return false;
+  if (!LoadPictureSlot(slot, name)) return false;
   slot->SetColorKey(key);
   return true;
 }

@@ -9,6 +9,9 @@
 
 namespace zk {
 
+// The transparent colour of every picture the game draws with a colour key.
+inline constexpr ColorRef kMagenta = Rgb(255, 0, 255);
+
 // Loads the named bitmap (the program's bitmap resource of that name first, else the file below
 // the working directory) into a new surface and hands its colour table to the display as the
 // palette. Empty when the bitmap cannot be loaded or while the display is stopped (no device).

@@ -3,14 +3,11 @@
 #include <algorithm>
 
 #include "shell/form.h"
+#include "weapons/weapon_sprites.h"
 
 namespace zk {
 
 namespace {
-
-Rect WholeOf(const Surface& s) {
-  return Rect{0, 0, s.Width(), s.Height()};
-}
 
 constexpr int32_t kTileHalf = 100;  // floor tiles are 200 x 200, placed by their centres
 
@@ -24,8 +21,9 @@ constexpr int32_t kGaugeLeft[2] = {10, 490};
 constexpr int32_t kGaugeWidth = 300;
 constexpr int32_t kArmorTop = 6, kArmorHeight = 10;
 constexpr int32_t kEnergyTop = 18, kEnergyHeight = 6;
-// The gauge cells: row 12 of the "WEAPON" sheet's 32-pixel cells.
-constexpr int32_t kSheetCell = 32, kGaugeRow = 12, kGaugeCellCount = 5;
+// The gauge cells: a row of the "WEAPON" sheet's cells.
+constexpr int32_t kSheetCell = sprite::kCellSize, kGaugeRow = sprite::kGaugeRow;
+constexpr int32_t kGaugeCellCount = 5;
 constexpr int32_t kCellArmor = 0, kCellArmorLow = 1, kCellEnergy = 2, kCellEmpty = 3,
                   kCellFrame = 4;
 constexpr ColorRef kGaugeBack = Rgb(40, 40, 40);
@@ -54,7 +52,7 @@ void TForm1::DrawFloor() {
   for (const auto& column : FloorTiles) {
     for (const TilePos& t : column) {
       Blit(*BackSurface, Rect{t.x - kTileHalf, t.y - kTileHalf, t.x + kTileHalf, t.y + kTileHalf},
-           tile, WholeOf(tile), kBlitNone);
+           tile, tile.Bounds(), kBlitNone);
     }
   }
 }

@@ -13,14 +13,6 @@ namespace zk {
 
 namespace {
 
-Rect WholeOf(const Surface& s) {
-  return Rect{0, 0, s.Width(), s.Height()};
-}
-
-bool Empty(const Rect& r) {
-  return r.Right <= r.Left || r.Bottom <= r.Top;
-}
-
 // Where each player's name plate is shown (259 x 279 each).
 constexpr int32_t kPlateLeft[2] = {10, 531};
 constexpr int32_t kPlateTop = 310;
@@ -32,13 +24,13 @@ void TForm1::Draw_Select2() {
   if (!BackSurface) return;
   Surface& back = *BackSurface;
   if (const Surface* bg = ViewSurfaces[1][1].get()) {
-    Blit(back, Rect{0, 0, 800, 600}, *bg, WholeOf(*bg), kBlitNone);
+    Blit(back, Rect{0, 0, 800, 600}, *bg, bg->Bounds(), kBlitNone);
   }
   if (GameStage != 6) return;
 
   if (SheetSurfaceA) {
     for (const RobotCard& card : RobotCards) {
-      if (Empty(card.Source) || Empty(card.Dest)) continue;
+      if (card.Source.Empty() || card.Dest.Empty()) continue;
       Blit(back, card.Dest, *SheetSurfaceA, card.Source, kBlitSourceKey);
     }
   }
@@ -50,7 +42,7 @@ void TForm1::Draw_Select2() {
     if (kind < 1 || kind > 11 || variant < 0 || variant > 2) continue;
 
     const NamePlate& plate = NamePlates[kind - 1][variant];
-    if (plate.Image >= 1 && plate.Image <= 4 && !Empty(plate.Source)) {
+    if (plate.Image >= 1 && plate.Image <= 4 && !plate.Source.Empty()) {
       if (const Surface* sheet = ViewSurfaces[0][plate.Image - 1].get()) {
         const Rect dest{kPlateLeft[p], kPlateTop, kPlateLeft[p] + plate.Source.Width(),
                         kPlateTop + plate.Source.Height()};
@@ -59,7 +51,7 @@ void TForm1::Draw_Select2() {
     }
 
     const Rect& card = RobotCards[kind - 1].Dest;
-    if (Empty(card)) continue;
+    if (card.Empty()) continue;
     if (const Surface* bar = ViewSurfaces[0][4].get()) {
       const int32_t row_height = bar->Height() / 2;
       Blit(back, card, *bar, Rect{0, p * row_height, bar->Width(), (p + 1) * row_height},

@@ -7,10 +7,6 @@ namespace zk {
 
 namespace {
 
-Rect WholeOf(const Surface& s) {
-  return Rect{0, 0, s.Width(), s.Height()};
-}
-
 // The menu bar: one row per game mode, top to bottom, where the title picture leaves room for
 // it. The cursor picture holds player 1's and player 2's cursors side by side; the menu shows
 // player 1's.
@@ -24,12 +20,12 @@ constexpr int32_t kCursorGap = 8;
 void TForm1::Draw_Start2() {
   if (!BackSurface || !SheetSurfaceA) return;
   Surface& back = *BackSurface;
-  Blit(back, Rect{0, 0, 800, 600}, *SheetSurfaceA, WholeOf(*SheetSurfaceA), kBlitNone);
+  Blit(back, Rect{0, 0, 800, 600}, *SheetSurfaceA, SheetSurfaceA->Bounds(), kBlitNone);
   if (GameStage != 1 || !SheetSurfaceB) return;
 
   const Surface& bar = *SheetSurfaceB;
   Blit(back, Rect{kBarLeft, kBarTop, kBarLeft + bar.Width(), kBarTop + bar.Height()}, bar,
-       WholeOf(bar), kBlitSourceKey);
+       bar.Bounds(), kBlitSourceKey);
 
   const Surface* cursor = ViewSurfaces[1][0].get();
   if (!cursor || GameMode < 1 || GameMode > 3) return;

@@ -9,9 +9,6 @@
 
 namespace zk {
 
-// The title of the message box that shows an exception escaping a handler.
-inline constexpr const char* kAppTitle = "Zerkhaldun";
-
 class AppLoop {
  public:
   AppLoop(Platform& platform, AppHandlers handlers, const RunOptions& options);

@@ -27,8 +27,7 @@ class MemoryDisplay final : public Display {
 }  // namespace
 
 HeadlessPlatform::HeadlessPlatform() {
-  media_ = MakeHeadlessMediaPlayer([this](std::string e) { Record(std::move(e)); },
-                                   [this] { PostMediaNotify(); });
+  media_ = MakeHeadlessMediaPlayer(Recorder(), [this] { PostMediaNotify(); });
 }
 
 HeadlessPlatform::~HeadlessPlatform() = default;
@@ -73,11 +72,11 @@ std::unique_ptr<Display> HeadlessPlatform::OpenDisplay(bool /*window_mode*/) {
 }
 
 std::unique_ptr<SoundDevice> HeadlessPlatform::OpenSound() {
-  return MakeHeadlessSoundDevice([this](std::string e) { Record(std::move(e)); });
+  return MakeHeadlessSoundDevice(Recorder());
 }
 
 std::unique_ptr<MidiPerformance> HeadlessPlatform::OpenMusic() {
-  return MakeHeadlessMidi([this](std::string e) { Record(std::move(e)); });
+  return MakeHeadlessMidi(Recorder());
 }
 
 void HeadlessPlatform::KeyboardState(std::array<uint8_t, 256>& keys) {
@@ -94,7 +93,7 @@ bool HeadlessPlatform::JoyCapabilities(int id, JoyCaps& caps) {
   if (loop_ == nullptr || loop_->Script().Joystick(id, nullptr) != ScriptPlayback::Joy::Answers) {
     return false;
   }
-  caps = {0, 65535, kScriptJoyButtons};
+  caps = kScriptJoyCaps;
   return true;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,6 +64,11 @@ class HeadlessPlatform final : public Platform {
   void PostMediaNotify() { ++notices_; }
 
  private:
+  // Records into this platform's media events.
+  std::function<void(std::string)> Recorder() {
+    return [this](std::string e) { Record(std::move(e)); };
+  }
+
   bool closed_ = false;
   bool ran_ = false;
   DesktopRect desktop_;

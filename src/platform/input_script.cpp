@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
-#include <sstream>
+
+#include "platform/media_files.h"
 
 namespace zk {
 
 namespace {
+
+// A script file larger than this is refused (a frame a line would need millions of frames).
+constexpr size_t kMaxScriptBytes = 64 * 1024 * 1024;
 
 std::string Upper(std::string_view s) {
   std::string out(s);
@@ -146,14 +149,13 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
 
 bool InputScript::Load(const std::string& path, std::string& error) {
   events_.clear();
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in || in.bad()) {
+  std::vector<uint8_t> bytes;
+  if (!ReadFileLimited(path, kMaxScriptBytes, bytes)) {
     error = path + ": cannot be read";
     return false;
   }
-  if (!Parse(text.str(), error)) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (!Parse(text, error)) {
     error = path + ": " + error;
     return false;
   }

@@ -30,6 +30,8 @@
 namespace zk {
 
 inline constexpr uint32_t kScriptJoyButtons = 8;
+// What a scripted joystick answers to a capability query.
+inline constexpr JoyCaps kScriptJoyCaps = {0, 65535, kScriptJoyButtons};
 inline constexpr int64_t kScriptMaxFrame = 1'000'000'000'000;
 
 struct ScriptEvent {
@@ -47,7 +49,8 @@ class InputScript {
   // Reads a script in place of the events held; on a malformed line keeps no event, sets
   // `error` to "line N: what" and gives false.
   bool Parse(std::string_view text, std::string& error);
-  // Reads a script file; a file that cannot be read is an error too ("PATH: what").
+  // Reads a script file; a file that cannot be read (missing, a folder, larger than 64 MiB) is
+  // an error too ("PATH: cannot be read"), as is a malformed line ("PATH: line N: what").
   bool Load(const std::string& path, std::string& error);
 
   // Every event, by frame and, within a frame, in the order of the lines (a tap is a down at

@@ -62,6 +62,10 @@ struct StartChoices {
   int Survival = 0;  // 0 "Normal (Ammo Supply exists)", 1 "Hard    (Ammo Supply not exists)"
 };
 
+// The title of the game's own message boxes (an exception escaping a handler, a piece of music
+// that cannot be opened).
+inline constexpr const char* kAppTitle = "Zerkhaldun";
+
 // The start dialog's client area.
 inline constexpr int32_t kDialogWidth = 252;
 inline constexpr int32_t kDialogHeight = 339;

@@ -19,7 +19,7 @@ extern const size_t kCompiledResourceCount;
 // The bytes of a named resource, or an empty span when the program has none of that name.
 std::span<const uint8_t> FindResource(std::string_view name, ResourceType type);
 
-// Tests may put a table of their own in front of the compiled-in one (nullptr removes it).
+// Tests may put a table of their own in front of the compiled-in one (an empty span removes it).
 struct ResourceEntry {
   const char* Name;
   ResourceType Type;

@@ -377,7 +377,7 @@ bool SdlPlatform::JoyCapabilities(int id, JoyCaps& caps) {
   if (id < 0 || id > 1) return false;
   if (const auto scripted = ScriptedJoy(id, nullptr);
       scripted != ScriptPlayback::Joy::NotScripted) {
-    if (scripted == ScriptPlayback::Joy::Answers) caps = {0, 65535, kScriptJoyButtons};
+    if (scripted == ScriptPlayback::Joy::Answers) caps = kScriptJoyCaps;
     return scripted == ScriptPlayback::Joy::Answers;
   }
   SDL_Joystick* j = Device(id);

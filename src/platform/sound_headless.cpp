@@ -13,8 +13,8 @@ namespace {
 
 class HeadlessSoundBuffer final : public SoundBuffer {
  public:
-  HeadlessSoundBuffer(std::string name, uint32_t frames, std::function<void(std::string)> record)
-      : name_(std::move(name)), frames_(frames), record_(std::move(record)) {}
+  HeadlessSoundBuffer(std::string name, std::function<void(std::string)> record)
+      : name_(std::move(name)), record_(std::move(record)) {}
 
   const std::string& Name() const override { return name_; }
   void SetPosition(uint32_t) override {}
@@ -30,12 +30,10 @@ class HeadlessSoundBuffer final : public SoundBuffer {
   bool Restore() override { return true; }
   // Without a clock a play never ends by itself: it plays until it is stopped.
   bool Playing() const override { return playing_; }
-  uint32_t Frames() const { return frames_; }
   const std::function<void(std::string)>& Recorder() const { return record_; }
 
  private:
   std::string name_;
-  uint32_t frames_;
   std::function<void(std::string)> record_;
   bool playing_ = false;
 };
@@ -48,16 +46,13 @@ class HeadlessSoundDevice final : public SoundDevice {
   std::unique_ptr<SoundBuffer> CreateBuffer(const std::string& name,
                                             const WaveData& wave) override {
     if (!PlayableWave(wave)) return nullptr;
-    const size_t frame = static_cast<size_t>(wave.Channels) * (wave.BitsPerSample / 8);
-    return std::make_unique<HeadlessSoundBuffer>(
-        name, static_cast<uint32_t>(wave.Samples.size() / frame), record_);
+    return std::make_unique<HeadlessSoundBuffer>(name, record_);
   }
 
   std::unique_ptr<SoundBuffer> Duplicate(const SoundBuffer& original) override {
     const auto* headless = dynamic_cast<const HeadlessSoundBuffer*>(&original);
     if (headless == nullptr) return nullptr;
-    return std::make_unique<HeadlessSoundBuffer>(headless->Name(), headless->Frames(),
-                                                 headless->Recorder());
+    return std::make_unique<HeadlessSoundBuffer>(headless->Name(), headless->Recorder());
   }
 
  private:

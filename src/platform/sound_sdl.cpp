@@ -150,8 +150,7 @@ class SdlSoundDevice final : public SoundDevice {
       return nullptr;
     }
     auto out = std::make_shared<MixedSamples>();
-    const size_t source_frame = static_cast<size_t>(wave.Channels) * (wave.BitsPerSample / 8);
-    out->SourceFrames = static_cast<uint32_t>(wave.Samples.size() / source_frame);
+    out->SourceFrames = static_cast<uint32_t>(wave.Samples.size() / WaveFrameBytes(wave));
     out->FrameBytes =
         static_cast<uint32_t>(SDL_AUDIO_BITSIZE(session_->Format()) / 8 * session_->Channels());
     const size_t len = wave.Samples.size();

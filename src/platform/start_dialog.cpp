@@ -158,7 +158,7 @@ bool StartDialog::MouseUp(int32_t x, int32_t y) {
 }
 
 void StartDialog::Draw(Surface& s) {
-  FillRect(s, {0, 0, s.Width(), s.Height()}, kFace);
+  FillRect(s, s.Bounds(), kFace);
   DrawContext dc(s);
   dc.SelectFont(font_);
   dc.SetTextColor(kText);

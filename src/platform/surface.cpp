@@ -66,7 +66,7 @@ uint32_t Surface::Pixel(int32_t x, int32_t y) const {
 }
 
 bool FillRect(Surface& dst, const Rect& rect, ColorRef color) {
-  if (dst.Lost() || rect.Right <= rect.Left || rect.Bottom <= rect.Top) return false;
+  if (dst.Lost() || rect.Empty()) return false;
   const Span xs = Clip(rect.Left, rect.Right, dst.Width());
   const Span ys = Clip(rect.Top, rect.Bottom, dst.Height());
   const uint32_t value = PixelOf(color);

@@ -15,6 +15,8 @@ struct Rect {
   int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
   int32_t Width() const { return Right - Left; }
   int32_t Height() const { return Bottom - Top; }
+  // No pixel inside: the right edge not beyond the left, or the bottom not below the top.
+  bool Empty() const { return Right <= Left || Bottom <= Top; }
 };
 
 // Colours as the game writes them: 0x00BBGGRR.
@@ -36,6 +38,8 @@ class Surface {
   Surface(int32_t width, int32_t height);
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
+  // The whole picture: (0, 0, width, height).
+  Rect Bounds() const { return Rect{0, 0, width_, height_}; }
   uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
   const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t Pixel(int32_t x, int32_t y) const;  // 0 outside

@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -74,6 +76,12 @@ std::vector<uint32_t> CodePoints(std::string_view s) {
 
 }  // namespace
 
+// Hashes texts by their characters, so that a cache keyed by strings can be searched with views.
+struct TextHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
 // The ink of a rendered text: one byte per pixel, non-zero where the glyphs are.
 struct TextMask {
   int32_t Width = 0, Height = 0;
@@ -93,9 +101,10 @@ class Font {
   // The text's ink; nullptr when it cannot be drawn (no font, empty text).
   const TextMask* Render(std::string_view text) {
     if (main_ == nullptr || text.empty()) return nullptr;
-    std::string key(text);
-    if (auto it = cache_.find(key); it != cache_.end()) return &it->second;
+    // Looked up by the text itself: a text drawn every frame costs no copy once it is cached.
+    if (auto it = cache_.find(text); it != cache_.end()) return &it->second;
     if (cache_.size() >= kCacheLimit) cache_.clear();
+    std::string key(text);
     TTF_Font* font = FontFor(text);
     if (font == nullptr) return nullptr;
     SDL_Color white{255, 255, 255, 255};
@@ -185,7 +194,7 @@ class Font {
   bool japanese_tried_ = false;
   int size_ = 12;
   unsigned hdpi_ = 72, vdpi_ = 72;
-  std::unordered_map<std::string, TextMask> cache_;
+  std::unordered_map<std::string, TextMask, TextHash, std::equal_to<>> cache_;
 };
 
 std::shared_ptr<Font> CreateFont(const FontSpec& request) {
@@ -302,10 +311,6 @@ void DrawContext::LineTo(int32_t x, int32_t y) {
   pen_x_ = x;
   pen_y_ = y;
 }
-
-}  // namespace zk
-
-namespace zk {
 
 TextSize MeasureText(Font& font, std::string_view text) {
   const TextMask* mask = font.Render(text);

@@ -9,91 +9,32 @@ namespace zk {
 
 namespace {
 
-constexpr ColorRef kMagenta = Rgb(255, 0, 255);
+// The robot loaders by kind number and player; kind 0 loads Ridezazo as kind 1 does.
+using RobotLoader = void (TForm1::*)();
+constexpr RobotLoader kRobotLoaders[12][2] = {
+    {&TForm1::LizardIn1, &TForm1::LizardIn2},   {&TForm1::LizardIn1, &TForm1::LizardIn2},
+    {&TForm1::Lizard2In1, &TForm1::Lizard2In2}, {&TForm1::PyroIn1, &TForm1::PyroIn2},
+    {&TForm1::FMHIn1, &TForm1::FMHIn2},         {&TForm1::BuzzBIn1, &TForm1::BuzzBIn2},
+    {&TForm1::FDogIn1, &TForm1::FDogIn2},       {&TForm1::DFIn1, &TForm1::DFIn2},
+    {&TForm1::HBackIn1, &TForm1::HBackIn2},     {&TForm1::AgehaIn1, &TForm1::AgehaIn2},
+    {&TForm1::TBahaoIn1, &TForm1::TBahaoIn2},   {&TForm1::ScavIn1, &TForm1::ScavIn2},
+};
+
+// Runs the loader of `kind` for `player` (0 or 1); a kind outside 0..11 loads nothing.
+void LoadRobotOf(TForm1& form, int32_t kind, int player) {
+  if (kind < 0 || kind > 11) return;
+  const RobotLoader load = kRobotLoaders[kind][player];
+  (form.*load)();
+}
 
 }  // namespace
 
-// Robot loaders by kind number; kind 0 loads Ridezazo as kind 1 does, a kind above 11 nothing.
 void TForm1::LoadRobot1(int32_t kind) {
-  switch (kind) {
-    case 0:
-    case 1:
-      LizardIn1();
-      break;
-    case 2:
-      Lizard2In1();
-      break;
-    case 3:
-      PyroIn1();
-      break;
-    case 4:
-      FMHIn1();
-      break;
-    case 5:
-      BuzzBIn1();
-      break;
-    case 6:
-      FDogIn1();
-      break;
-    case 7:
-      DFIn1();
-      break;
-    case 8:
-      HBackIn1();
-      break;
-    case 9:
-      AgehaIn1();
-      break;
-    case 10:
-      TBahaoIn1();
-      break;
-    case 11:
-      ScavIn1();
-      break;
-    default:
-      break;
-  }
+  LoadRobotOf(*this, kind, 0);
 }
 
 void TForm1::LoadRobot2(int32_t kind) {
-  switch (kind) {
-    case 0:
-    case 1:
-      LizardIn2();
-      break;
-    case 2:
-      Lizard2In2();
-      break;
-    case 3:
-      PyroIn2();
-      break;
-    case 4:
-      FMHIn2();
-      break;
-    case 5:
-      BuzzBIn2();
-      break;
-    case 6:
-      FDogIn2();
-      break;
-    case 7:
-      DFIn2();
-      break;
-    case 8:
-      HBackIn2();
-      break;
-    case 9:
-      AgehaIn2();
-      break;
-    case 10:
-      TBahaoIn2();
-      break;
-    case 11:
-      ScavIn2();
-      break;
-    default:
-      break;
-  }
+  LoadRobotOf(*this, kind, 1);
 }
 
 int32_t TForm1::CarryArmor(int32_t carried, int32_t max_armor) {
@@ -102,7 +43,7 @@ int32_t TForm1::CarryArmor(int32_t carried, int32_t max_armor) {
 
 int32_t TForm1::CarryAmmo(int32_t carried, int32_t fresh, bool hard) {
   const int32_t supply = hard ? (3 * fresh) / 10 : (6 * fresh) / 10;
-  return carried + supply <= fresh ? carried + supply : fresh;
+  return std::min(carried + supply, fresh);
 }
 
 void TForm1::LayFloor() {
@@ -206,12 +147,8 @@ void TForm1::ToBefore() {
     }
     if (CheckClosed()) return;
   } else {
-    MediaPlayer& player = Host.Media();
-    if (player.Mode() == MediaMode::Playing) {
-      Mp3Playing = 0;
-      player.Stop();
-    }
-    player.Close();
+    if (Host.Media().Mode() == MediaMode::Playing) Mp3Playing = 0;
+    StopMp3();
   }
 }
 

@@ -1,6 +1,7 @@
 // The ending roll: five pictures in turn and 23 lines fading in and out, then the title.
 #include <cstring>
 
+#include "shell/field_text.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -80,8 +81,7 @@ void TForm1::GetSTART(EndUnit& unit, int32_t start_frame) {
 void TForm1::SetEndUnit(int32_t index, const char* text, int32_t x, int32_t y, int32_t fade_class,
                         int32_t start_frame) {
   EndUnit& unit = EndUnits[index];
-  std::memset(unit.Text, 0, sizeof unit.Text);
-  std::strncpy(unit.Text, text, sizeof unit.Text - 1);
+  SetTerminatedText(unit.Text, text);
   DecidePOS(EndUnitPos[index], x, y);
   GetIMPACT(unit, fade_class);
   GetSTART(unit, start_frame);

@@ -1,7 +1,6 @@
 // The fight loop: one frame of the intro (stage 8), the fight (9) and the fight
 // over (10).
-#include <algorithm>
-
+#include "characters/body_box.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -29,17 +28,8 @@ int32_t VerticalPart(const CharacterData& r) {
   return 0;
 }
 
-// Two boxes overlap when they share at least one pixel: right and bottom edges
-// are exclusive.
-bool Overlap(const Rect& a, const Rect& b) {
-  return std::max(a.Left, b.Left) < std::min(a.Right, b.Right) &&
-         std::max(a.Top, b.Top) < std::min(a.Bottom, b.Bottom);
-}
-
-Rect ShiftedBox(const CharacterData& r, int32_t dx, int32_t dy) {
-  const int32_t hw = r.Status.HalfWidth;
-  const int32_t hh = r.Status.HalfHeight;
-  return Rect{r.X - hw + dx, r.Y - hh + dy, r.X + hw + dx, r.Y + hh + dy};
+BodyBox ShiftedBox(const CharacterData& r, int32_t dx, int32_t dy) {
+  return BoxAround(r.X + dx, r.Y + dy, r.Status.HalfWidth, r.Status.HalfHeight);
 }
 
 }  // namespace
@@ -52,7 +42,7 @@ void TForm1::CameraScroll(const CharacterData& a, const CharacterData& b, int32_
 
 void TForm1::ShiftByScroll(CharacterData& self, const CharacterData& other, int32_t dx,
                            int32_t dy) {
-  if (Overlap(ShiftedBox(self, dx, dy), ShiftedBox(other, dx, dy))) return;
+  if (BoxesOverlap(ShiftedBox(self, dx, dy), ShiftedBox(other, dx, dy))) return;
   if (0 < self.X + dx && self.X + dx < 800) self.X += dx;
   if (0 < self.Y + dy && self.Y + dy < 600) self.Y += dy;
 }
@@ -168,7 +158,6 @@ void TForm1::FightIntro() {
   if (StageFrame != kIntroFrames) return;
 
   StopSoundBuffer(JingleSoundBuffer.get());
-  JingleSoundBuffer.reset();
   if (CreateSoundData("S_FINISH", JingleSoundBuffer) == 0) {
     EndDirectSound();
     Close();

@@ -107,7 +107,6 @@ void TForm1::Button1Click(const StartChoices& choices) {
   Tools->SmallFont = CreateFont({"Impact", 14, 8, 400});
 
   // 14. The "S_BEGIN" jingle; without it the game cannot start.
-  JingleSoundBuffer.reset();
   if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) {
     EndDirectSound();
     Close();
@@ -146,7 +145,6 @@ void TForm1::Button1Click(const StartChoices& choices) {
   Host.ShowCursor(false);
 
   // 21. The beat; without it the game shows the error screen, but the start-up goes on.
-  BeatSoundBuffer.reset();
   if (CreateSoundData("S_BEAT", BeatSoundBuffer) == 0) {
     EndDirectSound();
     EnterError(3);
@@ -158,7 +156,7 @@ void TForm1::Button1Click(const StartChoices& choices) {
   try {
     ToStart();
   } catch (const MediaError& error) {
-    Host.MessageBox("Zerkhaldun", error.what());
+    Host.MessageBox(kAppTitle, error.what());
   }
   if (CheckClosed()) return;
   DDIN();

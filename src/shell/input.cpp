@@ -8,13 +8,18 @@ void TForm1::ControlHead() {
   std::array<uint8_t, 256> keys{};
   Host.KeyboardState(keys);
 
-  // Player 1: joystick 1 while it answers, else the keyboard.
-  JoyState joy;
-  if (Host.JoyPosition(0, joy)) {
-    ReadJoystick(joy, JoyCenter1, JoyButtons1, Robots[0]);
-  } else {
-    ReadKeyboard(keys, kPlayer1Keys, Robots[0]);
-  }
+  // A player's joystick while it answers, else the player's keys.
+  auto read_player = [&](int joystick, uint32_t center, int32_t buttons, const KeyMap& map,
+                         CharacterData& robot) {
+    JoyState joy;
+    if (Host.JoyPosition(joystick, joy)) {
+      ReadJoystick(joy, center, buttons, robot);
+    } else {
+      ReadKeyboard(keys, map, robot);
+    }
+  };
+
+  read_player(0, JoyCenter1, JoyButtons1, kPlayer1Keys, Robots[0]);
 
   // Player 2: the computer while fighting in the one-player and survival games (its fields stay
   // as they are in their other stages); joystick 2 or the keyboard in the two-player game.
@@ -24,11 +29,7 @@ void TForm1::ControlHead() {
       if (ThinkTable[kind] != nullptr) (this->*ThinkTable[kind])();
     }
   } else if (GameMode == 2) {
-    if (Host.JoyPosition(1, joy)) {
-      ReadJoystick(joy, JoyCenter2, JoyButtons2, Robots[1]);
-    } else {
-      ReadKeyboard(keys, kPlayer2Keys, Robots[1]);
-    }
+    read_player(1, JoyCenter2, JoyButtons2, kPlayer2Keys, Robots[1]);
   }
 }
 

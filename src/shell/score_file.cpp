@@ -184,9 +184,7 @@ std::string_view ScoreText(const ScoreEntry& entry) {
 }
 
 void CopyScoreText(char (&field)[60], std::string_view text) {
-  const size_t n = std::min(text.size(), sizeof field);
-  std::memset(field, 0, sizeof field);
-  std::memcpy(field, text.data(), n);
+  SetFieldText(field, text);
 }
 
 void InsertScore(ScoreEntry* table, int32_t wins, std::string_view name) {

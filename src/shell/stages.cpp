@@ -142,7 +142,6 @@ void TForm1::EnterError(int32_t code) {
 }
 
 bool TForm1::MakeJingle(const char* name) {
-  JingleSoundBuffer.reset();
   if (CreateSoundData(name, JingleSoundBuffer) != 0) return true;
   EndDirectSound();
   EnterError(3);

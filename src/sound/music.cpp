@@ -5,6 +5,21 @@
 
 namespace zk {
 
+namespace {
+
+// Unloads both segment slots from the performance (when there is one) and empties them.
+void ReleaseSegments(MidiPerformance* performance, std::unique_ptr<MidiSegment>& music,
+                     std::unique_ptr<MidiSegment>& pinch) {
+  if (performance != nullptr) {
+    if (music) performance->Unload(*music);
+    if (pinch) performance->Unload(*pinch);
+  }
+  music.reset();
+  pinch.reset();
+}
+
+}  // namespace
+
 void TForm1::StartDirectMusic() {
   if (MusicMode != 0) return;
   MusicPerformance = Host.OpenMusic();
@@ -13,13 +28,8 @@ void TForm1::StartDirectMusic() {
 
 void TForm1::EndDirectMusic() {
   if (MusicMode != 0) return;
-  if (MusicPerformance) {
-    MusicPerformance->Stop();
-    if (MusicSegment) MusicPerformance->Unload(*MusicSegment);
-    if (PinchSegment) MusicPerformance->Unload(*PinchSegment);
-  }
-  MusicSegment.reset();
-  PinchSegment.reset();
+  if (MusicPerformance) MusicPerformance->Stop();
+  ReleaseSegments(MusicPerformance.get(), MusicSegment, PinchSegment);
   MusicPerformance.reset();
 }
 
@@ -57,16 +67,11 @@ void TForm1::MakeSegment_Fight3() {
 
 void TForm1::EndSegment() {
   if (MusicMode != 0) return;
-  if (MusicPerformance) {
-    if (!MusicPerformance->Stop()) {
-      Host.Close();
-      return;
-    }
-    if (MusicSegment) MusicPerformance->Unload(*MusicSegment);
-    if (PinchSegment) MusicPerformance->Unload(*PinchSegment);
+  if (MusicPerformance && !MusicPerformance->Stop()) {
+    Host.Close();
+    return;
   }
-  MusicSegment.reset();
-  PinchSegment.reset();
+  ReleaseSegments(MusicPerformance.get(), MusicSegment, PinchSegment);
 }
 
 // The segment loops from its start (its repeat count of 65536 plays on for hours).

@@ -10,9 +10,7 @@ namespace zk {
 void TForm1::StartDS() {
   auto fail = [this] {
     EndDirectSound();
-    ErrorCode = 3;
-    ToError();
-    GameStage = 15;
+    EnterError(3);
   };
   SoundDev = Host.OpenSound();
   if (!SoundDev) return fail();

@@ -9,7 +9,8 @@
 namespace zk::setup {
 
 // Starts a set-up: every shape, flag and template of the slot cleared, then the weapon's name
-// (none for melee weapons), sounds, ammunition and volley shape written.
+// (none for melee weapons), sounds, ammunition and volley shape written, and the muzzles set
+// 24 pixels ahead and 10 apart (Muzzles(w, 24, 10)).
 void Begin(WeaponData& w, const char* name, const char* fire, const char* hit, int32_t ammo,
            int32_t rows, int32_t cols, int32_t rowDelay);
 // Muzzles `forward` pixels ahead of the centre along the facing, columns `spacing` apart

@@ -60,7 +60,6 @@ void MineBlast(WeaponData& w, int32_t half, int32_t damage, int32_t stun) {
 void AcidFog(WeaponData& w, int32_t ammo, int32_t clouds, double speed, int32_t damage,
              int32_t life) {
   Begin(w, "AcidFog", "ACID", "HITTED3", ammo, 1, clouds, 0);
-  Muzzles(w, 24, 10);
   Fan(w, 0.25);
   ShotPhaseData p = Flight(kMoveFog, speed, damage, 8, life, 10, sp::kAcidFog, 12);
   p.Accel = -0.15;

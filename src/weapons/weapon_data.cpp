@@ -261,16 +261,14 @@ void WeaponData::HitCheck(CharacterData& target, int32_t damage, int32_t stun, i
     target.Armor -= damage / 4;
     if (stun / 4 > target.Stun) target.Stun = stun / 4;
     if (BreakGuard == 1) {
-      target.Action = 6;
-      target.StepTick = 0;
-      target.Step = target.Actions.Steps[6][0];
+      target.Action = kActionHit;
+      target.EnterStep(MakeStepId(kActionHit, 0));
     }
   } else {
     target.Armor -= damage;
-    target.Action = 6;
-    target.StepTick = 0;
     if (stun > target.Stun) target.Stun = stun;
-    target.Step = target.Actions.Steps[6][0];
+    target.Action = kActionHit;
+    target.EnterStep(MakeStepId(kActionHit, 0));
   }
   if (Push == 1) {
     target.KnockbackDir = dir & 7;

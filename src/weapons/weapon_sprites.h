@@ -61,5 +61,7 @@ inline constexpr int32_t kGrenade = Cell(10, 0);
 // Row 11: fireflies (4 frames) and stingers (columns 8-15, one per direction index).
 inline constexpr int32_t kFirefly = Cell(11, 0);
 inline constexpr int32_t kStinger = Cell(11, 8);
+// Row 12: the fight scene's gauge cells (armour, low armour, energy, empty, frame).
+inline constexpr int32_t kGaugeRow = 12;
 
 }  // namespace zk::sprite

@@ -3,17 +3,16 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "support/files.h"
+
 namespace zk::assetgen::testing {
 
 inline std::vector<uint8_t> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return test::ReadBytes(path);
 }
 
 inline uint32_t Le16(const std::vector<uint8_t>& b, size_t at) {

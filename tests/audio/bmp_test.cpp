@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "audio/builders.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
+#include "support/media_builders.h"
+#include "support/scratch_dir.h"
 
 namespace zk {
 namespace {

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/audio.h"
 #include "platform/surface.h"
+#include "support/files.h"
 
 namespace zk {
 namespace {
@@ -19,17 +18,14 @@ std::filesystem::path Corpus(const char* kind) {
          "corpus" / kind;
 }
 
-std::vector<uint8_t> Read(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(f), {});
-}
+using test::ReadBytes;
 
 TEST(FuzzCorpus, PicturesReadOrFailCleanly) {
   const auto dir = Corpus("bmp");
   if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no corpus next to the sources";
   int seeds = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    const std::vector<uint8_t> bytes = Read(entry.path());
+    const std::vector<uint8_t> bytes = ReadBytes(entry.path());
     auto picture = DecodeBmp(bytes.data(), bytes.size());
     if (entry.path().extension() == ".bmp") {  // the hand-made seeds
       EXPECT_TRUE(picture) << entry.path();
@@ -49,7 +45,7 @@ TEST(FuzzCorpus, SoundsReadOrGiveAReason) {
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     WaveData w;
     int reason = 0;
-    const int ok = ParseWave(Read(entry.path()), w, reason);
+    const int ok = ParseWave(ReadBytes(entry.path()), w, reason);
     if (entry.path().extension() == ".wav") {
       EXPECT_EQ(ok, 1) << entry.path();
     }

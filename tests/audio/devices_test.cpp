@@ -2,19 +2,20 @@
 // and headless backends record the same events.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "audio/builders.h"
 #include "platform/audio_backends.h"
 #include "platform/midi_file.h"
+#include "support/media_builders.h"
+#include "support/scratch_dir.h"
 
 namespace zk {
 namespace {
@@ -221,16 +222,24 @@ TEST_F(MusicFiles, SdlPlayerNoticeComesOnlyWhenAPieceEndsByItself) {
       .read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   Write("music/short.mp3", bytes);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
-  std::atomic<int> notices{0};
-  auto player = MakeSdlMediaPlayer({}, [&] { ++notices; });
+  std::mutex lock;
+  std::condition_variable noticed;
+  int notices = 0;
+  auto player = MakeSdlMediaPlayer({}, [&] {
+    const std::lock_guard<std::mutex> hold(lock);
+    ++notices;
+    noticed.notify_all();
+  });
   player->Open("music\\short.mp3");
   player->Play();
   player->Stop();
   player->Play();
-  for (int i = 0; i < 100 && notices == 0; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  {
+    // Woken by the notice itself; the limit only bounds a run where it never comes.
+    std::unique_lock<std::mutex> hold(lock);
+    noticed.wait_for(hold, std::chrono::seconds(5), [&] { return notices > 0; });
+    EXPECT_EQ(notices, 1);
   }
-  EXPECT_EQ(notices, 1);
   EXPECT_EQ(player->Mode(), MediaMode::Stopped);
   player->Close();
 }

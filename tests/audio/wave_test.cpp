@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "audio/builders.h"
 #include "platform/audio.h"
+#include "support/media_builders.h"
 
 namespace zk {
 namespace {

@@ -16,6 +16,7 @@
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "shell/form.h"
+#include "support/media_builders.h"
 #include "support/motion_tables.h"
 
 namespace zk {
@@ -23,62 +24,21 @@ namespace {
 
 // A 4 x 4 24-bit bitmap, magenta with one white pixel.
 std::vector<uint8_t> TinyBitmap() {
-  const int w = 4, h = 4, row = 12;
-  const uint32_t size = 54 + row * h;
-  std::vector<uint8_t> b(size, 0);
-  auto put32 = [&b](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, size);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, w);
-  put32(22, h);
-  b[26] = 1;
-  b[28] = 24;
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      uint8_t* px = &b[54 + y * row + x * 3];
-      px[0] = 255;  // blue
-      px[1] = 0;
-      px[2] = 255;  // red
-      if (x == 0 && y == 0) px[1] = 255;
-    }
+  test::BmpSpec bmp;
+  bmp.Width = bmp.Height = 4;
+  for (int i = 0; i < 16; ++i) {
+    const uint8_t green = i == 0 ? 255 : 0;
+    bmp.Pixels.insert(bmp.Pixels.end(), {255, green, 255});  // blue, green, red
   }
-  return b;
+  return test::BuildBmp(bmp);
 }
 
 // A short PCM sound: one channel, 8000 Hz, 8 bits.
 std::vector<uint8_t> TinyWave() {
-  std::vector<uint8_t> b;
-  auto str = [&b](const char* s) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(s[i]));
-  };
-  auto u32 = [&b](uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
-  };
-  auto u16 = [&b](uint16_t v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-  };
-  const uint32_t samples = 64;
-  str("RIFF");
-  u32(4 + 8 + 16 + 8 + samples);
-  str("WAVE");
-  str("fmt ");
-  u32(16);
-  u16(1);
-  u16(1);
-  u32(8000);
-  u32(8000);
-  u16(1);
-  u16(8);
-  str("data");
-  u32(samples);
-  for (uint32_t i = 0; i < samples; ++i) b.push_back(static_cast<uint8_t>(128 + (i % 8) * 4));
-  return b;
+  test::WaveSpec wave;
+  wave.Samples.clear();
+  for (int i = 0; i < 64; ++i) wave.Samples.push_back(static_cast<uint8_t>(128 + (i % 8) * 4));
+  return test::BuildWave(wave);
 }
 
 const char* const kViewNames[] = {
@@ -107,25 +67,15 @@ const char* const kSoundNames[] = {"ATTACK1", "ATTACK2", "ATTACK3", "ATTACK4", "
 
 // A 4 x 4 8-bit bitmap whose colour table tells it apart: entry 0 magenta, entry 1 grey `shade`.
 std::vector<uint8_t> PalettedBitmap(uint8_t shade) {
-  const uint32_t pixels = 54 + 256 * 4, size = pixels + 4 * 4;
-  std::vector<uint8_t> b(size, 0);
-  auto put32 = [&b](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, size);
-  put32(10, pixels);
-  put32(14, 40);
-  put32(18, 4);
-  put32(22, 4);
-  b[26] = 1;
-  b[28] = 8;
-  b[54] = 255;  // entry 0: blue, green, red
-  b[56] = 255;
-  b[58] = b[59] = b[60] = shade;
-  b[pixels] = 1;
-  return b;
+  test::BmpSpec bmp;
+  bmp.Width = bmp.Height = 4;
+  bmp.Bits = 8;
+  bmp.Palette.assign(256, 0);
+  bmp.Palette[0] = 0xFF00FF;
+  bmp.Palette[1] = 0x010101u * shade;
+  bmp.Pixels.assign(16, 0);
+  bmp.Pixels[0] = 1;
+  return test::BuildBmp(bmp);
 }
 
 // Every robot picture and fire sound as a small resource of the test's own; `picture` gives the
@@ -579,6 +529,14 @@ TEST_F(LoaderTest, BothRidezazoVariantsShareOneActionTable) {
   form->LizardIn2();
   EXPECT_EQ(std::memcmp(&form->Robots[0].Actions, &form->Robots[1].Actions, sizeof(ActionTable)),
             0);
+  // And the table shared is a filled one, not two tables left as SetUp cleared them.
+  int chaining = 0;
+  for (const auto& action : form->Robots[0].Actions.Steps) {
+    for (const ActionStep& step : action) {
+      for (int32_t next : step.Next) chaining += next != 0 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(chaining, 0);
 }
 
 TEST_F(LoaderTest, AnotherKindReplacesEverythingKindDependent) {

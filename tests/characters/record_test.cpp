@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 
 #include "robot_fixture.h"
 
@@ -33,7 +34,8 @@ TEST(ResetRuntime, StartValuesAndWhatItLeavesAlone) {
       robot.DecayTick,      robot.Stun,           robot.Fired,         robot.GuardLatch,
       robot.Boost,          robot.RapidFire1,     robot.RapidFire4,    robot.ButtonLatch[0],
       robot.ButtonLatch[1], robot.ButtonLatch[2], robot.ButtonLatch[3]};
-  for (int32_t v : zeros) EXPECT_EQ(v, 0);
+  for (size_t i = 0; i < std::size(zeros); ++i)
+    EXPECT_EQ(zeros[i], 0) << "field " << i << " in order";
   for (const SpeedTable* table : {&robot.WalkSpeed, &robot.BoostSpeed}) {
     for (const SpeedRow& row : table->Rows) {
       for (const auto& group : row.Speed) {

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
-#include "scenario/scoped_data_dir.h"
 #include "shell/form.h"
+#include "support/case_names.h"
+#include "support/scratch_dir.h"
 
 namespace zk {
 namespace {
@@ -178,6 +180,10 @@ struct Routing {
   int32_t want_stage, want_route_stage;
 };
 
+void PrintTo(const Routing& r, std::ostream* os) {
+  *os << r.what;
+}
+
 class FightOverRouting : public FightTest, public ::testing::WithParamInterface<Routing> {};
 
 TEST_P(FightOverRouting, AfterOneHundredFiftyFrames) {
@@ -211,18 +217,21 @@ INSTANTIATE_TEST_SUITE_P(ByMode, FightOverRouting,
                                            Routing{"one player, lost", 1, 2, 3, 0, 0},
                                            Routing{"one player, draw", 1, 0, 0, 0, 0},
                                            Routing{"survival, won", 3, 1, 0, 7, 0},
-                                           Routing{"survival, lost", 3, 2, 0, 0, 0}));
+                                           Routing{"survival, lost", 3, 2, 0, 0, 0}),
+                         test_support::NameFromWhat());
 
 TEST_F(FightTest, WonSurvivalFightCarriesArmourAndAmmunition) {
   form->SurvivalWins = 0;
   StartFight(3, 7);
   EXPECT_EQ(P1().Armor, P1().Status.MaxArmor);  // the first fight starts full
-  const int32_t max_armor = P1().Status.MaxArmor;
   int32_t fresh[4];
   for (int k = 0; k < 4; ++k) fresh[k] = form->Weapons[k].Ammo;
+  // The figures below are worked out for this robot.
+  ASSERT_EQ(P1().Status.MaxArmor, 500);
+  ASSERT_EQ(fresh[0], 12);
 
   P1().Armor = 100;
-  form->Weapons[0].Ammo = 5;
+  form->Weapons[0].Ammo = 2;
   P2().Armor = -1;
   for (int f = 0; f < 11; ++f) form->FightStage();
   ASSERT_EQ(form->GameStage, 10);
@@ -230,13 +239,13 @@ TEST_F(FightTest, WonSurvivalFightCarriesArmourAndAmmunition) {
   ASSERT_EQ(form->GameStage, 7);
   EXPECT_EQ(form->SurvivalWins, 1);
   EXPECT_EQ(form->CarriedArmor, 100);
-  EXPECT_EQ(form->CarriedAmmo[0], 5);
+  EXPECT_EQ(form->CarriedAmmo[0], 2);
   EXPECT_EQ(P2().Armor, P2().Status.MaxArmor);
 
   Enter();
-  EXPECT_EQ(P1().Armor, std::min(100 + (2 * max_armor) / 10, max_armor));
+  EXPECT_EQ(P1().Armor, 200);  // the 100 carried and a fifth of the 500 maximum
   EXPECT_EQ(P2().Armor, P2().Status.MaxArmor);
-  EXPECT_EQ(form->Weapons[0].Ammo, TForm1::CarryAmmo(5, fresh[0], false));
+  EXPECT_EQ(form->Weapons[0].Ammo, 9);  // the 2 carried and three fifths of a fresh 12 (7)
   for (int k = 1; k < 4; ++k) EXPECT_EQ(form->Weapons[k].Ammo, fresh[k]) << k;  // capped
   EXPECT_EQ(form->CarriedAmmo[0], form->Weapons[0].Ammo);
 }
@@ -251,7 +260,16 @@ TEST_F(FightTest, RandomDrawsComeInTheirOrder) {
   EXPECT_EQ(form->RobotKind2, kind);
   EXPECT_EQ(P2().WeaponType, variant);
   EXPECT_EQ(form->Random.State(), expect.State());
-  (void)music;
+  // The third draw picked the piece the fight plays.
+  Sounds();
+  Enter();
+  const std::vector<std::string> played = Sounds();
+  const std::string piece = music == 0 ? "Fighting1.mid" : "Fighting3.mid";
+  EXPECT_TRUE(std::any_of(played.begin(), played.end(),
+                          [&](const std::string& e) {
+                            return e.rfind("music ", 0) == 0 && e.find(piece) != std::string::npos;
+                          }))
+      << "no " << piece << " played";
 
   // One player: the route's kind, one draw for the variant, the music by the route.
   form->Route = 1;

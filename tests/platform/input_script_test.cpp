@@ -5,6 +5,8 @@
 
 #include <fstream>
 
+#include "support/scratch_dir.h"
+
 namespace zk {
 namespace {
 
@@ -112,7 +114,10 @@ TEST(InputScript, LoadsFilesAndNamesTheFileInErrors) {
   std::string error;
   EXPECT_FALSE(s.Load("/nonexistent/dir/input.txt", error));
   EXPECT_EQ(error, "/nonexistent/dir/input.txt: cannot be read");
-  const std::string path = ::testing::TempDir() + "zk_input_script.txt";
+  EXPECT_FALSE(s.Load("/", error));  // a folder is no script, not an empty one
+  EXPECT_EQ(error, "/: cannot be read");
+  const test::ScratchDir dir("zk_input_script");
+  const std::string path = dir.PathOf("input.txt");
   {
     std::ofstream out(path);
     out << "1 down A\n2 jump\n";

@@ -2,7 +2,12 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <filesystem>
+#include <vector>
+
 #include "platform/png_writer.h"
+#include "support/files.h"
+#include "support/scratch_dir.h"
 
 namespace zk {
 namespace {
@@ -54,8 +59,17 @@ TEST(Png, HoldsThePixelsAsRgbRowsWithValidChunks) {
 TEST(Png, FailsForNothingToWriteOrNowhereToWrite) {
   EXPECT_TRUE(EncodePng(Surface(0, 5)).empty());
   EXPECT_FALSE(SavePng(Surface(4, 4), "/nonexistent/dir/shot.png"));
-  EXPECT_FALSE(SavePng(Surface(0, 0), ::testing::TempDir() + "zk_empty.png"));
-  EXPECT_TRUE(SavePng(Surface(4, 4), ::testing::TempDir() + "zk_shot.png"));
+  const test::ScratchDir dir("zk_png");
+  EXPECT_FALSE(SavePng(Surface(0, 0), dir.PathOf("empty.png")));
+  EXPECT_FALSE(std::filesystem::exists(dir.PathOf("empty.png")));  // no half-made file either
+}
+
+TEST(Png, SavesExactlyTheEncodedImage) {
+  const test::ScratchDir dir("zk_png");
+  Surface surface(4, 3);
+  surface.Row(1)[1] = 0x00ABCDEF;
+  ASSERT_TRUE(SavePng(surface, dir.PathOf("shot.png")));
+  EXPECT_EQ(test::ReadBytes(dir.PathOf("shot.png")), EncodePng(surface));
 }
 
 }  // namespace

@@ -100,6 +100,7 @@ TEST_F(TextTest, NothingIsDrawnOnALostSurfaceOrWithoutAFont) {
   EXPECT_EQ(InkOf(s, 0, 0xFFFFFF).Count, 0);
   // Bytes that are not UTF-8 still draw, as replacement characters, without harm.
   dc.TextOut(0, 0, std::string_view("\xff\xfe\x80 A\xe3\x81", 7));
+  EXPECT_GT(InkOf(s, 0, 0xFFFFFF).Count, 0);  // the same context draws once it can
 }
 
 TEST(Pen, LinesLeaveOutTheirEndPointAndFramesAreOutlines) {

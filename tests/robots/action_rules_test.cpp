@@ -6,6 +6,7 @@
 #include <set>
 
 #include "robot_catalogue.h"
+#include "support/case_names.h"
 
 namespace zk {
 namespace {
@@ -202,11 +203,7 @@ TEST_P(EveryVariant, EveryChainReturnsToIdleWithNothingHeld) {
 
 INSTANTIATE_TEST_SUITE_P(AllKinds, EveryVariant, ::testing::ValuesIn(AllVariants()),
                          [](const ::testing::TestParamInfo<VariantInfo>& info) {
-                           std::string name;
-                           for (const char* c = info.param.Name; *c; ++c) {
-                             if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-                           }
-                           return name;
+                           return test_support::CaseName(info.param.Name);
                          });
 
 TEST(StepIds, DecodeBySignedDivision) {

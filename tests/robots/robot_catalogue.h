@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include "shell/form.h"
@@ -54,6 +55,11 @@ struct VariantInfo {
   std::vector<MotionException> MotionExceptions;  // steps whose motion row is not their action
   bool Designed;                                  // one of the four kinds designed here
 };
+
+// A variant prints as its name in the parameterised tests.
+inline void PrintTo(const VariantInfo& v, std::ostream* os) {
+  *os << v.Name;
+}
 
 inline const std::vector<VariantInfo>& AllVariants() {
   static const std::vector<VariantInfo> variants = {

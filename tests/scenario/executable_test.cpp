@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game_harness.h"
+#include "support/files.h"
 
 namespace zk::test {
 namespace {
@@ -24,10 +25,7 @@ std::string Program() {
 }
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return ReadText(path);
 }
 
 int RunProgram(const std::string& args, const std::string& err_file) {
@@ -36,12 +34,11 @@ int RunProgram(const std::string& args, const std::string& err_file) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-class Executable : public ::testing::Test {
+class Executable : public GameTest {
  protected:
   void SetUp() override {
     if (Program().empty()) GTEST_SKIP() << "the program is not built next to the tests";
   }
-  ScopedDataDir dir;
 };
 
 // Two players: mode 2 on the menu, both confirm kind 1, then a fight with both steering and

@@ -2,6 +2,7 @@
 // test, the rest of the machine is the headless backend.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -10,8 +11,8 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "scenario/scoped_data_dir.h"
 #include "shell/form.h"
+#include "support/scratch_dir.h"
 
 namespace zk::test {
 
@@ -151,6 +152,18 @@ class Game {
   std::unique_ptr<TForm1> form;
   std::vector<std::string> last_events;
   int frames = 0;
+};
+
+// Whether the recorded events hold this one.
+inline bool Has(const std::vector<std::string>& events, const std::string& event) {
+  return std::find(events.begin(), events.end(), event) != events.end();
+}
+
+// Runs each test in a scratch copy of the data folder (ScopedDataDir), so no test sees another's
+// score files.
+class GameTest : public ::testing::Test {
+ protected:
+  ScopedDataDir dir;
 };
 
 }  // namespace zk::test

@@ -1,7 +1,6 @@
 // Esc, F1 and F12 in the stages where they act, and the error stage for each error code.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <utility>
 
@@ -10,14 +9,7 @@
 namespace zk::test {
 namespace {
 
-bool Has(const std::vector<std::string>& events, const std::string& event) {
-  return std::find(events.begin(), events.end(), event) != events.end();
-}
-
-class KeysErrors : public ::testing::Test {
- protected:
-  ScopedDataDir dir;
-};
+class KeysErrors : public GameTest {};
 
 // Drives a game to a stage: 0 title, 1 menu, 4 decided, 5 select intro, 6 select, 7 before
 // fight, 8 intro, 9 fighting, 10 fight over.

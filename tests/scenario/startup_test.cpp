@@ -1,7 +1,6 @@
 // The start-up's joysticks and music, and who reads which joystick.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "game_harness.h"
@@ -12,14 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Has(const std::vector<std::string>& events, const std::string& event) {
-  return std::find(events.begin(), events.end(), event) != events.end();
-}
-
-class StartUp : public ::testing::Test {
- protected:
-  ScopedDataDir dir;
-};
+class StartUp : public GameTest {};
 
 TEST_F(StartUp, JoysticksThatAnswerGetTheirCentreAndButtonCount) {
   Game g({}, 1, [](ScriptedPlatform& host) {

@@ -1,7 +1,6 @@
 // The start-up, the title and the select screen, frame by frame.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -10,14 +9,7 @@
 namespace zk::test {
 namespace {
 
-bool Has(const std::vector<std::string>& events, const std::string& event) {
-  return std::find(events.begin(), events.end(), event) != events.end();
-}
-
-class TitleSelect : public ::testing::Test {
- protected:
-  ScopedDataDir dir;
-};
+class TitleSelect : public GameTest {};
 
 TEST_F(TitleSelect, StartUpLeavesTheGameOnTheTitleWithItsPlaceholders) {
   Game g;

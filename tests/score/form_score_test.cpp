@@ -1,6 +1,5 @@
 // The form's side of the score file: which file, which name, the error flag, the select wrap.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -10,6 +9,8 @@
 #include "platform/platform.h"
 #include "shell/form.h"
 #include "shell/score_file.h"
+#include "support/headless_form.h"
+#include "support/scratch_dir.h"
 
 namespace zk {
 namespace {
@@ -17,19 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // Runs each test in a folder of its own, since the game's score files live in the current one.
-class FormScore : public ::testing::Test {
+class FormScore : public ::testing::Test, protected test::HeadlessForm {
  protected:
-  void SetUp() override {
-    old_dir_ = fs::current_path();
-    char templ[] = "/tmp/zk_form_score_XXXXXX";
-    ASSERT_NE(::mkdtemp(templ), nullptr);
-    dir_ = templ;
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(old_dir_);
-    fs::remove_all(dir_);
-  }
   void WriteScores(const char* file, std::initializer_list<int32_t> scores, bool hard) {
     ScoreEntry t[kScoreRows] = {};
     int r = 0;
@@ -40,52 +30,50 @@ class FormScore : public ::testing::Test {
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(image), sizeof image);
   }
 
-  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
-  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*host);
-  fs::path old_dir_, dir_;
+  test::ScratchWorkingDir dir_{"zk_form_score"};
 };
 
 TEST_F(FormScore, RecordsIntoTheFileOfTheOptionUnderPlayerOnesName) {
-  std::memset(form->Robots[0].Name, 'N', sizeof form->Robots[0].Name);  // no NUL at all
-  form->SurvivalWins = 4;
-  form->HardSurvival = 1;
-  form->ScoreFileError = 1;
-  form->RecordSurvivalScore();
-  EXPECT_EQ(form->ScoreFileError, 0);
+  std::memset(form.Robots[0].Name, 'N', sizeof form.Robots[0].Name);  // no NUL at all
+  form.SurvivalWins = 4;
+  form.HardSurvival = 1;
+  form.ScoreFileError = 1;
+  form.RecordSurvivalScore();
+  EXPECT_EQ(form.ScoreFileError, 0);
   EXPECT_TRUE(fs::exists("score_hard.vur"));
   EXPECT_FALSE(fs::exists("score.vur"));
-  EXPECT_EQ(form->ScoreTable[0].Score, 4);
-  EXPECT_EQ(ScoreText(form->ScoreTable[0]), std::string(60, 'N'));
+  EXPECT_EQ(form.ScoreTable[0].Score, 4);
+  EXPECT_EQ(ScoreText(form.ScoreTable[0]), std::string(60, 'N'));
 
-  std::strcpy(form->Robots[0].Name, "Ro-da type South");
-  form->HardSurvival = 0;
-  form->SurvivalWins = 2;
-  form->RecordSurvivalScore();
+  std::strcpy(form.Robots[0].Name, "Ro-da type South");
+  form.HardSurvival = 0;
+  form.SurvivalWins = 2;
+  form.RecordSurvivalScore();
   EXPECT_TRUE(fs::exists("score.vur"));
-  EXPECT_EQ(form->ScoreTable[0].Score, 2);
-  EXPECT_EQ(ScoreText(form->ScoreTable[0]), "Ro-da type South");
+  EXPECT_EQ(form.ScoreTable[0].Score, 2);
+  EXPECT_EQ(ScoreText(form.ScoreTable[0]), "Ro-da type South");
 }
 
 TEST_F(FormScore, BestScoreOfTenOpensTheSelectWrap) {
-  form->SelectUnlocked = 0;
-  form->ReadBestScore();  // no file yet: made empty, nothing opens
+  form.SelectUnlocked = 0;
+  form.ReadBestScore();  // no file yet: made empty, nothing opens
   EXPECT_TRUE(fs::exists("score.vur"));
-  EXPECT_EQ(form->SelectUnlocked, 0);
+  EXPECT_EQ(form.SelectUnlocked, 0);
 
   WriteScores("score.vur", {9, 3}, false);
   WriteScores("score_hard.vur", {50}, true);  // never read here
-  form->ReadBestScore();
-  EXPECT_EQ(form->SelectUnlocked, 0);
-  EXPECT_EQ(form->ScoreTable[0].Score, 9);
+  form.ReadBestScore();
+  EXPECT_EQ(form.SelectUnlocked, 0);
+  EXPECT_EQ(form.ScoreTable[0].Score, 9);
 
   WriteScores("score.vur", {10}, false);
-  form->ReadBestScore();
-  EXPECT_EQ(form->SelectUnlocked, 1);
+  form.ReadBestScore();
+  EXPECT_EQ(form.SelectUnlocked, 1);
 
   // Nothing closes it again.
   WriteScores("score.vur", {1}, false);
-  form->ReadBestScore();
-  EXPECT_EQ(form->SelectUnlocked, 1);
+  form.ReadBestScore();
+  EXPECT_EQ(form.SelectUnlocked, 1);
 }
 
 }  // namespace

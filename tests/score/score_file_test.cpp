@@ -9,9 +9,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/files.h"
+#include "support/scratch_dir.h"
 
 namespace zk {
 namespace {
@@ -33,23 +35,11 @@ Table WithScores(std::initializer_list<int32_t> scores) {
 
 class ScoreFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char templ[] = "/tmp/zk_score_XXXXXX";
-    ASSERT_NE(::mkdtemp(templ), nullptr);
-    dir_ = templ;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  std::string PathOf(const char* name) const { return dir_.PathOf(name); }
 
-  std::string PathOf(const char* name) const { return (dir_ / name).string(); }
-
-  static Bytes ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-  }
+  static Bytes ReadFile(const std::string& path) { return test::ReadBytes(path); }
   static void WriteFile(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    test::WriteBytes(path, bytes);
   }
   // A valid file image of the given table (check rows stamped).
   static Bytes ImageOf(Table t, bool hard) {
@@ -65,11 +55,11 @@ class ScoreFileTest : public ::testing::Test {
   }
   size_t FilesInDir() const {
     size_t n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++n;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.Path())) ++n;
     return n;
   }
 
-  fs::path dir_;
+  test::ScratchDir dir_{"zk_score"};
 };
 
 // The check values of both files, including 32-bit wrapping of the hard file's products.

@@ -8,11 +8,12 @@
 
 #include "platform/platform.h"
 #include "shell/form.h"
+#include "support/headless_form.h"
 
 namespace zk {
 namespace {
 
-class EndingRoll : public ::testing::Test {
+class EndingRoll : public ::testing::Test, protected test::HeadlessForm {
  protected:
   void SetUp() override {
     form.SetEnd();
@@ -37,8 +38,6 @@ class EndingRoll : public ::testing::Test {
     }
   }
 
-  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
-  TForm1 form{*host};
   int32_t first[30] = {};
   int32_t last_seen[30] = {};
   int32_t line0_step0 = 0;

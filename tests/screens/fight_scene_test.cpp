@@ -6,13 +6,14 @@
 
 #include "platform/platform.h"
 #include "shell/form.h"
+#include "support/headless_form.h"
 
 namespace zk {
 namespace {
 
 constexpr uint32_t kRed = 0xFF0000, kBlue = 0x0000FF, kMagentaPixel = 0xFF00FF;
 
-class FightScene : public ::testing::Test {
+class FightScene : public ::testing::Test, protected test::HeadlessForm {
  protected:
   void SetUp() override {
     form.BackSurface = std::make_unique<Surface>(800, 600);
@@ -36,9 +37,6 @@ class FightScene : public ::testing::Test {
     form.Robots[1].Facing = 99;  // no second robot
   }
   uint32_t At(int32_t x, int32_t y) const { return form.BackSurface->Pixel(x, y); }
-
-  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
-  TForm1 form{*host};
 };
 
 TEST_F(FightScene, SpriteBySideViewAndMirroredForTheLeftFacings) {

@@ -10,6 +10,7 @@
 #include "shell/form.h"
 #include "shell/score_file.h"
 #include "shell/text_tools.h"
+#include "support/headless_form.h"
 
 namespace zk {
 namespace {
@@ -42,7 +43,7 @@ Ink InkIn(const Surface& s, Rect r, uint32_t background = kBackground) {
   return ink;
 }
 
-class TextScreens : public ::testing::Test {
+class TextScreens : public ::testing::Test, protected test::HeadlessForm {
  protected:
   void SetUp() override {
     form.BackSurface = std::make_unique<Surface>(800, 600);
@@ -64,9 +65,6 @@ class TextScreens : public ::testing::Test {
     std::memset(form.Robots[player].Name, 0, sizeof form.Robots[player].Name);
     std::strncpy(form.Robots[player].Name, text, sizeof form.Robots[player].Name - 1);
   }
-
-  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
-  TForm1 form{*host};
 };
 
 TEST_F(TextScreens, ErrorScreenLinesByCode) {

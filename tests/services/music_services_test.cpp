@@ -49,9 +49,21 @@ TEST_F(MusicServices, SegmentsLoadPlayAndEndInTheMidiMode) {
   EXPECT_FALSE(form_.MusicPerformance);
 }
 
-TEST_F(MusicServices, AMissingOrBrokenMidiFileClosesTheForm) {
+TEST_F(MusicServices, AMissingMidiFileClosesTheForm) {
   form_.MusicMode = 0;
   form_.StartDirectMusic();
+  form_.MakeSegment_Ending();
+  EXPECT_TRUE(host_.Closed());
+  EXPECT_FALSE(form_.MusicSegment);
+}
+
+TEST_F(MusicServices, ABrokenMidiFileClosesTheFormToo) {
+  std::vector<uint8_t> broken = kMidi;
+  broken[0] = 'X';  // no header chunk
+  ScratchDirectory::Write("music/Ending.mid", broken);
+  form_.MusicMode = 0;
+  form_.StartDirectMusic();
+  ASSERT_FALSE(host_.Closed());
   form_.MakeSegment_Ending();
   EXPECT_TRUE(host_.Closed());
   EXPECT_FALSE(form_.MusicSegment);

@@ -10,10 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "audio/builders.h"
 #include "platform/headless_platform.h"
 #include "platform/resources.h"
 #include "shell/form.h"
+#include "support/media_builders.h"
+#include "support/scratch_dir.h"
 
 namespace zk::test {
 

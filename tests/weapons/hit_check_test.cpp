@@ -1,10 +1,10 @@
 // What a hit does to a robot, and the hit tests of boxes and beams.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <ostream>
 #include <string>
 
+#include "support/case_names.h"
 #include "weapon_test_util.h"
 #include "weapons/shot_moves.h"
 #include "weapons/weapon_frame.h"
@@ -25,21 +25,6 @@ struct HitCase {
 
 void PrintTo(const HitCase& c, std::ostream* os) {
   *os << c.what;
-}
-
-// The case's description as a test name: letters and digits, words run together.
-std::string CaseName(const ::testing::TestParamInfo<HitCase>& info) {
-  std::string name;
-  bool upper = true;
-  for (const char* p = info.param.what; *p; ++p) {
-    if (std::isalnum(static_cast<unsigned char>(*p))) {
-      name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*p))) : *p;
-      upper = false;
-    } else {
-      upper = true;
-    }
-  }
-  return name;
 }
 
 class HitCheckTable : public ::testing::TestWithParam<HitCase> {};
@@ -73,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"guard: the quarter truncates toward zero", 5, 0, -7, 0, 0, 601, 0, 5, false},
         HitCase{"guard broken", 5, 1, 40, 100, 0, 590, 25, 6, true},
         HitCase{"break-guard on an open robot", 0, 1, 40, 100, 0, 560, 100, 6, true}),
-    CaseName);
+    test_support::NameFromWhat());
 
 TEST(HitCheck, APushingShotSetsTheKnockBackAndLeavesTheFacing) {
   WeaponData w;

@@ -102,15 +102,6 @@ void Image::Line(double x0, double y0, double x1, double y1, double t, Rgb8 c) {
   FillPolygon({{x0 + nx, y0 + ny}, {x1 + nx, y1 + ny}, {x1 - nx, y1 - ny}, {x0 - nx, y0 - ny}}, c);
 }
 
-void Image::Paste(const Image& src, int32_t x, int32_t y) {
-  const uint8_t key = TransparentIndex();
-  for (int32_t sy = 0; sy < src.Height(); ++sy)
-    for (int32_t sx = 0; sx < src.Width(); ++sx) {
-      const uint8_t v = src.At(sx, sy);
-      if (v != key) SetIndex(x + sx, y + sy, v);
-    }
-}
-
 Rgb8 Mix(Rgb8 a, Rgb8 b, double t) {
   auto m = [t](uint8_t u, uint8_t v) {
     return static_cast<uint8_t>(std::clamp(std::lround(u + (v - u) * t), 0L, 255L));

@@ -42,8 +42,6 @@ class Image {
   void FillPolygon(const std::vector<PointF>& points, Rgb8 c);
   void FillEllipse(double cx, double cy, double rx, double ry, Rgb8 c);
   void Line(double x0, double y0, double x1, double y1, double thickness, Rgb8 c);
-  // Copies another picture, leaving out its transparent pixels.
-  void Paste(const Image& src, int32_t x, int32_t y);
 
  private:
   size_t Offset(int32_t x, int32_t y) const {

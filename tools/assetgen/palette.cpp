@@ -1,6 +1,7 @@
 #include "palette.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
 namespace zk::assetgen {
 
@@ -44,14 +45,21 @@ uint8_t TransparentIndex() {
 }
 
 uint8_t NearestIndex(Rgb8 c) {
-  static std::unordered_map<uint32_t, uint8_t> cache;
+  // A direct-mapped cache of answers: the pictures ask for few colours, each many times over.
+  struct Answer {
+    uint32_t Key = 0xFFFFFFFFu;  // no colour has this key
+    uint8_t Index = 0;
+  };
+  static std::array<Answer, 1 << 16> cache;
   const uint32_t key = (uint32_t{c.R} << 16) | (uint32_t{c.G} << 8) | c.B;
-  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  Answer& answer = cache[(key * 2654435761u) >> 16];
+  if (answer.Key == key) return answer.Index;
   const Palette& p = GamePalette();
+  const int transparent = TransparentIndex();
   int best = 0;
   int bestDist = 1 << 30;
   for (int i = 0; i < 256; ++i) {
-    if (i == TransparentIndex()) continue;
+    if (i == transparent) continue;
     const int dr = int{p[i].R} - c.R, dg = int{p[i].G} - c.G, db = int{p[i].B} - c.B;
     // Weighted towards green, as the eye is.
     const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
@@ -60,8 +68,8 @@ uint8_t NearestIndex(Rgb8 c) {
       best = i;
     }
   }
-  cache.emplace(key, static_cast<uint8_t>(best));
-  return static_cast<uint8_t>(best);
+  answer = {key, static_cast<uint8_t>(best)};
+  return answer.Index;
 }
 
 }  // namespace zk::assetgen

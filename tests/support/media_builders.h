@@ -1,14 +1,8 @@
-// Builds BMP and WAVE images byte by byte for the picture and sound tests, and gives the tests
-// that read files a scratch working directory.
+// Builds BMP and WAVE images byte by byte for the tests that decode or load pictures and sounds.
 #pragma once
-
-#include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -137,34 +131,5 @@ inline std::vector<uint8_t> BuildWave(const WaveSpec& s) {
   out.insert(out.end(), body.begin(), body.end());
   return out;
 }
-
-// Runs a test in a scratch working directory.
-// With empty "music" and "others" folders; removed at the end of the test.
-class ScratchDirectory {
- public:
-  ScratchDirectory() {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zk_test_" + std::to_string(getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_ / "music");
-    std::filesystem::create_directories(dir_ / "others");
-    old_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir_);
-  }
-  ~ScratchDirectory() {
-    std::filesystem::current_path(old_);
-    std::filesystem::remove_all(dir_);
-  }
-  // The working directory the test started in.
-  const std::filesystem::path& Original() const { return old_; }
-  static void Write(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-
- private:
-  std::filesystem::path dir_, old_;
-};
 
 }  // namespace zk::test
