@@ -1,4 +1,5 @@
 // Entry: the command line, the platform, the form, then the application loop.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -53,10 +54,7 @@ int main(int argc, char** argv) {
   }
 
   std::unique_ptr<Platform> platform = cmd.Headless ? MakeHeadlessPlatform() : MakeSdlPlatform();
-  if (!platform) {
-    std::cerr << "zerkhaldun: the platform could not be started\n";
-    return 1;
-  }
+  if (!platform) return 1;  // the backend said why, on one line
   auto form = std::make_unique<TForm1>(*platform);
   if (cmd.Seed) {
     form->HasFixedSeed = true;
@@ -116,6 +114,13 @@ int main(int argc, char** argv) {
     status = 1;
   }
   form->CheckClosed();
+  if (!form->CloseFailure.empty()) {
+    std::error_code ec;
+    const std::string dir = std::filesystem::current_path(ec).string();
+    std::cerr << "zerkhaldun: " << form->CloseFailure << " (working directory \"" << dir
+              << "\")\n";
+    status = 1;
+  }
 
   if (trace.is_open()) {
     trace.flush();
@@ -127,7 +132,8 @@ int main(int argc, char** argv) {
   if (!cmd.DumpFile.empty()) {
     std::ofstream dump(cmd.DumpFile, std::ios::binary | std::ios::trunc);
     dump << DumpJson(*form, last_frame, platform->TakeRecorded()) << '\n';
-    if (!dump) {
+    dump.close();  // flushes: a full disk shows here
+    if (dump.fail()) {
       std::cerr << "zerkhaldun: cannot write the dump file \"" << cmd.DumpFile << "\"\n";
       status = 1;
     }

@@ -1,6 +1,7 @@
 // The robot loaders: one kind, in the variant the player chose, into one player slot.
 #include "characters/robot_kinds.h"
 #include "shell/field_text.h"
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -51,7 +52,7 @@ void TForm1::LoadRobotKind(int32_t kind, int32_t player) {
   for (auto& view : views) view.reset();
   for (int file = 0; file < 5; ++file) {
     if (!LoadPictureSlot(views[kSlotOfFile[file]], info->Views[file])) {
-      Close();
+      CloseOnFailure(PictureFailure(info->Views[file]));
       return;
     }
   }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "display/load_bitmap.h"
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -40,17 +41,17 @@ bool TForm1::LoadPictureSlot(std::unique_ptr<Surface>& slot, std::string_view na
 void TForm1::StartDX() {
   DrawDevice = Host.OpenDisplay(WindowMode == 1);
   if (!DrawDevice) {
-    Host.Close();
+    CloseOnFailure(kDisplayFailure);
     return;
   }
   PrimarySurface = &DrawDevice->Primary();
   BackSurface = std::make_unique<Surface>(kBackWidth, kBackHeight);
   if (!LoadPictureSlot(SheetSurfaceA, "others/nr_start.bmp")) {
-    Host.Close();
+    CloseOnFailure(PictureFailure("others/nr_start.bmp"));
     return;
   }
   if (!LoadPictureSlot(SheetSurfaceB, "others/start_bar.bmp", SheetSurfaceA->ColorKey())) {
-    Host.Close();
+    CloseOnFailure(PictureFailure("others/start_bar.bmp"));
     return;
   }
 }

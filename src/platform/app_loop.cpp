@@ -47,18 +47,16 @@ void AppLoop::CloseRequested() {
   platform_.Close();
 }
 
-bool AppLoop::Frame() {
+void AppLoop::Frame() {
   const int64_t frame = frames_ + 1;
   script_.Apply(frame, [&](int key) {
     KeyDown(key);
     return !platform_.Closed();
   });
-  if (platform_.Closed()) return true;
-  bool ok = true;
-  if (handlers_.OnIdle) ok = Guard(handlers_.OnIdle);
+  if (platform_.Closed()) return;
+  if (handlers_.OnIdle) Guard(handlers_.OnIdle);
   frames_ = frame;
   if (handlers_.OnFrameEnd) Guard([&] { handlers_.OnFrameEnd(frame); });
-  return ok;
 }
 
 bool AppLoop::Finished() const {

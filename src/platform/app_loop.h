@@ -20,9 +20,8 @@ class AppLoop {
   void MediaNotify();
   // The window system asks to close: the form's close handler, or a plain close.
   void CloseRequested();
-  // One frame: the script's events of the frame, OnIdle, OnFrameEnd. False when OnIdle ended
-  // with an exception.
-  bool Frame();
+  // One frame: the script's events of the frame, OnIdle, OnFrameEnd.
+  void Frame();
 
   bool Started() const { return started_; }
   // Closed, or the frame limit reached.

@@ -55,6 +55,24 @@ std::optional<T> Number(std::string_view word, int base = 10) {
   return value;
 }
 
+// A word of the script as an error message shows it: in quotes, at most 40 bytes of it, and every
+// byte that is not printable ASCII written as \xNN.
+std::string Quoted(std::string_view word) {
+  constexpr size_t kShown = 40;
+  std::string out = "\"";
+  for (size_t i = 0; i < word.size() && i < kShown; ++i) {
+    const auto c = static_cast<unsigned char>(word[i]);
+    if (c >= 0x20 && c < 0x7F && c != '\\') {
+      out += static_cast<char>(c);
+    } else {
+      static constexpr char kHex[] = "0123456789abcdef";
+      out += {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+    }
+  }
+  if (word.size() > kShown) out += "...";
+  return out + "\"";
+}
+
 }  // namespace
 
 std::optional<int> KeyFromName(std::string_view name) {
@@ -85,6 +103,8 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
     error = "line " + std::to_string(line_no) + ": " + what;
     return false;
   };
+  // A UTF-8 byte-order mark that an editor put at the start is not part of the first line.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   for (size_t pos = 0; pos <= text.size();) {
     ++line_no;
     size_t eol = text.find('\n', pos);
@@ -97,7 +117,7 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
     const std::vector<std::string_view> w = Words(line);
     if (w.empty()) continue;
     const auto frame = Number<int64_t>(w[0]);
-    if (!frame) return fail("\"" + std::string(w[0]) + "\" is not a frame number");
+    if (!frame) return fail(Quoted(w[0]) + " is not a frame number");
     if (*frame > kScriptMaxFrame) return fail("frame " + std::string(w[0]) + " is too large");
     ScriptEvent e;
     e.Frame = *frame;
@@ -105,9 +125,9 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
     if (w.size() < 2) return fail("an event is missing after the frame number");
     const std::string verb = Upper(w[1]);
     if (verb == "DOWN" || verb == "UP" || verb == "TAP") {
-      if (w.size() != 3) return fail(std::string("\"") + std::string(w[1]) + "\" takes one key");
+      if (w.size() != 3) return fail(Quoted(w[1]) + " takes one key");
       const auto key = KeyFromName(w[2]);
-      if (!key) return fail("unknown key \"" + std::string(w[2]) + "\"");
+      if (!key) return fail("unknown key " + Quoted(w[2]));
       e.Key = *key;
       e.What = verb == "UP" ? ScriptEvent::Kind::KeyUp : ScriptEvent::Kind::KeyDown;
       events.push_back(e);
@@ -119,18 +139,16 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
     } else if (verb == "JOY") {
       if (w.size() < 3) return fail("\"joy\" needs a joystick number");
       const auto n = Number<int>(w[2]);
-      if (!n || *n > 1) return fail("joystick \"" + std::string(w[2]) + "\" is not 0 or 1");
+      if (!n || *n > 1) return fail("joystick " + Quoted(w[2]) + " is not 0 or 1");
       e.Joy = *n;
       if (w.size() == 4 && Upper(w[3]) == "OFF") {
         e.What = ScriptEvent::Kind::JoyOff;
       } else if (w.size() == 6) {
         const auto x = Number<uint32_t>(w[3]), y = Number<uint32_t>(w[4]);
         const auto mask = Number<uint32_t>(w[5], 16);
-        if (!x || *x > 65535) return fail("x \"" + std::string(w[3]) + "\" is not in 0..65535");
-        if (!y || *y > 65535) return fail("y \"" + std::string(w[4]) + "\" is not in 0..65535");
-        if (!mask)
-          return fail("button mask \"" + std::string(w[5]) +
-                      "\" is not a 32-bit hexadecimal number");
+        if (!x || *x > 65535) return fail("x " + Quoted(w[3]) + " is not in 0..65535");
+        if (!y || *y > 65535) return fail("y " + Quoted(w[4]) + " is not in 0..65535");
+        if (!mask) return fail("button mask " + Quoted(w[5]) + " is not a 32-bit hexadecimal number");
         e.What = ScriptEvent::Kind::Joy;
         e.State = {*x, *y, *mask};
       } else {
@@ -138,7 +156,7 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
       }
       events.push_back(e);
     } else {
-      return fail("unknown event \"" + std::string(w[1]) + "\"");
+      return fail("unknown event " + Quoted(w[1]));
     }
   }
   std::stable_sort(events.begin(), events.end(),

@@ -1,8 +1,12 @@
 // Paths and bounded file reads for the loaders of pictures, MIDI and MP3 files.
 #include "platform/media_files.h"
 
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
 
 namespace zk {
 
@@ -25,17 +29,25 @@ std::string GamePath(std::string_view name) {
 bool ReadFileLimited(const std::string& path, size_t limit, std::vector<uint8_t>& out) {
   out.clear();
   if (path.empty()) return false;
+  // Without blocking: a pipe or a device in the file's place must not stop the game.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
   struct Closer {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-  };
-  std::unique_ptr<std::FILE, Closer> f(std::fopen(path.c_str(), "rb"));
-  if (!f) return false;
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat info{};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (static_cast<uintmax_t>(info.st_size) > limit) return false;
   std::vector<uint8_t> chunk(64 * 1024);
   while (true) {
-    const size_t got = std::fread(chunk.data(), 1, chunk.size(), f.get());
-    if (got > limit - out.size()) return false;
-    out.insert(out.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
-    if (got < chunk.size()) return std::ferror(f.get()) == 0;
+    const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) return true;
+    const auto count = static_cast<size_t>(got);
+    if (count > limit - out.size()) return false;
+    out.insert(out.end(), chunk.begin(), chunk.begin() + got);
   }
 }
 

@@ -13,7 +13,8 @@ namespace zk {
 // is empty, absolute or climbs out with "..".
 std::string GamePath(std::string_view name);
 
-// Reads a whole file of at most `limit` bytes; false when it cannot be read or is larger.
+// Reads a whole regular file of at most `limit` bytes, opened without blocking; false when it
+// cannot be read, is larger, or is not a regular file (a pipe, a device or a folder).
 bool ReadFileLimited(const std::string& path, size_t limit, std::vector<uint8_t>& out);
 
 }  // namespace zk

@@ -4,6 +4,8 @@
 
 #include <iostream>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/app_loop.h"
 #include "platform/audio_backends.h"
@@ -110,10 +112,32 @@ void SdlDisplay::Flip(const Surface& back) {
   platform_.Show(back);
 }
 
+// SDL's video with a driver that shows a window to a person. Unless SDL_VIDEODRIVER names one,
+// SDL's own choice would fall back to a driver without any screen (the dialog would then wait for
+// ever), and probing Wayland without a session prints noise: so the drivers are tried here, the
+// screenless ones left out.
+bool StartVideo() {
+  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  const bool wayland_session =
+      SDL_getenv("WAYLAND_DISPLAY") != nullptr || SDL_getenv("XDG_RUNTIME_DIR") != nullptr;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string_view driver = SDL_GetVideoDriver(i);
+    if (driver == "offscreen" || driver == "dummy" || driver == "evdev" ||
+        (driver == "wayland" && !wayland_session)) {
+      continue;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, std::string(driver).c_str());
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+  }
+  SDL_SetError("DISPLAY and WAYLAND_DISPLAY name no usable display");
+  return false;
+}
+
 bool SdlPlatform::Open() {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-    std::cerr << "zerkhaldun: no video: " << SDL_GetError() << "\n";
+  if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0 || !StartVideo()) {
+    std::cerr << "zerkhaldun: no display could be opened (" << SDL_GetError()
+              << "); --headless runs the game without a window\n";
     return false;
   }
   // No joystick support is not an error: the keyboard plays.
@@ -173,12 +197,12 @@ int SdlPlatform::Run(AppHandlers handlers, const RunOptions& options) {
     }
   }
   int status = 0;
-  bool wait = false;  // a frame ended with an exception: wait for an event before the next
+  // A frame that an exception ended has had its message box answered (or printed) by the time
+  // Frame returns, so the frames go on at once, with or without window events.
   while (!closed_ && !loop.Finished()) {
     SDL_Event e;
-    const bool idle_allowed = !wait && game_ && loop.Started();
+    const bool idle_allowed = game_ && loop.Started();
     if (idle_allowed ? SDL_PollEvent(&e) != 0 : SDL_WaitEvent(&e) != 0) {
-      wait = false;
       Handle(e, loop);
       continue;
     }
@@ -187,7 +211,7 @@ int SdlPlatform::Run(AppHandlers handlers, const RunOptions& options) {
       status = 1;
       break;
     }
-    wait = !loop.Frame();
+    loop.Frame();
   }
   loop_ = nullptr;
   return status;

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "shell/field_text.h"
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -103,7 +104,7 @@ void TForm1::ToEnd() {
   // Each picture keyed with the magenta of its own.
   for (int i = 0; i < 5; ++i) {
     if (!LoadPictureSlot(ViewSurfaces[0][i], kEndPictures[i])) {
-      Close();
+      CloseOnFailure(PictureFailure(kEndPictures[i]));
       return;
     }
   }

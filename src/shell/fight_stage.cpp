@@ -1,6 +1,7 @@
 // The fight loop: one frame of the intro (stage 8), the fight (9) and the fight
 // over (10).
 #include "characters/body_box.h"
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -160,7 +161,7 @@ void TForm1::FightIntro() {
   StopSoundBuffer(JingleSoundBuffer.get());
   if (CreateSoundData("S_FINISH", JingleSoundBuffer) == 0) {
     EndDirectSound();
-    Close();
+    CloseOnFailure(SoundFailure("S_FINISH"));
     return;
   }
   KoPending = 0;

@@ -3,8 +3,10 @@
 #include "shell/form.h"
 
 #include <ctime>
+#include <utility>
 
 #include "platform/platform.h"
+#include "shell/failure_texts.h"
 #include "shell/text_tools.h"
 
 namespace zk {
@@ -107,9 +109,10 @@ void TForm1::Button1Click(const StartChoices& choices) {
   Tools->SmallFont = CreateFont({"Impact", 14, 8, 400});
 
   // 14. The "S_BEGIN" jingle; without it the game cannot start.
+  const bool sound_was_on = SoundOn();
   if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) {
     EndDirectSound();
-    Close();
+    CloseOnFailure(SoundFailure("S_BEGIN", sound_was_on));
     return;
   }
 
@@ -176,6 +179,11 @@ void TForm1::FormClose() {
 void TForm1::Close() {
   Host.Close();
   CheckClosed();
+}
+
+void TForm1::CloseOnFailure(std::string what) {
+  if (!FormClosed && CloseFailure.empty()) CloseFailure = std::move(what);
+  Close();
 }
 
 bool TForm1::CheckClosed() {

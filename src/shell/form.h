@@ -89,6 +89,9 @@ class TForm1 {
 
   // The close handler has run: nothing more is loaded, drawn, presented or played.
   bool FormClosed = false;
+  // What failed when a failure closed the form ("cannot load the picture ..."); empty after Esc
+  // or the window's close.
+  std::string CloseFailure;
   // The start-up installed the frame as the loop's idle handler.
   bool IdleInstalled = false;
   // The error screen could not be drawn (the display was stopped), so it was shown in a box.

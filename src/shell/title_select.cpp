@@ -1,6 +1,9 @@
 // The title and the robot select screen: their entries and the select screen's frames.
+#include <initializer_list>
+#include <memory>
 #include <optional>
 
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -15,6 +18,24 @@ bool LoadKeyed(TForm1& form, std::unique_ptr<Surface>& slot, std::string_view na
   if (key) return form.LoadPictureSlot(slot, name, *key);
   if (!form.LoadPictureSlot(slot, name)) return false;
   key = slot->ColorKey();
+  return true;
+}
+
+struct KeyedPicture {
+  std::unique_ptr<Surface>* Slot;
+  const char* Name;
+};
+
+// Loads the pictures in order, all with one key (see LoadKeyed); the first that cannot be loaded
+// closes the form, naming it.
+bool LoadKeyedOrClose(TForm1& form, std::initializer_list<KeyedPicture> pictures,
+                      std::optional<uint32_t>& key) {
+  for (const KeyedPicture& p : pictures) {
+    if (!LoadKeyed(form, *p.Slot, p.Name, key)) {
+      form.CloseOnFailure(PictureFailure(p.Name));
+      return false;
+    }
+  }
   return true;
 }
 
@@ -39,10 +60,11 @@ void TForm1::ToStart() {
 
   // The title picture, the menu bar and the menu cursor share the title picture's key.
   std::optional<uint32_t> key;
-  if (!LoadKeyed(*this, SheetSurfaceA, "others/nr_start.bmp", key) ||
-      !LoadKeyed(*this, SheetSurfaceB, "others/start_bar.bmp", key) ||
-      !LoadKeyed(*this, ViewSurfaces[1][0], "others/select_cursor.bmp", key)) {
-    Close();
+  if (!LoadKeyedOrClose(*this,
+                        {{&SheetSurfaceA, "others/nr_start.bmp"},
+                         {&SheetSurfaceB, "others/start_bar.bmp"},
+                         {&ViewSurfaces[1][0], "others/select_cursor.bmp"}},
+                        key)) {
     return;
   }
 
@@ -77,18 +99,15 @@ void TForm1::ToSelect() {
   }
 
   // Name plates, select bar, cursor and background, all with the key of "SELECT_MOS".
-  static constexpr const char* kPlayer1Views[5] = {"others/nameplate1.bmp", "others/nameplate2.bmp",
-                                                   "others/nameplate3.bmp", "others/nameplate4.bmp",
-                                                   "others/select_bar.bmp"};
-  for (int v = 0; v < 5; ++v) {
-    if (!LoadKeyed(*this, ViewSurfaces[0][v], kPlayer1Views[v], mos_key)) {
-      Close();
-      return;
-    }
-  }
-  if (!LoadKeyed(*this, ViewSurfaces[1][0], "others/select_cursor.bmp", mos_key) ||
-      !LoadKeyed(*this, ViewSurfaces[1][1], "others/select_back.bmp", mos_key)) {
-    Close();
+  if (!LoadKeyedOrClose(*this,
+                        {{&ViewSurfaces[0][0], "others/nameplate1.bmp"},
+                         {&ViewSurfaces[0][1], "others/nameplate2.bmp"},
+                         {&ViewSurfaces[0][2], "others/nameplate3.bmp"},
+                         {&ViewSurfaces[0][3], "others/nameplate4.bmp"},
+                         {&ViewSurfaces[0][4], "others/select_bar.bmp"},
+                         {&ViewSurfaces[1][0], "others/select_cursor.bmp"},
+                         {&ViewSurfaces[1][1], "others/select_back.bmp"}},
+                        mos_key)) {
     return;
   }
 

@@ -1,6 +1,7 @@
 // MIDI music through the performance, and the MP3 player's completion notice.
 #include <memory>
 
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -23,7 +24,7 @@ void ReleaseSegments(MidiPerformance* performance, std::unique_ptr<MidiSegment>&
 void TForm1::StartDirectMusic() {
   if (MusicMode != 0) return;
   MusicPerformance = Host.OpenMusic();
-  if (!MusicPerformance) Host.Close();
+  if (!MusicPerformance) CloseOnFailure(kMidiStartFailure);
 }
 
 void TForm1::EndDirectMusic() {
@@ -38,12 +39,12 @@ void TForm1::EndDirectMusic() {
 void TForm1::MakeSegment(const char* file, std::unique_ptr<MidiSegment>& slot) {
   if (MusicMode != 0) return;
   if (!MusicPerformance) {
-    Host.Close();
+    CloseOnFailure(kMidiStartFailure);
     return;
   }
   if (slot) MusicPerformance->Unload(*slot);
   slot = MusicPerformance->LoadSegment(file);
-  if (!slot) Host.Close();
+  if (!slot) CloseOnFailure(MusicFailure(file));
 }
 
 void TForm1::MakeSegment_Start() {
@@ -68,7 +69,7 @@ void TForm1::MakeSegment_Fight3() {
 void TForm1::EndSegment() {
   if (MusicMode != 0) return;
   if (MusicPerformance && !MusicPerformance->Stop()) {
-    Host.Close();
+    CloseOnFailure(kMidiStopFailure);
     return;
   }
   ReleaseSegments(MusicPerformance.get(), MusicSegment, PinchSegment);

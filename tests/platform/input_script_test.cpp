@@ -21,7 +21,7 @@ InputScript Read(std::string_view text) {
 
 TEST(InputScript, ReadsEveryEventKind) {
   const InputScript s = Read(
-      "# a comment line\n"
+      "\xEF\xBB\xBF# a comment line after a byte-order mark\n"
       "\n"
       "3 down ESCAPE   # trailing comment\n"
       "4\tup\tf12\n"
@@ -99,6 +99,11 @@ TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
       {"1 joy 0 of", "line 1: \"joy\" takes N X Y MASK or N off"},
       {"\n\n99999999999999999999 up A", "line 3: \"99999999999999999999\" is not a frame number"},
       {"1000000000001 up A", "line 1: frame 1000000000001 is too large"},
+      // Shown words are cut at 40 bytes and escape what is not printable.
+      {"1 \x1b[2J\x01\\ A", "line 1: unknown event \"\\x1b[2J\\x01\\x5c\""},
+      {"1 tap 0123456789012345678901234567890123456789X",
+       "line 1: unknown key \"0123456789012345678901234567890123456789...\""},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF" "1 up A", "line 1: \"\\xef\\xbb\\xbf1\" is not a frame number"},
   };
   for (const auto& [text, message] : bad) {
     InputScript s = Read("1 down A\n");

@@ -1,0 +1,35 @@
+// What a failure that closes the form reports: the step or the file that failed.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/media_files.h"
+
+namespace zk {
+
+// A file as the game names it, with "/" between folders as it is looked up.
+inline std::string ShownName(std::string_view name) {
+  const std::string path = GamePath(name);
+  return "\"" + (path.empty() ? std::string(name) : path) + "\"";
+}
+
+inline std::string PictureFailure(std::string_view name) {
+  return "cannot load the picture " + ShownName(name);
+}
+
+// `sound_was_on` false: sound had been stopped by an earlier failure (or no sound device).
+inline std::string SoundFailure(std::string_view name, bool sound_was_on = true) {
+  return "cannot make the sound \"" + std::string(name) + "\"" +
+         (sound_was_on ? "" : " (sound was stopped by an earlier sound failure)");
+}
+
+inline std::string MusicFailure(std::string_view name) {
+  return "cannot load the music " + ShownName(name);
+}
+
+inline constexpr const char* kDisplayFailure = "cannot start the display";
+inline constexpr const char* kMidiStartFailure = "cannot start the MIDI music";
+inline constexpr const char* kMidiStopFailure = "cannot stop the MIDI music";
+
+}  // namespace zk
