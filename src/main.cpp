@@ -117,8 +117,7 @@ int main(int argc, char** argv) {
   if (!form->CloseFailure.empty()) {
     std::error_code ec;
     const std::string dir = std::filesystem::current_path(ec).string();
-    std::cerr << "zerkhaldun: " << form->CloseFailure << " (working directory \"" << dir
-              << "\")\n";
+    std::cerr << "zerkhaldun: " << form->CloseFailure << " (working directory \"" << dir << "\")\n";
     status = 1;
   }
 

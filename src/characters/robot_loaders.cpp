@@ -1,7 +1,7 @@
 // The robot loaders: one kind, in the variant the player chose, into one player slot.
 #include "characters/robot_kinds.h"
-#include "shell/field_text.h"
 #include "shell/failure_texts.h"
+#include "shell/field_text.h"
 #include "shell/form.h"
 
 namespace zk {

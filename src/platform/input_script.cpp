@@ -148,7 +148,9 @@ bool InputScript::Parse(std::string_view text, std::string& error) {
         const auto mask = Number<uint32_t>(w[5], 16);
         if (!x || *x > 65535) return fail("x " + Quoted(w[3]) + " is not in 0..65535");
         if (!y || *y > 65535) return fail("y " + Quoted(w[4]) + " is not in 0..65535");
-        if (!mask) return fail("button mask " + Quoted(w[5]) + " is not a 32-bit hexadecimal number");
+        if (!mask) {
+          return fail("button mask " + Quoted(w[5]) + " is not a 32-bit hexadecimal number");
+        }
         e.What = ScriptEvent::Kind::Joy;
         e.State = {*x, *y, *mask};
       } else {

@@ -36,7 +36,7 @@ bool ReadFileLimited(const std::string& path, size_t limit, std::vector<uint8_t>
     int fd;
     ~Closer() { ::close(fd); }
   } closer{fd};
-  struct stat info{};
+  struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
   if (static_cast<uintmax_t>(info.st_size) > limit) return false;
   std::vector<uint8_t> chunk(64 * 1024);

@@ -87,8 +87,9 @@ inline constexpr int32_t kDialogHeight = 339;
 //
 // An exception escaping a handler is shown in a message box titled "Zerkhaldun" with its text,
 // and the loop goes on: once the box has been answered (or, where none can be shown, its text
-// printed) the next frame runs, with or without window events. An exception escaping OnStart means the game never got going: no frame runs, events are still
-// handled (the headless loop returns at once).
+// printed) the next frame runs, with or without window events. An exception escaping OnStart means
+// the game never got going: no frame runs, events are still handled (the headless loop returns at
+// once).
 struct AppHandlers {
   std::function<void()> OnShow;                      // once, before the dialog shows
   std::function<void(const StartChoices&)> OnStart;  // the "start" button

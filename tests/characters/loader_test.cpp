@@ -651,7 +651,11 @@ TEST(LoaderViews, FilesSlotsPaletteAndFailure) {
       ASSERT_NE(form->DrawDevice, nullptr);
       (form.get()->*first->in1)();
       EXPECT_EQ(form->FormClosed, failing >= 0) << where;
-      if (failing >= 0) continue;
+      if (failing >= 0) {
+        EXPECT_EQ(form->CloseFailure,
+                  "cannot load the picture \"" + std::string(names[failing]) + "\"");
+        continue;
+      }
       for (int file = 0; file < 5; ++file) {
         const Surface* view = form->ViewSurfaces[0][kSlotOfFile[file]].get();
         ASSERT_NE(view, nullptr) << where;

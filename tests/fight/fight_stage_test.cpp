@@ -328,6 +328,7 @@ TEST_F(FightTest, AFailedMusicStopForTheErrorScreenEndsTheFrame) {
   form->FightStage();
   EXPECT_EQ(form->ErrorCode, 1);
   EXPECT_TRUE(form->FormClosed);
+  EXPECT_EQ(form->CloseFailure, "cannot stop the MIDI music");
   EXPECT_EQ(P1().X, x);
 }
 

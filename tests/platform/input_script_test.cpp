@@ -103,7 +103,9 @@ TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
       {"1 \x1b[2J\x01\\ A", "line 1: unknown event \"\\x1b[2J\\x01\\x5c\""},
       {"1 tap 0123456789012345678901234567890123456789X",
        "line 1: unknown key \"0123456789012345678901234567890123456789...\""},
-      {"\xEF\xBB\xBF\xEF\xBB\xBF" "1 up A", "line 1: \"\\xef\\xbb\\xbf1\" is not a frame number"},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF"
+       "1 up A",
+       "line 1: \"\\xef\\xbb\\xbf1\" is not a frame number"},
   };
   for (const auto& [text, message] : bad) {
     InputScript s = Read("1 down A\n");

@@ -1,5 +1,6 @@
 // The built program run headless from the command line: replayable traces and exit statuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -28,8 +29,10 @@ std::string ReadFile(const std::string& path) {
   return ReadText(path);
 }
 
-int RunProgram(const std::string& args, const std::string& err_file) {
-  const std::string command = "'" + Program() + "' " + args + " > /dev/null 2> " + err_file;
+// `env` goes before the program: "env -u NAME NAME=VALUE", as the shell takes it.
+int RunProgram(const std::string& args, const std::string& err_file, const std::string& env = "") {
+  const std::string command =
+      env + " timeout 60 '" + Program() + "' " + args + " > /dev/null 2> " + err_file;
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -126,6 +129,48 @@ TEST_F(Executable, BadCommandLinesAndScriptsExitWithStatusTwo) {
   EXPECT_NE(ReadFile("err.txt").find("line 2"), std::string::npos) << ReadFile("err.txt");
   EXPECT_FALSE(fs::exists("bad.jsonl"));  // no frame ran
   EXPECT_EQ(RunProgram("--headless --input missing.txt", "err.txt"), 2);
+}
+
+// What around the game is wrong ends the run with one line that says what and where, and a
+// failure status; a run without a sound device plays on without sound.
+TEST_F(Executable, AFailureAroundTheGameIsNamedOnOneLine) {
+  for (const char* folder : {"others", "p_Dofu", "music"}) dir.Detach(folder);
+  const std::string here = " (working directory \"" + fs::current_path().string() + "\")\n";
+  struct Case {
+    const char* file;  // removed for the case (a pipe in its place with `pipe`)
+    bool pipe;
+    const char* env;
+    const char* args;
+    int status;
+    std::string said;
+  };
+  const Case cases[] = {
+      {nullptr, false, "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11", "--start", 1,
+       "no display could be opened (x11 not available); --headless runs the game without a "
+       "window\n"},
+      {"others/nr_start.bmp", false, "", "--headless", 1,
+       "cannot load the picture \"others/nr_start.bmp\"" + here},
+      {"p_Dofu/df_front.BMP", true, "", "--headless", 1,
+       "cannot load the picture \"p_Dofu/df_front.BMP\"" + here},
+      {"music/Start.mid", true, "", "--headless --midi", 1,
+       "cannot load the music \"music/Start.mid\"" + here},
+      {nullptr, false, "", "--headless --frames 2 --dump /dev/full", 1,
+       "cannot write the dump file \"/dev/full\"\n"},
+      {nullptr, false, "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=nosuchdriver",
+       "--start --window --frames 3 --dump sound.json", 0,
+       "no sound device could be opened (Audio target 'nosuchdriver' not available); playing "
+       "without sound\n"},
+  };
+  for (const Case& c : cases) {
+    if (c.file != nullptr) fs::remove(c.file);
+    if (c.pipe && ::mkfifo(c.file, 0600) != 0) ADD_FAILURE() << c.file;
+    EXPECT_EQ(RunProgram(c.args, "err.txt", c.env), c.status) << c.args;
+    EXPECT_EQ(ReadFile("err.txt"), "zerkhaldun: " + c.said) << c.args;
+    if (c.file != nullptr) fs::remove(c.file);
+    if (c.file != nullptr) fs::create_symlink(dir.Original() / c.file, c.file);
+  }
+  // Without sound the game still reached its title, not the sound error screen.
+  EXPECT_NE(ReadFile("sound.json").find("\"GameStage\":0,"), std::string::npos);
 }
 
 TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {

@@ -54,6 +54,7 @@ TEST_F(KeysErrors, EscClosesTheFormFromEveryStage) {
     ASSERT_EQ(g.f().GameStage, stage);
     g.Key(0x1B);
     EXPECT_TRUE(g.f().FormClosed) << stage;
+    EXPECT_EQ(g.f().CloseFailure, "") << stage;  // Esc is no failure
     EXPECT_TRUE(g.host->Closed());
     EXPECT_TRUE(g.host->cursor_shown);
     EXPECT_FALSE(g.f().DrawDevice);  // everything released
@@ -98,6 +99,17 @@ TEST_F(KeysErrors, F1AndEscInTheEnding) {
       EXPECT_TRUE(g.f().FormClosed);
     }
   }
+}
+
+// After the sixth win, an ending picture that cannot be loaded ends the game, naming the picture.
+TEST_F(KeysErrors, AMissingEndingPictureClosesTheFormNamingIt) {
+  dir.Detach("others");
+  std::filesystem::remove("others/nr_end2.bmp");
+  Game g;
+  ASSERT_GT(g.RunUntilStage(1), 0);
+  g.f().ToEnd();
+  EXPECT_TRUE(g.f().FormClosed);
+  EXPECT_EQ(g.f().CloseFailure, "cannot load the picture \"others/nr_end2.bmp\"");
 }
 
 // Stages that nothing enters still dispatch: 2 and 3 to the title's logic (which does nothing

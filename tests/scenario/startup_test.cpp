@@ -119,6 +119,9 @@ TEST_F(StartUp, WithoutTheStartJingleTheGameEndsAtStart) {
   Game g;
   SetResourceOverride({});
   EXPECT_TRUE(g.f().FormClosed);
+  // StartDS could not make it either, and stopped sound.
+  EXPECT_EQ(g.f().CloseFailure,
+            "cannot make the sound \"S_BEGIN\" (sound was stopped by an earlier sound failure)");
   EXPECT_FALSE(g.f().IdleInstalled);
   EXPECT_TRUE(g.host->cursor_shown);
 }

@@ -103,6 +103,17 @@ class ScopedDataDir : public ScratchWorkingDir {
       fs::create_symlink(entry.path(), Path() / name);
     }
   }
+  // Turns a linked folder into one of its own that links to each file, so a test may remove or
+  // replace one of them without touching the data folder.
+  void Detach(const std::string& folder) const {
+    namespace fs = std::filesystem;
+    const fs::path original = Original() / folder;
+    fs::remove(Path() / folder);
+    fs::create_directory(Path() / folder);
+    for (const fs::directory_entry& entry : fs::directory_iterator(original)) {
+      fs::create_symlink(entry.path(), Path() / folder / entry.path().filename());
+    }
+  }
 };
 
 }  // namespace zk::test
