@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "shell/score_entry.h"
+#include "shell/score_file_io.h"
 
 namespace zk {
 
@@ -59,15 +60,13 @@ void DecodeScoreBytes(std::span<const uint8_t> bytes, ScoreEntry* table);
 // Records a run (F1 before a survival fight): reads and verifies the file at `path`, inserts the
 // run, writes the table back with fresh check values. The table is left for the result screen.
 // Returns the file error flag: 0 when the table was written, 1 when the file could not be used.
-// The new table is written to a temporary file beside it and renamed over the old one, with the
-// old file's bytes after the table carried along, so an interrupted write never leaves a broken
-// table behind.
+// A file that exists but cannot be read whole is left alone; the write is WriteScoreImage's.
 int32_t RecordScoreFile(ScoreEntry* table, const std::string& path, bool hard, int32_t wins,
-                        std::string_view name);
+                        std::string_view name, const ScoreFileOps& ops = SystemScoreFileOps());
 
 // The select screen's read: creates the file empty when missing, else reads up to its first five
 // rows into the table's first five rows, without clearing and without the check. False when the
-// file could be neither opened nor created.
+// file could be neither made nor read.
 bool ReadBestScoreRows(ScoreEntry* table, const std::string& path);
 
 }  // namespace zk

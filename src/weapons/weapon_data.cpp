@@ -12,12 +12,14 @@ namespace zk {
 
 namespace {
 
-// A shot this far outside the 800 x 600 playfield ends.
-constexpr double kFieldMargin = 200;
+// A shot ends by its life or its hit, wherever the camera scroll has carried it, since the scroll
+// can bring it back into play. Only a shot this far out ends early, so that its place always stays
+// within what the drawing's whole-pixel arithmetic can hold: no shot's speed and life, nor the
+// scroll over that life, come anywhere near it.
+constexpr double kFieldLimit = 1'000'000;
 
-bool FarOutside(const ShotData& shot) {
-  return shot.X < -kFieldMargin || shot.X > 800 + kFieldMargin || shot.Y < -kFieldMargin ||
-         shot.Y > 600 + kFieldMargin;
+bool BeyondTheLimit(const ShotData& shot) {
+  return !(std::fabs(shot.X) < kFieldLimit && std::fabs(shot.Y) < kFieldLimit);
 }
 
 }  // namespace
@@ -182,9 +184,18 @@ void WeaponData::MoveShots() {
         continue;
       }
       if (shot.Delay > 0) {
+        // A later row of a volley leaves the muzzle and moves in the same frame, as the first.
         if (--shot.Delay == 0) Launch(shot);
-        if (shot.Active == 1) ++live;
-        continue;
+        if (shot.Active != 1 || shot.Delay > 0) {
+          if (shot.Active == 1) ++live;
+          continue;
+        }
+      }
+      // `Tick` counts the frames the phase has been in play, hit tests included: a phase of
+      // life N is tested in N frames and gives way at the start of the next.
+      if (shot.Tick >= Phases[shot.Column][shot.Phase].Life) {
+        EnterPhase(shot, Phases[shot.Column][shot.Phase].NextPhase);
+        if (shot.Active != 1) continue;
       }
       const ShotPhaseData& t = Phases[shot.Column][shot.Phase];
       for (int32_t i = 0; i < shot.SmokeCount; ++i) ++shot.Smoke[i].Age;
@@ -197,8 +208,12 @@ void WeaponData::MoveShots() {
       } else {
         shot.Cell = t.Sprite + (shot.Tick / t.FrameRate) % std::max(t.Frames, 1);
       }
-      if (ends || shot.Tick >= t.Life) EnterPhase(shot, t.NextPhase);
-      if (shot.Active == 1 && FarOutside(shot)) EndShot(shot);
+      if (ends) {
+        // Set off (a mine's target came near): the next phase plays from this frame on.
+        EnterPhase(shot, t.NextPhase);
+        shot.Tick = 1;
+      }
+      if (shot.Active == 1 && BeyondTheLimit(shot)) EndShot(shot);
       if (shot.Active == 1) ++live;
     }
   }

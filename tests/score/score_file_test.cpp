@@ -1,10 +1,13 @@
 #include "shell/score_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -52,6 +55,10 @@ class ScoreFileTest : public ::testing::Test {
     Table t;
     DecodeScoreBytes(bytes, t.Rows);
     return t;
+  }
+  static ino_t InodeOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
   }
   size_t FilesInDir() const {
     size_t n = 0;
@@ -214,22 +221,55 @@ TEST_F(ScoreFileTest, ShortFilesReadMissingRowsAsEmpty) {
   EXPECT_EQ(t.Rows[1].Score, 0);
 }
 
+// A short tail is copied into the new file; a long one stays where it is and the table is
+// written in place.
 TEST_F(ScoreFileTest, BytesAfterTheTableStay) {
   const std::string path = PathOf("score.vur");
-  Bytes image = ImageOf(WithScores({2}), false);
-  const Bytes tail = {'t', 'a', 'i', 'l', 0, 0xFF, 7};
-  Bytes big = image;
-  big.insert(big.end(), tail.begin(), tail.end());
-  big.resize(big.size() + 10000, 0xAB);  // more than one copy chunk
-  WriteFile(path, big);
+  for (const size_t tail : {size_t{10000}, static_cast<size_t>(kScoreTailCopyLimit) + 1}) {
+    Bytes big = ImageOf(WithScores({2}), false);
+    for (size_t i = 0; i < tail; ++i) big.push_back(static_cast<uint8_t>(i * 7));
+    WriteFile(path, big);
+    const ino_t inode = InodeOf(path);
+    Table t;
+    EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 6, "Winner"), 0);
+    const Bytes after = ReadFile(path);
+    ASSERT_EQ(after.size(), big.size());
+    EXPECT_TRUE(
+        std::equal(big.begin() + kScoreFileBytes, big.end(), after.begin() + kScoreFileBytes));
+    EXPECT_EQ(Decode(after).Rows[0].Score, 6);
+    EXPECT_EQ(Decode(after).Rows[1].Score, 2);
+    EXPECT_EQ(InodeOf(path) == inode, tail > static_cast<size_t>(kScoreTailCopyLimit)) << tail;
+  }
+}
+
+// The table lands where the file lives: through symbolic links (even to a file not made yet),
+// with the file's mode, owner and group, and a temporary file left by a crash goes away.
+TEST_F(ScoreFileTest, TheTableLandsWhereTheFileLives) {
+  fs::create_directory(dir_.Path() / "real");
+  const std::string path = PathOf("score.vur");
+  const std::string real = PathOf("real/score.vur");
+  fs::create_symlink("real/score.vur", path);
   Table t;
-  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 6, "Winner"), 0);
-  const Bytes after = ReadFile(path);
-  ASSERT_EQ(after.size(), big.size());
-  EXPECT_TRUE(
-      std::equal(big.begin() + kScoreFileBytes, big.end(), after.begin() + kScoreFileBytes));
-  EXPECT_EQ(Decode(after).Rows[0].Score, 6);
-  EXPECT_EQ(Decode(after).Rows[1].Score, 2);
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 3, "First"), 0);  // a link to no file yet
+  ASSERT_TRUE(fs::is_symlink(path));
+  EXPECT_EQ(Decode(ReadFile(real)).Rows[0].Score, 3);
+
+  ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+  if (::geteuid() == 0) {  // another player's file
+    ASSERT_EQ(::chown(real.c_str(), 4242, 4343), 0);
+  }
+  struct stat before {};
+  ::stat(real.c_str(), &before);
+  WriteFile(ScoreTemporaryName(real), {1, 2, 3});
+  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 5, "Second"), 0);
+  EXPECT_TRUE(fs::is_symlink(path));
+  EXPECT_EQ(Decode(ReadFile(real)).Rows[0].Score, 5);
+  struct stat after {};
+  ::stat(real.c_str(), &after);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_FALSE(fs::exists(ScoreTemporaryName(real)));
 }
 
 TEST_F(ScoreFileTest, FileThatCannotBeOpenedGivesTheErrorAndAClearedTable) {
@@ -239,29 +279,85 @@ TEST_F(ScoreFileTest, FileThatCannotBeOpenedGivesTheErrorAndAClearedTable) {
 }
 
 // A pipe in the score file's place neither hangs the game nor takes the table.
-TEST_F(ScoreFileTest, APipeInPlaceOfTheFileIsReadAsEmptyAndNotWritten) {
+TEST_F(ScoreFileTest, APipeInPlaceOfTheFileIsNeitherReadNorWritten) {
   const std::string path = PathOf("score.vur");
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
   Table t = WithScores({7});
-  EXPECT_TRUE(ReadBestScoreRows(t.Rows, path));
+  EXPECT_FALSE(ReadBestScoreRows(t.Rows, path));
   EXPECT_EQ(t.Rows[0].Score, 7);
   EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 4, "x"), 1);
   EXPECT_TRUE(fs::is_fifo(path));
   EXPECT_EQ(FilesInDir(), 1u);
 }
 
-TEST_F(ScoreFileTest, UnreadableFileIsWrittenWithTheClearedTable) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+// File operations that fail where a test says, as a full disk, a bad sector or another user's
+// file would (the tests run as the superuser, whom permissions do not bind).
+enum class Fault { OpenToRead, ReadAtOnce, ReadAfter100Bytes, Temporary, TemporaryAndInPlace };
+
+class FaultyOps : public ScoreFileOps {
+ public:
+  explicit FaultyOps(Fault fault) : fault_(fault) {}
+  int Open(const std::string& path, int flags, mode_t mode) const override {
+    const int access = flags & O_ACCMODE;
+    if (fault_ == Fault::OpenToRead && access == O_RDONLY) return Fail(EACCES);
+    if (fault_ == Fault::TemporaryAndInPlace && access == O_WRONLY) {
+      return ScoreFileOps::Open(path, O_RDONLY, 0);  // a handle that cannot write
+    }
+    return ScoreFileOps::Open(path, flags, mode);
+  }
+  ssize_t Read(int fd, void* data, size_t size) const override {
+    if (fault_ == Fault::ReadAtOnce || (fault_ == Fault::ReadAfter100Bytes && reads_++ > 0)) {
+      return Fail(EIO);
+    }
+    return ScoreFileOps::Read(fd, data, std::min<size_t>(size, 100));
+  }
+  int CreateTemporary(const std::string& path, mode_t mode) const override {
+    if (fault_ == Fault::Temporary || fault_ == Fault::TemporaryAndInPlace) return Fail(EACCES);
+    return ScoreFileOps::CreateTemporary(path, mode);
+  }
+
+ private:
+  static int Fail(int error) {
+    errno = error;
+    return -1;
+  }
+  Fault fault_;
+  mutable int reads_ = 0;
+};
+
+// A file that exists but cannot be read whole keeps its runs; without a temporary file the table
+// is written in place, and only when that fails too is the error shown.
+TEST_F(ScoreFileTest, FailuresNeverCostTheStoredRuns) {
+  struct Case {
+    Fault fault;
+    int32_t error;
+    bool read;     // the run was entered in the table
+    bool written;  // in place, keeping the file and its tail
+  } const cases[] = {
+      {Fault::OpenToRead, 1, false, false},         {Fault::ReadAtOnce, 1, false, false},
+      {Fault::ReadAfter100Bytes, 1, false, false},  {Fault::Temporary, 0, true, true},
+      {Fault::TemporaryAndInPlace, 1, true, false},
+  };
   const std::string path = PathOf("score.vur");
-  WriteFile(path, ImageOf(WithScores({8}), false));
-  ::chmod(path.c_str(), 0200);
-  Table t;
-  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 9, "x"), 0);
-  EXPECT_EQ(t.Rows[0].Score, 0);  // nothing inserted
-  ::chmod(path.c_str(), 0600);
-  const Table back = Decode(ReadFile(path));
-  EXPECT_EQ(back.Rows[0].Score, 0);
-  EXPECT_EQ(back.Rows[11].Score, 1);
+  Bytes stored = ImageOf(WithScores({8, 3}), false);
+  stored.insert(stored.end(), {'t', 'a', 'i', 'l'});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.fault));
+    WriteFile(path, stored);
+    const ino_t inode = InodeOf(path);
+    Table t = WithScores({7});
+    EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 5, "Run", FaultyOps(c.fault)), c.error);
+    EXPECT_EQ(t.Rows[1].Score, c.read ? 5 : 0);
+    const Bytes after = ReadFile(path);
+    if (c.written) {
+      EXPECT_EQ(InodeOf(path), inode);
+      EXPECT_EQ(Decode(after).Rows[1].Score, 5);
+      EXPECT_EQ(Bytes(after.begin() + kScoreFileBytes, after.end()), (Bytes{'t', 'a', 'i', 'l'}));
+    } else {
+      EXPECT_EQ(after, stored);
+    }
+    EXPECT_EQ(FilesInDir(), 1u);
+  }
 }
 
 TEST_F(ScoreFileTest, UnwritableFileReportsTheErrorAndStaysAsItWas) {

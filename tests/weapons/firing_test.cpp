@@ -289,7 +289,30 @@ TEST(ControlSlotOrder, ABeamStaysOnItsOwnerThroughTheScroll) {
   EXPECT_DOUBLE_EQ(w.Shots[0][0].X - d.me.X, offset - 5);
 }
 
-TEST(ControlSlotOrder, AShotFarOutsideThePlayfieldEnds) {
+// The scroll can carry a shot off the screen and back: a mine pushed far off is still there
+// when it returns, and goes off under its target.
+TEST(ControlSlotOrder, AMineCarriedOffTheScreenComesBackAndGoesOff) {
+  Duel d;
+  WeaponData& w = d.slots[2];
+  w.SetWaitingMine_Lizard();
+  ASSERT_EQ(d.PressFire(2), 2);
+  for (int32_t f = 0; f < 40; ++f) ControlSlot(w, d.me, d.you, 0, 0);  // slides out, settles
+  const ShotData& mine = w.Shots[0][0];
+  const double x = mine.X;
+  for (int32_t f = 0; f < 80; ++f) ControlSlot(w, d.me, d.you, -10, 0);
+  EXPECT_EQ(mine.Active, 1);
+  EXPECT_LT(mine.X, -500);
+  for (int32_t f = 0; f < 80; ++f) ControlSlot(w, d.me, d.you, 10, 0);
+  EXPECT_DOUBLE_EQ(mine.X, x);
+  d.you.X = static_cast<int32_t>(x);
+  d.you.Y = static_cast<int32_t>(mine.Y);
+  int32_t hits = 0;
+  for (int32_t f = 0; f < 5; ++f) hits += ControlSlot(w, d.me, d.you, 0, 0);
+  EXPECT_EQ(hits, 1);
+}
+
+// Only a shot a million pixels out, where no shot comes back from, ends early.
+TEST(ControlSlotOrder, AShotBeyondAnyReturnEnds) {
   Duel d;
   WeaponData& w = d.slots[0];
   w.SetRifle_Scav();
@@ -297,13 +320,13 @@ TEST(ControlSlotOrder, AShotFarOutsideThePlayfieldEnds) {
   ShotData& s = w.Shots[3][0];
   s.Active = 1;
   s.Phase = 0;
-  s.X = 990;
+  s.X = 999'980;
   s.Y = -100;
   s.DX = 1;
   s.Speed = 5;
   ControlSlot(w, d.me, d.you, 0, 0);
-  EXPECT_EQ(s.Active, 1);              // 995: not far enough yet
-  ControlSlot(w, d.me, d.you, 10, 0);  // the scroll carries it past the margin...
+  EXPECT_EQ(s.Active, 1);              // 999,985: not there yet
+  ControlSlot(w, d.me, d.you, 10, 0);  // the scroll carries it past the limit...
   EXPECT_EQ(s.Active, 1);
   ControlSlot(w, d.me, d.you, 0, 0);  // ...and its next move ends it
   EXPECT_EQ(s.Active, 0);

@@ -227,5 +227,26 @@ TEST(BoxHits, MeleeStrikeEndsWhenItsOwnerIsHit) {
   EXPECT_EQ(slots[1].Shots[0][0].Active, 0);
 }
 
+// A strike of lifetime N can hit in each of its N frames, the last one included, and not after.
+TEST(BoxHits, AStrikeCanHitInEveryFrameOfItsLifetime) {
+  for (const int32_t life : {1, 6, 20}) {
+    for (int32_t hitFrame = life; hitFrame <= life + 1; ++hitFrame) {
+      WeaponData slots[4];
+      slots[1].SetMelee(50, life, 52, 40);
+      CharacterData owner = Robot(100, 300);
+      CharacterData target = Robot(300, 300);  // out of reach until the frame under test
+      owner.Action = 2;
+      owner.Step = test::FiringStep(2);
+      ASSERT_EQ(FireRobotWeapon(owner, target, slots), 1);
+      int32_t hits = 0;
+      for (int32_t f = 1; f <= hitFrame; ++f) {
+        if (f == hitFrame) target.X = 150;
+        hits += ControlSlot(slots[1], owner, target, 0, 0);
+      }
+      EXPECT_EQ(hits, hitFrame == life ? 1 : 0) << "lifetime " << life << ", frame " << hitFrame;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zk
