@@ -191,27 +191,25 @@ void WeaponData::MoveShots() {
           continue;
         }
       }
-      // `Tick` counts the frames the phase has been in play, hit tests included: a phase of
-      // life N is tested in N frames and gives way at the start of the next.
-      if (shot.Tick >= Phases[shot.Column][shot.Phase].Life) {
-        EnterPhase(shot, Phases[shot.Column][shot.Phase].NextPhase);
-        if (shot.Active != 1) continue;
-      }
-      const ShotPhaseData& t = Phases[shot.Column][shot.Phase];
+      // `Tick` counts the frames the phase has moved, each followed by its hit test: a phase of
+      // life N is in play for N frames and gives way at the start of the next. A phase that a
+      // move sets off (a mine's target came near) takes over, and moves, in the same frame.
       for (int32_t i = 0; i < shot.SmokeCount; ++i) ++shot.Smoke[i].Age;
-      if (t.Smoke == 1 && shot.Tick % 2 == 0) shot.AddSmoke();
-      const bool ends = MoveRoutineOf(t.Move)(shot, t, ctx);
-      if (shot.HitCool > 0) --shot.HitCool;
-      ++shot.Tick;
-      if (t.FrameRate == 0) {
-        shot.Cell = t.Sprite + (shot.Dir & 7);
-      } else {
-        shot.Cell = t.Sprite + (shot.Tick / t.FrameRate) % std::max(t.Frames, 1);
-      }
-      if (ends) {
-        // Set off (a mine's target came near): the next phase plays from this frame on.
-        EnterPhase(shot, t.NextPhase);
-        shot.Tick = 1;
+      bool ends = shot.Tick >= Phases[shot.Column][shot.Phase].Life;
+      for (int32_t changes = 0; changes <= kShotPhases; ++changes) {
+        if (ends) EnterPhase(shot, Phases[shot.Column][shot.Phase].NextPhase);
+        if (shot.Active != 1) break;
+        const ShotPhaseData& t = Phases[shot.Column][shot.Phase];
+        if (t.Smoke == 1 && shot.Tick % 2 == 0) shot.AddSmoke();
+        ends = MoveRoutineOf(t.Move)(shot, t, ctx);
+        if (shot.HitCool > 0) --shot.HitCool;
+        ++shot.Tick;
+        if (t.FrameRate == 0) {
+          shot.Cell = t.Sprite + (shot.Dir & 7);
+        } else {
+          shot.Cell = t.Sprite + (shot.Tick / t.FrameRate) % std::max(t.Frames, 1);
+        }
+        if (!ends) break;
       }
       if (shot.Active == 1 && BeyondTheLimit(shot)) EndShot(shot);
       if (shot.Active == 1) ++live;
