@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds Zerkhaldun (installing what is missing) and starts it. Extra arguments go to the game,
-# e.g. scripts/play.sh --window
+# Builds Zerkhaldun (installing what is missing) and starts it in the player's own folder (see
+# scripts/user_dir.sh), where the score files stay when the build is cleaned. Extra arguments go
+# to the game, e.g. scripts/play.sh --window
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
-"$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DZK_TESTS=OFF -DZK_BENCH=OFF
-cd "$build/data"
+ZK_PLAY_ONLY=1 "$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DZK_TESTS=OFF \
+  -DZK_BENCH=OFF
+cd "$("$root/scripts/user_dir.sh" "$build/data")"
 exec "$build/zerkhaldun" "$@"

@@ -2,14 +2,21 @@
 # Shared set-up: installs the Debian packages that are missing, then configures and builds
 # the game (which generates the default pictures, sounds and music).
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake options...]
+# ZK_PLAY_ONLY=1 leaves out what only the tests need; ZK_EXTRA_PACKAGES adds packages.
 set -euo pipefail
 
+# What building and playing need: the toolchain, SDL2, the GM soundfont for the MIDI music, lame
+# for the MP3 pieces, and the fonts (fonts-wqy-microhei for the start dialog's Japanese text).
 packages=(
   build-essential cmake ninja-build pkg-config zlib1g-dev
   libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev
-  libgtest-dev libbenchmark-dev
-  fluid-soundfont-gm fonts-liberation fonts-dejavu-core fonts-dejavu-extra fonts-noto-cjk lame
+  fluid-soundfont-gm lame
+  fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )
+# The test and benchmark libraries, unless only the game is built (the play command).
+if [[ -z "${ZK_PLAY_ONLY:-}" ]]; then
+  packages+=(libgtest-dev libbenchmark-dev)
+fi
 if [[ -n "${ZK_EXTRA_PACKAGES:-}" ]]; then
   read -r -a extra <<<"$ZK_EXTRA_PACKAGES"
   packages+=("${extra[@]}")

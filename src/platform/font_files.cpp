@@ -1,5 +1,6 @@
 // Font files by role, from Debian's font packages: fonts-liberation / fonts-liberation2 (a narrow
-// bold sans for "Impact"), fonts-dejavu-core (every other face) and fonts-noto-cjk (Japanese).
+// bold sans for "Impact"), fonts-dejavu-core (every other face) and fonts-wqy-microhei (the
+// Japanese faces; a small proportional sans with the kanji of the start dialog).
 #include "platform/font_files.h"
 
 #include <sys/stat.h>
@@ -33,8 +34,10 @@ constexpr Candidate kSansBold[] = {
     {"/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf", 0},
     {"/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf", 0},
 };
-// Face 0 of the Noto CJK collections is the Japanese one.
+// Face 0 of the WenQuanYi collection is the proportional one; face 0 of the Noto CJK collections
+// the Japanese one.
 constexpr Candidate kJapanese[] = {
+    {"/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", 0},
     {"/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc", 0},
     {"/usr/share/fonts/opentype/noto/NotoSansCJKjp-Regular.otf", 0},
     {"/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf", 0},
