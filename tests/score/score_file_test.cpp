@@ -290,72 +290,58 @@ TEST_F(ScoreFileTest, APipeInPlaceOfTheFileIsNeitherReadNorWritten) {
   EXPECT_EQ(FilesInDir(), 1u);
 }
 
-// File operations that fail where a test says, as a full disk, a bad sector or another user's
-// file would (the tests run as the superuser, whom permissions do not bind).
-enum class Fault { OpenToRead, ReadAtOnce, ReadAfter100Bytes, Temporary, TemporaryAndInPlace };
-
-class FaultyOps : public ScoreFileOps {
- public:
-  explicit FaultyOps(Fault fault) : fault_(fault) {}
+// File operations that fail as a full disk, a bad sector or another player's file would (the
+// tests run as the superuser, whom permissions do not bind).
+struct FaultyOps : ScoreFileOps {
+  enum Fault { OpenToRead, ReadAtOnce, ReadAfter100Bytes, Temporary, TemporaryAndInPlace } fault;
+  mutable int reads = 0;
+  explicit FaultyOps(Fault f) : fault(f) {}
   int Open(const std::string& path, int flags, mode_t mode) const override {
-    const int access = flags & O_ACCMODE;
-    if (fault_ == Fault::OpenToRead && access == O_RDONLY) return Fail(EACCES);
-    if (fault_ == Fault::TemporaryAndInPlace && access == O_WRONLY) {
-      return ScoreFileOps::Open(path, O_RDONLY, 0);  // a handle that cannot write
-    }
-    return ScoreFileOps::Open(path, flags, mode);
+    if (fault == OpenToRead && (flags & O_ACCMODE) == O_RDONLY) return Fail(EACCES);
+    // With TemporaryAndInPlace, a write handle that cannot write.
+    const bool cannot = fault == TemporaryAndInPlace && (flags & O_ACCMODE) == O_WRONLY;
+    return ScoreFileOps::Open(path, cannot ? O_RDONLY : flags, mode);
   }
   ssize_t Read(int fd, void* data, size_t size) const override {
-    if (fault_ == Fault::ReadAtOnce || (fault_ == Fault::ReadAfter100Bytes && reads_++ > 0)) {
-      return Fail(EIO);
-    }
+    if (fault == ReadAtOnce || (fault == ReadAfter100Bytes && reads++ > 0)) return Fail(EIO);
     return ScoreFileOps::Read(fd, data, std::min<size_t>(size, 100));
   }
   int CreateTemporary(const std::string& path, mode_t mode) const override {
-    if (fault_ == Fault::Temporary || fault_ == Fault::TemporaryAndInPlace) return Fail(EACCES);
-    return ScoreFileOps::CreateTemporary(path, mode);
+    return fault >= Temporary ? Fail(EACCES) : ScoreFileOps::CreateTemporary(path, mode);
   }
-
- private:
   static int Fail(int error) {
     errno = error;
     return -1;
   }
-  Fault fault_;
-  mutable int reads_ = 0;
 };
 
 // A file that exists but cannot be read whole keeps its runs; without a temporary file the table
 // is written in place, and only when that fails too is the error shown.
 TEST_F(ScoreFileTest, FailuresNeverCostTheStoredRuns) {
   struct Case {
-    Fault fault;
+    FaultyOps::Fault fault;
     int32_t error;
-    bool read;     // the run was entered in the table
-    bool written;  // in place, keeping the file and its tail
-  } const cases[] = {
-      {Fault::OpenToRead, 1, false, false},         {Fault::ReadAtOnce, 1, false, false},
-      {Fault::ReadAfter100Bytes, 1, false, false},  {Fault::Temporary, 0, true, true},
-      {Fault::TemporaryAndInPlace, 1, true, false},
-  };
+    bool read, written;  // the run entered in the table; the table written in place
+  } const cases[] = {{FaultyOps::OpenToRead, 1, false, false},
+                     {FaultyOps::ReadAtOnce, 1, false, false},
+                     {FaultyOps::ReadAfter100Bytes, 1, false, false},
+                     {FaultyOps::Temporary, 0, true, true},
+                     {FaultyOps::TemporaryAndInPlace, 1, true, false}};
   const std::string path = PathOf("score.vur");
   Bytes stored = ImageOf(WithScores({8, 3}), false);
   stored.insert(stored.end(), {'t', 'a', 'i', 'l'});
   for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.fault));
+    SCOPED_TRACE(c.fault);
     WriteFile(path, stored);
     const ino_t inode = InodeOf(path);
     Table t = WithScores({7});
     EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 5, "Run", FaultyOps(c.fault)), c.error);
     EXPECT_EQ(t.Rows[1].Score, c.read ? 5 : 0);
     const Bytes after = ReadFile(path);
-    if (c.written) {
-      EXPECT_EQ(InodeOf(path), inode);
-      EXPECT_EQ(Decode(after).Rows[1].Score, 5);
-      EXPECT_EQ(Bytes(after.begin() + kScoreFileBytes, after.end()), (Bytes{'t', 'a', 'i', 'l'}));
-    } else {
-      EXPECT_EQ(after, stored);
-    }
+    EXPECT_EQ(after == stored, !c.written);
+    EXPECT_EQ(Decode(after).Rows[1].Score, c.written ? 5 : 3);
+    EXPECT_EQ(Bytes(after.begin() + kScoreFileBytes, after.end()), (Bytes{'t', 'a', 'i', 'l'}));
+    EXPECT_EQ(InodeOf(path), inode);
     EXPECT_EQ(FilesInDir(), 1u);
   }
 }

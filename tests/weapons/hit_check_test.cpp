@@ -230,11 +230,10 @@ TEST(BoxHits, MeleeStrikeEndsWhenItsOwnerIsHit) {
 // A strike of lifetime N can hit in each of its N frames, the last one included, and not after.
 TEST(BoxHits, AStrikeCanHitInEveryFrameOfItsLifetime) {
   for (const int32_t life : {1, 6, 20}) {
-    for (int32_t hitFrame = life; hitFrame <= life + 1; ++hitFrame) {
+    for (const int32_t hitFrame : {life, life + 1}) {
       WeaponData slots[4];
       slots[1].SetMelee(50, life, 52, 40);
-      CharacterData owner = Robot(100, 300);
-      CharacterData target = Robot(300, 300);  // out of reach until the frame under test
+      CharacterData owner = Robot(100, 300), target = Robot(300, 300);  // out of reach
       owner.Action = 2;
       owner.Step = test::FiringStep(2);
       ASSERT_EQ(FireRobotWeapon(owner, target, slots), 1);
