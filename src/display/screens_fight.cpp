@@ -16,9 +16,9 @@ constexpr int32_t kTileHalf = 100;  // floor tiles are 200 x 200, placed by thei
 constexpr int32_t kDustColumns = 8;
 constexpr int32_t kDustRows = 2;
 
-// Gauges: player 1 at the top left, player 2 at the top right.
-constexpr int32_t kGaugeLeft[2] = {10, 490};
-constexpr int32_t kGaugeWidth = 300;
+// Gauges: player 1 at the top left, player 2 at the top right, above the status texts.
+constexpr const int32_t (&kGaugeLeft)[2] = kStatusLeft;
+constexpr int32_t kGaugeWidth = kStatusWidth;
 constexpr int32_t kArmorTop = 6, kArmorHeight = 10;
 constexpr int32_t kEnergyTop = 18, kEnergyHeight = 6;
 // The gauge cells: a row of the "WEAPON" sheet's cells.

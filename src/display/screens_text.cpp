@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "display/fight_status.h"
 #include "platform/text_render.h"
 #include "shell/error_texts.h"
 #include "shell/field_text.h"
@@ -88,25 +89,44 @@ void TForm1::Draw_BS() {
   }
 }
 
-// The fight: the robots' names, the intro and result banners, and each robot's outlines.
+// The fight: the status texts (each robot's name and weapons, see FightStatus), the intro and
+// result banners, and each robot's outlines. The texts have a dark outline for the light sand and
+// are rendered only when they change.
 void TForm1::Draw_FS() {
   if (!BackDC || !Tools) return;
   DrawContext& dc = *BackDC;
+  Surface& target = dc.Target();
+  FightStatus& status = FightTexts;
 
-  dc.SelectFont(Tools->SmallFont);
-  dc.SetTextColor(kWhite);
-  dc.TextOut(10, 30, FieldText(Robots[0].Name));
-  dc.TextOut(490, 30, FieldText(Robots[1].Name));
+  constexpr ColorRef kLabel = Rgb(240, 236, 224), kCount = Rgb(255, 228, 120);
+  constexpr ColorRef kDim = Rgb(150, 150, 150), kSpentCount = Rgb(255, 70, 50);
+  for (int p = 0; p < 2; ++p) {
+    const int32_t left = kStatusLeft[p];
+    status.Names[p].Draw(target, Tools->SmallFont, kPlayerColour[p], FieldText(Robots[p].Name),
+                         left, kStatusNameTop);
+    for (int32_t k = 0; k < 4; ++k) {
+      const SlotState state = SlotTexts(Weapons[p * 4 + k], k + 1, status.Label, status.Count);
+      const int32_t x = left + (k % 2) * kStatusColumn;
+      const int32_t y = kStatusSlotTop + (k / 2) * kStatusRow;
+      const bool dim = state == SlotState::kEmpty || state == SlotState::kSpent;
+      status.Labels[p][k].Draw(target, Tools->SmallFont, dim ? kDim : kLabel, status.Label, x, y);
+      // The ammunition right after the name; the unlimited mark in the larger font.
+      const bool mark = state == SlotState::kUnlimited;
+      status.Ammo[p][k].Draw(target, mark ? Tools->TextFont : Tools->SmallFont,
+                             state == SlotState::kSpent ? kSpentCount : kCount, status.Count,
+                             x + status.Labels[p][k].Width() + kStatusGap, mark ? y - 4 : y);
+    }
+  }
 
   // The banners, centred across the screen.
-  dc.SelectFont(Tools->LargeFont);
   const char* banner = nullptr;
   if (GameStage == 8) {
     banner = "It's Show Time!";
   } else if (GameStage == 10) {
     banner = Winner == 1 ? "Player1 Survived!" : Winner == 2 ? "Player2 Survived!" : "Draw....";
   }
-  if (banner) dc.TextOut(CentredX(Tools->LargeFont, banner), 270, banner);
+  if (banner)
+    status.Banner.Draw(target, Tools->LargeFont, kWhite, banner, 400, 270, OutlinedText::kCentre);
 
   const Pen* pens[2] = {&Tools->GreenPen, &Tools->OrangePen};
   for (int p = 0; p < 2; ++p) {

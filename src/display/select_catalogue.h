@@ -24,4 +24,8 @@ struct RobotCard {
 inline constexpr int32_t kCardWidth = 200, kCardHeight = 40;
 inline constexpr int32_t kCardLeft = 300, kCardTop = 25, kCardPitch = 50;
 
+// Each player's colour from the select screen to the fight: those of the pens that outline the
+// robots in the fight, green for player 1 and orange for player 2.
+inline constexpr ColorRef kPlayerColour[2] = {Rgb(0, 200, 0), Rgb(255, 90, 0)};
+
 }  // namespace zk

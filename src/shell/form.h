@@ -10,7 +10,9 @@
 #include "characters/character_data.h"
 #include "characters/motion_table.h"
 #include "cpu/cpu_plan.h"
+#include "display/fight_status.h"
 #include "display/select_catalogue.h"
+#include "display/sheet_cells.h"
 #include "platform/audio.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
@@ -111,6 +113,10 @@ class TForm1 {
   std::unique_ptr<Surface> SheetSurfaceA, SheetSurfaceB, DustSurface, BackdropSurface;
   // Per player: front, back, front-side, back-side, side.
   std::unique_ptr<Surface> ViewSurfaces[2][5];
+  // Where the pictures lie in the cells of the shots' sheet (measured when first drawn).
+  SheetCells ShotCells;
+  // The fight's status texts, kept rendered while they stay the same.
+  FightStatus FightTexts;
   std::unique_ptr<SoundDevice> SoundDev;
   std::unique_ptr<SoundBuffer> JingleSoundBuffer, BeatSoundBuffer;
   std::unique_ptr<SoundBuffer> HitSoundBuffers[2][4];

@@ -40,8 +40,7 @@ inline constexpr int32_t kWaitingStinger = Cell(3, 8);  // 2 frames
 // Row 4: acid and fog.
 inline constexpr int32_t kAcidFog = Cell(4, 0);   // 8 frames, swirling
 inline constexpr int32_t kAcidDrop = Cell(4, 8);  // 4 frames
-// Row 5: beams and whirlwinds.
-inline constexpr int32_t kBeam = Cell(5, 0);  // 4 frames, shimmering; drawn along the beam
+// Row 5: the beam's muzzle flare and the whirlwinds.
 inline constexpr int32_t kBeamHead = Cell(5, 4);
 inline constexpr int32_t kTempest = Cell(5, 8);       // 4 frames
 inline constexpr int32_t kTempestAcid = Cell(5, 12);  // 4 frames
@@ -50,18 +49,28 @@ inline constexpr int32_t kBlastSmall = Cell(6, 0);
 inline constexpr int32_t kBlastLarge = Cell(6, 8);
 inline constexpr int32_t kAcidSplash = Cell(7, 0);
 inline constexpr int32_t kSpark = Cell(7, 8);
-// Row 8: smoke, 8 cells by age.
+// Row 8: smoke, 8 cells by age, thinning out as it fades.
 inline constexpr int32_t kSmoke = Cell(8, 0);
 inline constexpr int32_t kSmokeCells = 8;
 // Row 9: melee flashes, 4 frames each.
 inline constexpr int32_t kSlash = Cell(9, 0);
 inline constexpr int32_t kClawFlash = Cell(9, 4);
-// Row 10: grenades, 8 frames tumbling.
+// Row 10: grenades, 8 frames tumbling, and the shadow of a shot in the air.
 inline constexpr int32_t kGrenade = Cell(10, 0);
+inline constexpr int32_t kShadow = Cell(10, 8);
 // Row 11: fireflies (4 frames) and stingers (columns 8-15, one per direction index).
 inline constexpr int32_t kFirefly = Cell(11, 0);
 inline constexpr int32_t kStinger = Cell(11, 8);
 // Row 12: the fight scene's gauge cells (armour, low armour, energy, empty, frame).
 inline constexpr int32_t kGaugeRow = 12;
+// Row 13: a piece of beam, 4 shimmering frames for each slant (the direction index & 3: 0 up and
+// down, 1 rising, 2 across, 3 falling); the drawer lays pieces end to end along the beam. A
+// slanted piece crosses its cell from the left edge to the right at the slant of the diagonal
+// direction vectors (0.525825 down or up for 0.70711 across).
+inline constexpr int32_t kBeam = Cell(13, 0);
+inline constexpr int32_t kBeamFrames = 4;
+constexpr int32_t BeamCell(int32_t dir, int32_t frame) {
+  return kBeam + (dir & 3) * kBeamFrames + frame;
+}
 
 }  // namespace zk::sprite

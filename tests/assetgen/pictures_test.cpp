@@ -160,7 +160,7 @@ TEST(Resources, WeaponSheetHasEveryCellTheShotsName) {
       {sp::kWaitingStinger, 2},
       {sp::kAcidFog, 8},
       {sp::kAcidDrop, 4},
-      {sp::kBeam, 4},
+      {sp::kBeam, 4 * sp::kBeamFrames},
       {sp::kBeamHead, 1},
       {sp::kTempest, 4},
       {sp::kTempestAcid, 4},
@@ -172,6 +172,7 @@ TEST(Resources, WeaponSheetHasEveryCellTheShotsName) {
       {sp::kSlash, 4},
       {sp::kClawFlash, 4},
       {sp::kGrenade, 8},
+      {sp::kShadow, 1},
       {sp::kFirefly, 4},
       {sp::kStinger, 8},
       {sp::Cell(layout::kWeaponGaugeRow, 0), 5},  // the gauge pieces

@@ -488,10 +488,10 @@ Image DrawWeaponSheet() {
   // Mines, blinking.
   for (int32_t f = 0; f < 2; ++f) {
     cell(sp::kWaitingMine + f);
+    if (f == 0) img.FillEllipse(cx, cy, 12, 12, {255, 60, 40});  // armed: the lamp's glow
     Mine(img, cx, cy, 9, {90, 100, 70}, f == 0);
     cell(sp::kFloatingMine + f);
     Mine(img, cx, cy, 8, {90, 90, 130}, f == 0);
-    img.FillEllipse(cx, cy + 10, 7, 2, {60, 60, 80});  // its shadow
     cell(sp::kWaitingStinger + f);
     for (int i = 0; i < 8; ++i) {
       const double a = i * kPi / 4;
@@ -506,15 +506,21 @@ Image DrawWeaponSheet() {
     Mine(img, cx + 5, cy, 6, {70, 110, 60}, f % 2 == 0);
   }
 
-  // Acid: the swirling fog and its drops.
+  // Acid: the swirling fog, a loose cloud the sand shows through, and its drops.
   for (int32_t f = 0; f < 8; ++f) {
-    cell(sp::kAcidFog + f);
+    const int32_t n0 = sp::kAcidFog + f;
+    cell(n0);
     Noise n(static_cast<uint32_t>(300 + f));
     for (int i = 0; i < 7; ++i) {
-      const double a = f * kPi / 4 + i * 2 * kPi / 7, d = 4 + 5 * n.Uniform();
-      img.FillEllipse(cx + d * std::cos(a), cy + d * std::sin(a), 6, 6,
+      const double a = f * kPi / 4 + i * 2 * kPi / 7, d = 5 + 5 * n.Uniform();
+      img.FillEllipse(cx + d * std::cos(a), cy + d * std::sin(a), 6.5, 6.5,
                       Mix(acid, acidDark, n.Uniform()));
     }
+    img.FillEllipse(cx, cy, 4, 4, Mix(acid, kWhite, 0.4));
+    const int32_t left = sp::CellColumn(n0) * kWeaponCell, top = sp::CellRow(n0) * kWeaponCell;
+    for (int32_t y = 0; y < kWeaponCell; ++y)
+      for (int32_t x = 0; x < kWeaponCell; ++x)
+        if ((x + y + f) % 2 == 1) img.SetIndex(left + x, top + y, TransparentIndex());
   }
   for (int32_t f = 0; f < 4; ++f) {
     cell(sp::kAcidDrop + f);
@@ -522,11 +528,19 @@ Image DrawWeaponSheet() {
     img.FillEllipse(cx - 1, cy - 1, 2, 2.5, acid);
   }
 
-  // Beams: a shimmering band the drawer stretches along the beam, and its head.
-  for (int32_t f = 0; f < 4; ++f) {
-    cell(sp::kBeam + f);
-    img.Line(cx - 16, cy, cx + 16, cy, 10 + 2 * (f % 2), beam);
-    img.Line(cx - 16, cy, cx + 16, cy, 3 + f % 3, beamCore);
+  // Beams: shimmering pieces for each slant, laid end to end by the drawer, and the muzzle
+  // flare. A piece reaches both edges of its cell along the beam, so the pieces join.
+  const double rise = 16 * 0.525825 / 0.70711;
+  for (int32_t slant = 0; slant < 4; ++slant) {
+    const double ex = slant == 0 ? 0 : 16, ey = slant == 0 ? 16 : slant == 2 ? 0 : rise;
+    const double sy = slant == 1 ? -1 : 1;
+    for (int32_t f = 0; f < sp::kBeamFrames; ++f) {
+      cell(sp::BeamCell(slant, f));
+      const double w = 10 + 2 * (f % 2);
+      img.Line(cx - ex, cy - ey * sy, cx + ex, cy + ey * sy, w + 2, Scale(beam, 0.5));
+      img.Line(cx - ex, cy - ey * sy, cx + ex, cy + ey * sy, w, beam);
+      img.Line(cx - ex, cy - ey * sy, cx + ex, cy + ey * sy, 3 + f % 3, beamCore);
+    }
   }
   cell(sp::kBeamHead);
   img.FillEllipse(cx, cy, 10, 10, beam);
@@ -553,12 +567,22 @@ Image DrawWeaponSheet() {
     cell(sp::kSpark + f);
     Sparks(img, cx, cy, 14 - f * 1.2, 600 + seed, Mix({255, 240, 150}, {200, 90, 40}, age));
   }
+  // Smoke: a puff that swells, pales and thins out to nothing, every other pixel and then three
+  // in four left transparent.
   for (int32_t f = 0; f < sp::kSmokeCells; ++f) {
     cell(sp::kSmoke + f);
-    const double r = 4 + f * 1.4;
-    const Rgb8 grey = Mix({90, 90, 90}, {200, 200, 200}, f / 7.0);
-    img.FillEllipse(cx - 2, cy, r, r * 0.9, grey);
-    img.FillEllipse(cx + 3, cy - 2, r * 0.7, r * 0.7, Mix(grey, kWhite, 0.2));
+    const double r = 3 + f * 0.9;
+    const Rgb8 grey = Mix({70, 70, 75}, {215, 215, 215}, f / 7.0);
+    img.FillEllipse(cx - 1, cy, r, r * 0.9, grey);
+    img.FillEllipse(cx + 2, cy - 1, r * 0.7, r * 0.7, Mix(grey, kWhite, 0.25));
+    const int32_t left = sp::CellColumn(sp::kSmoke + f) * kWeaponCell;
+    const int32_t top = sp::CellRow(sp::kSmoke + f) * kWeaponCell;
+    for (int32_t y = 0; y < kWeaponCell && f >= 3; ++y) {
+      for (int32_t x = 0; x < kWeaponCell; ++x) {
+        const bool keep = f < 6 ? (x + y) % 2 == 0 : x % 2 == 0 && y % 2 == 0;
+        if (!keep) img.SetIndex(left + x, top + y, TransparentIndex());
+      }
+    }
   }
 
   // Melee: a slash sweeping across, the claw's flash.
@@ -580,6 +604,13 @@ Image DrawWeaponSheet() {
     img.FillEllipse(cx, cy, 6, 6, {80, 110, 60});
     const double a = FacingAngle(f);
     img.Line(cx, cy, cx + 6 * std::sin(a), cy - 6 * std::cos(a), 2, {200, 200, 160});
+  }
+  cell(sp::kShadow);  // dark dots, so the sand shows through
+  for (int32_t y = -4; y <= 4; ++y) {
+    for (int32_t x = -9; x <= 9; ++x) {
+      if ((x + y) % 2 == 0 && x * x * 16 + y * y * 81 <= 81 * 16)
+        img.Set(static_cast<int32_t>(cx) + x, static_cast<int32_t>(cy) + y, {70, 55, 35});
+    }
   }
   for (int32_t f = 0; f < 4; ++f) {
     cell(sp::kFirefly + f);
