@@ -1,6 +1,6 @@
-// The select screen, plain: background; in stage 6 the robot cards, each deciding player's bar
-// over the card of the kind under the cursor, the player's cursor beside it, and the name plate
-// of the chosen variant.
+// The select screen, plain: background; in stage 6 the robot cards, and for each deciding player
+// the portrait of the kind under the cursor, the name plate of the chosen variant, the player's
+// bar over the card of that kind and the player's cursor beside it.
 //
 // The select entry fills the slots: player 1's views hold name plates 1 to 4 and the select bar
 // (one row per player), player 2's first view the cursors (one square cell per player, side by
@@ -13,9 +13,6 @@ namespace zk {
 
 namespace {
 
-// Where each player's name plate is shown (259 x 279 each).
-constexpr int32_t kPlateLeft[2] = {10, 531};
-constexpr int32_t kPlateTop = 310;
 constexpr int32_t kCursorGap = 4;
 
 }  // namespace
@@ -41,11 +38,21 @@ void TForm1::Draw_Select2() {
     const int32_t variant = Robots[p].WeaponType;
     if (kind < 1 || kind > 11 || variant < 0 || variant > 2) continue;
 
+    // The portrait of the kind, above the name plate.
+    if (const Surface* mos = SheetSurfaceB.get()) {
+      const int32_t left = kPlateShownLeft[p] + (kPlateShownWidth - kMosSize) / 2;
+      const int32_t cx = ((kind - 1) % kMosColumns) * kMosSize;
+      const int32_t cy = ((kind - 1) / kMosColumns) * kMosSize;
+      Blit(back, Rect{left, kMosTop, left + kMosSize, kMosTop + kMosSize}, *mos,
+           Rect{cx, cy, cx + kMosSize, cy + kMosSize}, kBlitSourceKey);
+    }
+
     const NamePlate& plate = NamePlates[kind - 1][variant];
     if (plate.Image >= 1 && plate.Image <= 4 && !plate.Source.Empty()) {
       if (const Surface* sheet = ViewSurfaces[0][plate.Image - 1].get()) {
-        const Rect dest{kPlateLeft[p], kPlateTop, kPlateLeft[p] + plate.Source.Width(),
-                        kPlateTop + plate.Source.Height()};
+        const Rect dest{kPlateShownLeft[p], kPlateShownTop,
+                        kPlateShownLeft[p] + plate.Source.Width(),
+                        kPlateShownTop + plate.Source.Height()};
         Blit(back, dest, *sheet, plate.Source, kBlitSourceKey);
       }
     }

@@ -3,6 +3,7 @@
 
 #include "font.h"
 #include "image.h"
+#include "layout.h"
 #include "music.h"
 #include "palette.h"
 #include "robot_art.h"
@@ -58,6 +59,11 @@ TEST(Font, WidthsAndUnknownCharacters) {
     for (int x = 0; x < 10; ++x)
       if (g.At(x, y) != TransparentIndex()) lowest = y;
   EXPECT_EQ(lowest, 7);
+  // Every kind's name, outline included, stops short of the number box on its select card.
+  for (const KindInfo& kind : Kinds())
+    EXPECT_LT(layout::kMarkNameLeft + TextWidth(kind.Name, 2) + 1,
+              layout::kMarkWidth - layout::kMarkNumberBox)
+        << kind.Name;
 }
 
 // Each figure stays inside its own cell: everything outside the listed cells is transparent.

@@ -28,12 +28,19 @@ inline constexpr int32_t kSelectBarWidth = 200, kSelectBarHeight = 40;
 // stand in one column, as the select screen's catalogue places them.
 inline constexpr int32_t kMarkWidth = kCardWidth, kMarkHeight = kCardHeight, kMarkCount = 11;
 inline constexpr int32_t kCardsLeft = kCardLeft, kCardsTop = kCardTop, kCardsPitch = kCardPitch;
+// On a card: the kind's name from kMarkNameLeft, its number in a box of kMarkNumberBox pixels at
+// the right end.
+inline constexpr int32_t kMarkNameLeft = 12, kMarkNumberBox = 32;
 
 // The name plates are shown at (10, 310) for player 1 and (531, 310) for player 2.
-inline constexpr int32_t kPlateShownLeft[2] = {10, 531}, kPlateShownTop = 310;
+using zk::kPlateShownLeft;
+using zk::kPlateShownTop;
 
-// "SELECT_MOS": one robot portrait per kind, four to a row (cell = kind - 1).
-inline constexpr int32_t kMosSize = 160, kMosColumns = 4, kMosRows = 3;
+// "SELECT_MOS": one robot portrait per kind, four to a row (cell = kind - 1), shown as the
+// select screen's catalogue places them (display/select_catalogue.h).
+using zk::kMosColumns;
+using zk::kMosRows;
+using zk::kMosSize;
 
 // others/nameplate1..4.bmp: 3 x 2 plates of 260 x 280 (plate n of the start-up's numbering).
 inline constexpr int32_t kPlateWidth = 260, kPlateHeight = 280, kPlateColumns = 3, kPlateRows = 2;

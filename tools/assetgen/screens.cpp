@@ -74,6 +74,13 @@ void Stars(Image& img, int32_t count, int32_t maxY, uint32_t seed) {
   }
 }
 
+// Each player's colour, as the game keeps it from the select screen to the fight.
+Rgb8 PlayerColour(int p) {
+  const ColorRef c = kPlayerColour[p];
+  return {static_cast<uint8_t>(c & 0xFF), static_cast<uint8_t>((c >> 8) & 0xFF),
+          static_cast<uint8_t>((c >> 16) & 0xFF)};
+}
+
 void Panel(Image& img, const RectI& r, Rgb8 fill, Rgb8 border) {
   img.FillRect(r, border);
   img.FillRect({r.Left + 3, r.Top + 3, r.Right - 3, r.Bottom - 3}, fill);
@@ -153,7 +160,7 @@ Image DrawStartBar() {
 Image DrawSelectCursor() {
   Image img(kCursorSize * kCursorCells, kCursorSize, TransparentIndex());
   const double s = kCursorSize;
-  const Rgb8 colours[2] = {{250, 200, 40}, {90, 160, 255}};
+  const Rgb8 colours[2] = {PlayerColour(0), PlayerColour(1)};
   for (int32_t i = 0; i < kCursorCells; ++i) {
     // Cell 0 points right, cell 1 left.
     auto x = [&](double u) { return i == 0 ? u : 2 * s - u; };
@@ -173,7 +180,7 @@ Image DrawSelectBack() {
   img.FillRect({kCardsLeft - 8, kCardsTop - 6, kCardsLeft + kMarkWidth + 8,
                 kCardsTop + kCardsPitch * (kMarkCount - 1) + kMarkHeight + 6},
                {20, 20, 35});
-  const Rgb8 colours[2] = {{240, 60, 40}, {60, 120, 250}};
+  const Rgb8 colours[2] = {PlayerColour(0), PlayerColour(1)};
   for (int p = 0; p < 2; ++p) {
     const int32_t left = kPlateShownLeft[p];
     const RectI plate{left - 4, kPlateShownTop - 4, left + kPlateWidth + 3,
@@ -188,7 +195,7 @@ Image DrawSelectBack() {
 
 Image DrawSelectBar() {
   Image img(kSelectBarWidth, kSelectBarHeight * 2, TransparentIndex());
-  const Rgb8 colours[2] = {{250, 200, 40}, {90, 160, 255}};
+  const Rgb8 colours[2] = {PlayerColour(0), PlayerColour(1)};
   for (int32_t i = 0; i < 2; ++i) {
     const RectI r{0, i * kSelectBarHeight, kSelectBarWidth, (i + 1) * kSelectBarHeight};
     img.FrameRect(r, 4, colours[i]);
@@ -270,32 +277,35 @@ Image DrawBeforeBack() {
   img.FillRect({0, 215, 800, 385}, {20, 15, 20});
   img.FillRect({0, 211, 800, 215}, {240, 200, 120});
   img.FillRect({0, 385, 800, 389}, {240, 200, 120});
-  img.FillRect({0, 0, 400, 6}, {240, 60, 40});
-  img.FillRect({400, 594, 800, 600}, {60, 120, 250});
+  img.FillRect({0, 0, 400, 6}, PlayerColour(0));
+  img.FillRect({400, 594, 800, 600}, PlayerColour(1));
   return img;
 }
 
 Image DrawEnding(int32_t n) {
   Image img(kScreenWidth, kScreenHeight, 0);
+  // Each picture keeps its sun or moon and its light parts away from the credit lines that the
+  // roll shows over it, so the lines stay readable.
   struct Scene {
     Rgb8 SkyTop, SkyBottom, Light, Shade;
     int32_t Horizon;
     bool Night;
+    double LightX, LightY;  // the sun, or the moon at night
   };
   static const Scene kScenes[5] = {
-      {{40, 20, 60}, {230, 110, 50}, {200, 140, 90}, {90, 50, 35}, 380, false},
-      {{5, 5, 25}, {30, 30, 80}, {90, 80, 110}, {30, 25, 45}, 400, true},
-      {{60, 90, 150}, {240, 190, 140}, {230, 190, 130}, {140, 100, 60}, 360, false},
-      {{50, 40, 40}, {140, 90, 60}, {150, 110, 80}, {60, 40, 30}, 390, false},
-      {{80, 140, 210}, {250, 220, 160}, {240, 200, 140}, {170, 120, 70}, 420, false},
+      {{40, 20, 60}, {230, 110, 50}, {200, 140, 90}, {90, 50, 35}, 380, false, 640, 330},
+      {{5, 5, 25}, {30, 30, 80}, {90, 80, 110}, {30, 25, 45}, 400, true, 130, 140},
+      {{30, 40, 90}, {190, 110, 80}, {120, 90, 70}, {45, 30, 28}, 360, false, 690, 300},
+      {{50, 40, 40}, {140, 90, 60}, {150, 110, 80}, {60, 40, 30}, 390, false, 640, 340},
+      {{30, 60, 120}, {200, 150, 110}, {200, 160, 110}, {120, 80, 50}, 420, false, 670, 380},
   };
   const Scene& s = kScenes[std::clamp(n, 0, 4)];
   VerticalGradient(img, {0, 0, 800, s.Horizon + 80}, s.SkyTop, s.SkyBottom);
   if (s.Night) {
     Stars(img, 400, s.Horizon, static_cast<uint32_t>(50 + n));
-    img.FillEllipse(620, 110, 36, 36, {230, 230, 210});
+    img.FillEllipse(s.LightX, s.LightY, 36, 36, {230, 230, 210});
   } else {
-    Sun(img, 150 + 130 * n, s.Horizon - 40 - 30 * (n % 2), 40, {255, 235, 170}, s.SkyBottom);
+    Sun(img, s.LightX, s.LightY, 40, {255, 235, 170}, s.SkyBottom);
   }
   Dunes(img, s.Horizon, s.Light, s.Shade, static_cast<uint32_t>(n * 5 + 1));
   // The robots of the roll, a few to a picture.
@@ -343,11 +353,12 @@ Image DrawSelectMarks() {
     const RectI r{0, top, kMarkWidth, top + kMarkHeight};
     const Rgb8 kc = KindColour(kind.Number);
     Panel(img, r, {30, 30, 45}, Scale(kc, 0.8));
-    // The left end stays plain for the cursor; the number sits at the right.
-    img.FillRect({kMarkWidth - 26, top + 3, kMarkWidth - 3, top + kMarkHeight - 3}, kc);
+    // The name from the left end, the number in its box at the right; the longest name,
+    // "ZizoruVuzev", stops short of the box.
+    img.FillRect({kMarkWidth - kMarkNumberBox, top + 3, kMarkWidth - 3, top + kMarkHeight - 3}, kc);
     const std::string num = std::to_string(kind.Number);
-    DrawTextCentred(img, kMarkWidth - 14, top + 13, num, 2, kWhite, kInk);
-    DrawTextOutlined(img, 38, top + 13, kind.Name, 2, {240, 235, 220}, kInk);
+    DrawTextCentred(img, kMarkWidth - (kMarkNumberBox + 3) / 2, top + 13, num, 2, kWhite, kInk);
+    DrawTextOutlined(img, kMarkNameLeft, top + 13, kind.Name, 2, {240, 235, 220}, kInk);
   }
   return img;
 }
