@@ -7,6 +7,8 @@
 #include "platform/platform.h"
 #include "shell/form.h"
 #include "support/headless_form.h"
+#include "weapons/shot_moves.h"
+#include "weapons/weapon_sprites.h"
 
 namespace zk {
 namespace {
@@ -133,6 +135,147 @@ TEST_F(FightScene, FloorTilesAndGauges) {
   EXPECT_EQ(At(309, 20), At(10, 20));   // full energy
   EXPECT_EQ(At(490, 10), At(789, 10));  // player 2: nothing filled
   EXPECT_EQ(At(490, 20), At(789, 20));
+}
+
+// A "WEAPON" sheet whose every cell holds an 8 x 8 square of its own colour in its middle.
+uint32_t CellPixel(int32_t cell) {
+  return static_cast<uint32_t>((cell % 256) << 16 | (cell / 256 + 10) << 8 | 77);
+}
+std::unique_ptr<Surface> MarkedSheet() {
+  auto sheet = std::make_unique<Surface>(512, 512);
+  FillRect(*sheet, sheet->Bounds(), Rgb(255, 0, 255));
+  for (int32_t c = 0; c < 256; ++c) {
+    const int32_t x = sprite::CellColumn(c) * 32 + 12, y = sprite::CellRow(c) * 32 + 12;
+    const uint32_t px = CellPixel(c);
+    FillRect(*sheet, Rect{x, y, x + 8, y + 8},
+             Rgb(static_cast<uint8_t>(px >> 16), static_cast<uint8_t>(px >> 8), 77));
+  }
+  sheet->SetColorKey(ColorMatch(sheet.get(), Rgb(255, 0, 255)));
+  return sheet;
+}
+
+class Shots : public FightScene {
+ protected:
+  void SetUp() override {
+    FightScene::SetUp();
+    form.Robots[0].Facing = 99;
+    form.SheetSurfaceA = MarkedSheet();
+  }
+  // A live shot of player 1's first slot with a template of its own (column n).
+  ShotData& Put(int32_t move, double x, double y, int32_t cell, int32_t size = 8) {
+    const int32_t n = next_++;
+    WeaponData& w = form.Weapons[0];
+    w.Phases[n][0] = ShotPhaseData{};
+    w.Phases[n][0].Move = move;
+    w.Phases[n][0].Sprite = cell;
+    w.Phases[n][0].Size = size;
+    ShotData& shot = w.Shots[0][n];
+    shot = ShotData{};
+    shot.Active = 1;
+    shot.Column = n;
+    shot.X = x;
+    shot.Y = y;
+    shot.Cell = cell;
+    shot.Size = size;
+    return shot;
+  }
+  void Redraw() {
+    FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
+    form.Draw_FS2();
+  }
+  int32_t next_ = 0;
+};
+
+TEST_F(Shots, EachKindFromItsCellClippedAtTheEdges) {
+  namespace sp = sprite;
+  Put(kMoveStraight, 200, 150, sp::kBullet);
+  ShotData& grenade = Put(kMoveLob, 300, 200, sp::kGrenade + 3);
+  grenade.Z = 25;
+  ShotData& mine = Put(kMoveWait, 500, 200, sp::kWaitingMine);
+  mine.Speed = 2;
+  ShotData& beam = Put(kMoveBeam, 100, 500, sp::kBeam + 1);
+  beam.Dir = 2;
+  beam.DX = 1;
+  beam.Length = 600;
+  form.Weapons[0].Phases[beam.Column][0].Sprite = sp::kBeam;  // frame 1 of the beam
+  ShotData& smoky = Put(kMoveAccelerate, 700, 100, sp::kRocket);
+  smoky.AddSmoke();
+  smoky.Smoke[0] = SmokePuff{650, 100, 9};
+  Put(kMoveStraight, -2, 300, sp::kBullet);
+  Put(kMoveStill, 700, 400, sp::kBlastLarge, 30).Delay = 3;  // not out of the muzzle yet
+  Redraw();
+
+  EXPECT_EQ(At(200, 150), CellPixel(sp::kBullet));
+  EXPECT_EQ(At(210, 150), 0u);
+  EXPECT_EQ(At(300, 175), CellPixel(sp::kGrenade + 3));  // in the air above its shadow
+  EXPECT_EQ(At(300, 200), CellPixel(sp::kShadow));
+  EXPECT_EQ(At(500, 200), CellPixel(sp::kWaitingMine + 1));  // not yet armed: dark
+  for (int32_t x = 116; x < 680; x += 32) EXPECT_EQ(At(x, 500), CellPixel(sp::BeamCell(2, 1))) << x;
+  EXPECT_EQ(At(100, 500), CellPixel(sp::kBeamHead));
+  EXPECT_EQ(At(730, 500), 0u);
+  EXPECT_EQ(At(700, 100), CellPixel(sp::kRocket));
+  EXPECT_EQ(At(650, 100), CellPixel(sp::kSmoke + 4));
+  EXPECT_EQ(At(1, 300), CellPixel(sp::kBullet));
+  EXPECT_EQ(At(799, 300), 0u);  // clipped, not wrapped
+  EXPECT_EQ(At(700, 400), 0u);
+
+  mine.Speed = 0;
+  mine.Tick = kMineArming;
+  Redraw();
+  EXPECT_EQ(At(500, 200), CellPixel(sp::kWaitingMine));  // armed: blinking from the lit cell
+}
+
+// A real volley from the real sheet: the picture changes where the shot flies.
+TEST_F(FightScene, AFiredShotChangesThePictureWhereItIs) {
+  form.SheetSurfaceA = LoadBitmapByName("WEAPON");
+  ASSERT_TRUE(form.SheetSurfaceA);
+  form.SheetSurfaceA->SetColorKey(ColorMatch(form.SheetSurfaceA.get(), Rgb(255, 0, 255)));
+  CharacterData& p1 = form.Robots[0];
+  p1.Facing = 2;
+  WeaponData& rifle = form.Weapons[0];
+  rifle.SetRifle_Lizard2();
+  rifle.Owner = &p1;
+  ASSERT_TRUE(rifle.Fire());
+  for (int i = 0; i < 8; ++i) rifle.MoveShots();
+  const ShotData& shot = rifle.Shots[0][0];
+  ASSERT_EQ(shot.Active, 1);
+  const int32_t x = static_cast<int32_t>(shot.X), y = static_cast<int32_t>(shot.Y);
+  ASSERT_GT(x, 460);
+  FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
+  form.Draw_FS2();
+  const uint32_t with = At(x, y);
+  rifle.ResetShots();
+  FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
+  form.Draw_FS2();
+  EXPECT_NE(At(x, y), with);
+}
+
+TEST(SelectScreen, CardsPortraitsPlatesBarAndCursorsOfEachPlayer) {
+  test::HeadlessForm h;
+  TForm1& form = h.form;
+  form.BackSurface = std::make_unique<Surface>(800, 600);
+  auto solid = [](int32_t w, int32_t hgt, ColorRef c) {
+    auto s = std::make_unique<Surface>(w, hgt);
+    FillRect(*s, s->Bounds(), c);
+    return s;
+  };
+  form.SheetSurfaceA = solid(kCardWidth, 11 * kCardHeight, Rgb(1, 1, 1));  // the cards
+  form.SheetSurfaceB = solid(kMosSize * kMosColumns, kMosSize * kMosRows, Rgb(2, 2, 2));
+  form.DDIN();
+  form.GameStage = 6;
+  form.RobotKind1 = 7;
+  form.RobotKind2 = 2;
+  for (int32_t mode : {1, 2}) {
+    form.GameMode = mode;
+    FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
+    form.Draw_Select2();
+    const Surface& back = *form.BackSurface;
+    EXPECT_EQ(back.Pixel(kCardLeft + 100, kCardTop + 20), 0x010101u);
+    const int32_t middle[2] = {kPlateShownLeft[0] + kPlateShownWidth / 2,
+                               kPlateShownLeft[1] + kPlateShownWidth / 2};
+    EXPECT_EQ(back.Pixel(middle[0], kMosTop + 80), 0x020202u);
+    EXPECT_EQ(back.Pixel(middle[1], kMosTop + 80), mode == 2 ? 0x020202u : 0u) << mode;
+  }
 }
 
 TEST(TitleScreen, MenuCursorOnTheRowOfTheMode) {

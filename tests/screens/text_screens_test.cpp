@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <string>
 
 #include "platform/platform.h"
 #include "shell/form.h"
@@ -242,6 +243,54 @@ TEST_F(TextScreens, FightBannersByStageAndWinner) {
     }
   }
   EXPECT_EQ(counts.size(), 3u);  // "Draw....", "Player1 Survived!" and "Player2 Survived!"
+}
+
+// Each slot's name and ammunition, as the game changes them; a text is rendered again only when
+// it changes.
+TEST_F(TextScreens, StatusShowsEachWeaponAndItsAmmunition) {
+  WeaponData* slots = &form.Weapons[0];
+  slots[0].SetRifle_Lizard2();
+  slots[1].SetMelee(44, 6, 40, 36);
+  slots[1].Name = "Old";  // melee set-ups write no name: whatever stayed is not shown
+  slots[2].SetRocketX4_Lizard2();
+  slots[2].Ammo = 0;
+  slots[3].RoundReset();
+  const struct {
+    SlotState state;
+    const char *label, *ammo;
+  } kWant[4] = {{SlotState::kLoaded, "1 Rifle", nullptr},
+                {SlotState::kUnlimited, "2", "\u221E"},
+                {SlotState::kSpent, "3 Rocket X4", "0"},
+                {SlotState::kEmpty, "4 -", ""}};
+  std::string label, ammo;
+  for (int32_t k = 0; k < 4; ++k) {
+    EXPECT_EQ(SlotTexts(slots[k], k + 1, label, ammo), kWant[k].state) << k;
+    EXPECT_EQ(label, kWant[k].label);
+    EXPECT_EQ(ammo, kWant[k].ammo ? kWant[k].ammo : std::to_string(slots[0].Ammo));
+  }
+
+  form.GameStage = 9;
+  form.Robots[0].X = form.Robots[1].X = -500;  // outlines off screen
+  const Rect first{kStatusLeft[0], kStatusSlotTop, kStatusLeft[0] + kStatusColumn,
+                   kStatusSlotTop + kStatusRow};
+  Draw(&TForm1::Draw_FS);
+  const Ink before = InkIn(Back(), first);
+  ASSERT_TRUE(before.Any());
+  const FightStatus& status = form.FightTexts;
+  const int32_t renders = status.Ammo[0][0].Renders();
+  Clear();
+  Draw(&TForm1::Draw_FS);
+  EXPECT_EQ(status.Ammo[0][0].Renders(), renders);  // unchanged: only copied
+  EXPECT_EQ(InkIn(Back(), first).Count, before.Count);
+
+  // One volley fired: the number on screen goes down, the name stays as rendered.
+  slots[0].Owner = &form.Robots[0];
+  ASSERT_TRUE(slots[0].Fire());
+  Clear();
+  Draw(&TForm1::Draw_FS);
+  EXPECT_EQ(status.Ammo[0][0].Renders(), renders + 1);
+  EXPECT_EQ(status.Labels[0][0].Renders(), 1);
+  EXPECT_NE(InkIn(Back(), first).Count, before.Count);
 }
 
 TEST_F(TextScreens, ResultShowsTheTableOrOnlyTheError) {
