@@ -1,7 +1,7 @@
 // The shots of the fight scene, drawn between the robots and the gauges from the "WEAPON" sheet
 // (SheetSurfaceA in the fight): first every smoke trail, then every shot in slot order. A cell
-// whose shot is no larger than the cell is copied at its own size (only the part that holds its
-// picture); larger shots (blasts, swelling fog, melee strikes) stretch the cell to their size.
+// whose shot is no larger than the cell is copied at its own size (only its opaque pixels, see
+// SheetCells); larger shots (blasts, swelling fog, melee strikes) stretch the cell to their size.
 // Everything is clipped to the screen.
 #include <algorithm>
 #include <cmath>
@@ -31,13 +31,7 @@ class ShotPainter {
     if (cell < 0 || cell >= kSheetCellCount) return;
     const int32_t cx = Px(x), cy = Px(y);
     if (half <= kHalfCell) {
-      const Rect& inked = cells_.Inked[cell];
-      if (inked.Empty()) return;
-      const Rect whole = SheetCells::CellRect(cell);
-      const int32_t left = cx - kHalfCell + inked.Left - whole.Left;
-      const int32_t top = cy - kHalfCell + inked.Top - whole.Top;
-      Blit(back_, Rect{left, top, left + inked.Width(), top + inked.Height()}, sheet_, inked,
-           kBlitSourceKey);
+      cells_.Stamp(back_, cell, cx - kHalfCell, cy - kHalfCell);
       return;
     }
     Blit(back_, Rect{cx - half, cy - half, cx + half, cy + half}, sheet_,

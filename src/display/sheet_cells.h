@@ -1,8 +1,10 @@
-// Where the pictures lie inside the cells of the "WEAPON" sheet, measured once per loaded sheet,
-// so that a cell drawn at its own size copies only the pixels of its picture.
+// The cells of the "WEAPON" sheet as runs of opaque pixels, measured once per loaded sheet, so a
+// cell drawn at its own size copies only its picture, a row piece at a time, and skips the
+// transparent rest.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/surface.h"
 #include "weapons/weapon_sprites.h"
@@ -11,18 +13,25 @@ namespace zk {
 
 inline constexpr int32_t kSheetCellCount = sprite::kSheetColumns * sprite::kSheetColumns;
 
-struct SheetCells {
-  const Surface* Sheet = nullptr;  // the sheet last measured
-  int32_t Width = 0, Height = 0;
-  // Per cell, the smallest rectangle holding every pixel that is not the colour key, on the
-  // sheet; empty for a cell without a picture.
-  Rect Inked[kSheetCellCount] = {};
-
+class SheetCells {
+ public:
   // Measures `sheet` unless it is the sheet measured last; false when the sheet is too small to
   // hold the cells.
   bool Measure(const Surface& sheet);
+  // Copies the opaque pixels of `cell` with the cell's top-left at (left, top), clipped to the
+  // target; nothing on a lost target.
+  void Stamp(Surface& target, int32_t cell, int32_t left, int32_t top) const;
   // The sheet rectangle of a whole cell.
   static Rect CellRect(int32_t cell);
+
+ private:
+  struct Run {
+    int16_t Row, Column, Length;  // within the cell
+  };
+  const Surface* sheet_ = nullptr;  // the sheet last measured
+  int32_t width_ = 0, height_ = 0;
+  std::vector<Run> runs_;
+  int32_t first_[kSheetCellCount + 1] = {};  // cell c's runs are [first_[c], first_[c + 1])
 };
 
 }  // namespace zk

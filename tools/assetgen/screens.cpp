@@ -578,22 +578,14 @@ Image DrawWeaponSheet() {
     cell(sp::kSpark + f);
     Sparks(img, cx, cy, 14 - f * 1.2, 600 + seed, Mix({255, 240, 150}, {200, 90, 40}, age));
   }
-  // Smoke: a puff that swells, pales and thins out to nothing, every other pixel and then three
-  // in four left transparent.
+  // Smoke: a puff that swells a little and pales, by age, into the colour of the sand it fades
+  // into; solid, so the drawer copies it a row at a time.
   for (int32_t f = 0; f < sp::kSmokeCells; ++f) {
     cell(sp::kSmoke + f);
-    const double r = 3 + f * 0.9;
-    const Rgb8 grey = Mix({70, 70, 75}, {215, 215, 215}, f / 7.0);
-    img.FillEllipse(cx - 1, cy, r, r * 0.9, grey);
-    img.FillEllipse(cx + 2, cy - 1, r * 0.7, r * 0.7, Mix(grey, kWhite, 0.25));
-    const int32_t left = sp::CellColumn(sp::kSmoke + f) * kWeaponCell;
-    const int32_t top = sp::CellRow(sp::kSmoke + f) * kWeaponCell;
-    for (int32_t y = 0; y < kWeaponCell && f >= 3; ++y) {
-      for (int32_t x = 0; x < kWeaponCell; ++x) {
-        const bool keep = f < 6 ? (x + y) % 2 == 0 : x % 2 == 0 && y % 2 == 0;
-        if (!keep) img.SetIndex(left + x, top + y, TransparentIndex());
-      }
-    }
+    const double r = 2.5 + f * 0.6, t = f / 7.0;
+    const Rgb8 grey = Mix({70, 70, 75}, {214, 192, 150}, t);
+    img.FillEllipse(cx, cy, r, r * 0.9, grey);
+    img.FillEllipse(cx + 1, cy - 1, r * 0.6, r * 0.6, Mix(grey, kWhite, 0.25 * (1 - t)));
   }
 
   // Melee: a slash sweeping across, the claw's flash.
@@ -616,13 +608,8 @@ Image DrawWeaponSheet() {
     const double a = FacingAngle(f);
     img.Line(cx, cy, cx + 6 * std::sin(a), cy - 6 * std::cos(a), 2, {200, 200, 160});
   }
-  cell(sp::kShadow);  // dark dots, so the sand shows through
-  for (int32_t y = -4; y <= 4; ++y) {
-    for (int32_t x = -9; x <= 9; ++x) {
-      if ((x + y) % 2 == 0 && x * x * 16 + y * y * 81 <= 81 * 16)
-        img.Set(static_cast<int32_t>(cx) + x, static_cast<int32_t>(cy) + y, {70, 55, 35});
-    }
-  }
+  cell(sp::kShadow);
+  img.FillEllipse(cx, cy, 8, 3.5, {150, 118, 74});
   for (int32_t f = 0; f < 4; ++f) {
     cell(sp::kFirefly + f);
     const double glow = 5 + 3 * std::sin(f * kPi / 2);
