@@ -15,7 +15,7 @@ namespace zk {
 inline constexpr int32_t kStatusLeft[2] = {10, 490};
 inline constexpr int32_t kStatusWidth = 300;
 inline constexpr int32_t kStatusNameTop = 30, kStatusSlotTop = 46, kStatusRow = 15;
-inline constexpr int32_t kStatusColumn = kStatusWidth / 2, kStatusGap = 6;
+inline constexpr int32_t kStatusColumn = 172, kStatusGap = 6;  // the second column from 172
 
 enum class SlotState { kEmpty, kLoaded, kSpent, kUnlimited };
 

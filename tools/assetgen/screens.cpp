@@ -461,7 +461,7 @@ Image DrawWeaponSheet() {
     Rgb8 Body;
   } kRounds[] = {{sp::kBullet, 2.5, 2.5, {255, 230, 120}},
                  {sp::kGatlingRound, 3, 3, {255, 150, 60}},
-                 {sp::kPellet, 2, 2, {220, 220, 210}},
+                 {sp::kPellet, 2.5, 2.5, {95, 95, 110}},
                  {sp::kSlag, 4.5, 3, {200, 90, 40}},
                  {sp::kRifleRound, 3.5, 3.5, {255, 240, 160}}};
   for (const auto& r : kRounds) {
@@ -479,7 +479,7 @@ Image DrawWeaponSheet() {
     }
     img.FillEllipse(cx - 6, cy, 4, 4, {110, 110, 120});
   }
-  for (const auto& [n, r] : {std::pair{sp::kShell80, 4.0}, std::pair{sp::kShell180, 6.5}}) {
+  for (const auto& [n, r] : {std::pair{sp::kShell80, 5.0}, std::pair{sp::kShell180, 7.5}}) {
     cell(n);
     img.FillEllipse(cx, cy, r + 1, r + 1, kInk);
     img.FillEllipse(cx, cy, r, r, {110, 110, 100});
@@ -583,7 +583,9 @@ Image DrawWeaponSheet() {
   for (int32_t f = 0; f < sp::kSmokeCells; ++f) {
     cell(sp::kSmoke + f);
     const double r = 2.5 + f * 0.6, t = f / 7.0;
-    const Rgb8 grey = Mix({70, 70, 75}, {214, 192, 150}, t);
+    // Greys first, then the sand tones of the palette (a straight mix would land on olives).
+    const uint8_t g = static_cast<uint8_t>(70 + 130 * t);
+    const Rgb8 grey = Mix({g, g, g}, {214, 192, 150}, std::max(0.0, t * 2 - 1));
     img.FillEllipse(cx, cy, r, r * 0.9, grey);
     img.FillEllipse(cx + 1, cy - 1, r * 0.6, r * 0.6, Mix(grey, kWhite, 0.25 * (1 - t)));
   }
@@ -591,13 +593,22 @@ Image DrawWeaponSheet() {
   // Melee: a slash sweeping across, the claw's flash.
   for (int32_t f = 0; f < 4; ++f) {
     cell(sp::kSlash + f);
-    for (int i = -3; i <= 3; ++i) {
-      const double b = -0.9 + f * 0.6 + i * 0.25;
-      img.FillEllipse(cx + 11 * std::sin(b), cy - 11 * std::cos(b), 3, 3,
-                      i == 0 ? kWhite : Rgb8{255, 230, 120});
+    // A bright crescent sweeping round, thickest in its middle.
+    for (int i = -4; i < 4; ++i) {
+      const double b0 = -1.0 + f * 0.55 + i * 0.22, b1 = b0 + 0.22, r = 14;
+      const double w = 6 - std::abs(i + 0.5);
+      const double x0 = cx + r * std::sin(b0), y0 = cy - r * std::cos(b0);
+      const double x1 = cx + r * std::sin(b1), y1 = cy - r * std::cos(b1);
+      img.Line(x0, y0, x1, y1, w + 2, {255, 170, 40});
+      img.Line(x0, y0, x1, y1, std::max(1.0, w - 1.5), kWhite);
     }
     cell(sp::kClawFlash + f);
-    Sparks(img, cx, cy, 8 + f * 2, 800 + static_cast<uint32_t>(f), {255, 255, 200});
+    // Three claw streaks raking across, longer frame by frame.
+    for (int i = -1; i <= 1; ++i) {
+      const double len = 6 + f * 3, ox = i * 6;
+      img.Line(cx + ox - len * 0.6, cy - len, cx + ox + len * 0.6, cy + len, 5, {230, 90, 30});
+      img.Line(cx + ox - len * 0.6, cy - len, cx + ox + len * 0.6, cy + len, 2, kWhite);
+    }
   }
 
   // A grenade tumbling, and a firefly's glow.
