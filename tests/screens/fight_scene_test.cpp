@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "platform/platform.h"
 #include "shell/form.h"
@@ -39,6 +40,10 @@ class FightScene : public ::testing::Test, protected test::HeadlessForm {
     form.Robots[1].Facing = 99;  // no second robot
   }
   uint32_t At(int32_t x, int32_t y) const { return form.BackSurface->Pixel(x, y); }
+  void Redraw() {
+    FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
+    form.Draw_FS2();
+  }
 };
 
 TEST_F(FightScene, SpriteBySideViewAndMirroredForTheLeftFacings) {
@@ -146,9 +151,7 @@ std::unique_ptr<Surface> MarkedSheet() {
   FillRect(*sheet, sheet->Bounds(), Rgb(255, 0, 255));
   for (int32_t c = 0; c < 256; ++c) {
     const int32_t x = sprite::CellColumn(c) * 32 + 12, y = sprite::CellRow(c) * 32 + 12;
-    const uint32_t px = CellPixel(c);
-    FillRect(*sheet, Rect{x, y, x + 8, y + 8},
-             Rgb(static_cast<uint8_t>(px >> 16), static_cast<uint8_t>(px >> 8), 77));
+    FillRect(*sheet, Rect{x, y, x + 8, y + 8}, Rgb(c % 256, c / 256 + 10, 77));
   }
   sheet->SetColorKey(ColorMatch(sheet.get(), Rgb(255, 0, 255)));
   return sheet;
@@ -164,24 +167,14 @@ class Shots : public FightScene {
   // A live shot of player 1's first slot with a template of its own (column n).
   ShotData& Put(int32_t move, double x, double y, int32_t cell, int32_t size = 8) {
     const int32_t n = next_++;
-    WeaponData& w = form.Weapons[0];
-    w.Phases[n][0] = ShotPhaseData{};
-    w.Phases[n][0].Move = move;
-    w.Phases[n][0].Sprite = cell;
-    w.Phases[n][0].Size = size;
-    ShotData& shot = w.Shots[0][n];
-    shot = ShotData{};
+    ShotPhaseData& phase = form.Weapons[0].Phases[n][0];
+    phase.Move = move;
+    phase.Sprite = cell;
+    ShotData& shot = form.Weapons[0].Shots[0][n];
     shot.Active = 1;
     shot.Column = n;
-    shot.X = x;
-    shot.Y = y;
-    shot.Cell = cell;
-    shot.Size = size;
+    std::tie(shot.X, shot.Y, shot.Cell, shot.Size) = std::tuple(x, y, cell, size);
     return shot;
-  }
-  void Redraw() {
-    FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
-    form.Draw_FS2();
   }
   int32_t next_ = 0;
 };
@@ -230,51 +223,43 @@ TEST_F(FightScene, AFiredShotChangesThePictureWhereItIs) {
   form.SheetSurfaceA = LoadBitmapByName("WEAPON");
   ASSERT_TRUE(form.SheetSurfaceA);
   form.SheetSurfaceA->SetColorKey(ColorMatch(form.SheetSurfaceA.get(), Rgb(255, 0, 255)));
-  CharacterData& p1 = form.Robots[0];
-  p1.Facing = 2;
   WeaponData& rifle = form.Weapons[0];
   rifle.SetRifle_Lizard2();
-  rifle.Owner = &p1;
+  rifle.Owner = &form.Robots[0];  // facing right from (400, 300)
   ASSERT_TRUE(rifle.Fire());
   for (int i = 0; i < 8; ++i) rifle.MoveShots();
   const ShotData& shot = rifle.Shots[0][0];
-  ASSERT_EQ(shot.Active, 1);
   const int32_t x = static_cast<int32_t>(shot.X), y = static_cast<int32_t>(shot.Y);
-  ASSERT_GT(x, 460);
-  FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
-  form.Draw_FS2();
+  ASSERT_TRUE(shot.Active == 1 && x > 460);
+  Redraw();
   const uint32_t with = At(x, y);
   rifle.ResetShots();
-  FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
-  form.Draw_FS2();
+  Redraw();
   EXPECT_NE(At(x, y), with);
 }
 
-TEST(SelectScreen, CardsPortraitsPlatesBarAndCursorsOfEachPlayer) {
+// Player 1's portrait always, player 2's only in the two-player game; the cards in both.
+TEST(SelectScreen, CardsAndEachPlayersPortrait) {
   test::HeadlessForm h;
   TForm1& form = h.form;
   form.BackSurface = std::make_unique<Surface>(800, 600);
-  auto solid = [](int32_t w, int32_t hgt, ColorRef c) {
-    auto s = std::make_unique<Surface>(w, hgt);
-    FillRect(*s, s->Bounds(), c);
-    return s;
-  };
-  form.SheetSurfaceA = solid(kCardWidth, 11 * kCardHeight, Rgb(1, 1, 1));  // the cards
-  form.SheetSurfaceB = solid(kMosSize * kMosColumns, kMosSize * kMosRows, Rgb(2, 2, 2));
+  form.SheetSurfaceA = std::make_unique<Surface>(kCardWidth, 11 * kCardHeight);  // black cards
+  form.SheetSurfaceB = std::make_unique<Surface>(kMosSize * kMosColumns, kMosSize * kMosRows);
+  FillRect(*form.SheetSurfaceB, form.SheetSurfaceB->Bounds(), Rgb(2, 2, 2));
   form.DDIN();
   form.GameStage = 6;
   form.RobotKind1 = 7;
   form.RobotKind2 = 2;
   for (int32_t mode : {1, 2}) {
     form.GameMode = mode;
-    FillRect(*form.BackSurface, form.BackSurface->Bounds(), 0);
+    FillRect(*form.BackSurface, form.BackSurface->Bounds(), Rgb(9, 9, 9));
     form.Draw_Select2();
-    const Surface& back = *form.BackSurface;
-    EXPECT_EQ(back.Pixel(kCardLeft + 100, kCardTop + 20), 0x010101u);
-    const int32_t middle[2] = {kPlateShownLeft[0] + kPlateShownWidth / 2,
-                               kPlateShownLeft[1] + kPlateShownWidth / 2};
-    EXPECT_EQ(back.Pixel(middle[0], kMosTop + 80), 0x020202u);
-    EXPECT_EQ(back.Pixel(middle[1], kMosTop + 80), mode == 2 ? 0x020202u : 0u) << mode;
+    EXPECT_EQ(form.BackSurface->Pixel(kCardLeft + 100, kCardTop + 20), 0u);
+    for (int p = 0; p < 2; ++p) {
+      const int32_t x = kPlateShownLeft[p] + kPlateShownWidth / 2;
+      const bool shown = p == 0 || mode == 2;
+      EXPECT_EQ(form.BackSurface->Pixel(x, kMosTop + 80), shown ? 0x020202u : 0x090909u);
+    }
   }
 }
 
