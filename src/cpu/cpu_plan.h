@@ -6,8 +6,19 @@
 namespace zk {
 
 struct CpuPlan {
-  int32_t Phase;
-  int32_t Counter;
+  int32_t Phase;      // 0: choose a new plan this frame; 1: carry the plan out
+  int32_t Counter;    // frames the plan has left
+  int32_t Plan;       // CpuPlanKind
+  int32_t Weapon;     // weapon button of the plan (1 to 4), 0 none
+  int32_t Side;       // circling side, 1 or -1
+  int32_t Trigger;    // fire rhythm: above 0 frames the button is still held, below 0 released
+  int32_t Held;       // frames the button has been held in this press
+  int32_t DodgeLeft;  // frames the dodge step has left
+  int32_t DodgeX;     // the dodge step's control fields
+  int32_t DodgeY;
+  int32_t DodgeButton;
+  int32_t Alert;     // frames a seen shot stays ignored after a failed dodge roll
+  int32_t FoeGuard;  // how much player 1 has been guarding lately
 };
 
 }  // namespace zk

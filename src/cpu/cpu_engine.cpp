@@ -1,0 +1,437 @@
+// The computer opponent: one engine that drives player 2 for every robot kind.
+//
+// Design. Each frame the engine reads the scene once (cpu_scene.h): the distance and bearing to
+// player 1 by hypot, how far player 1 stands off player 2's firing line (shots leave along the
+// facing, which turns toward player 1), each weapon slot's reach worked out from its shot
+// templates, whether it is usable (armed, ammunition left), both robots' armour and energy, and
+// player 1's nearest live shot that will pass through player 2.
+//
+// The plan (CpuPlan) is one of a few plans (cpu_brain.h) held for a random number of frames.
+// In a frame with Phase 0 the engine chooses the next plan, its weapon and its circling side by
+// draws from the game's one random generator, weighted by the kind's table and by what fits the
+// scene (a mine plan only with a mine left, a boost out of a corner only in one); it writes no
+// control field in that frame. In the other frames the plan sets a distance band (the chosen
+// weapon's reach, or the kind's far band), a sideways run, a side step onto the firing line,
+// guard or boost, and the engine turns them into player 2's control fields.
+//
+// Fire follows the action chains' rules: a weapon button goes down only after at least one frame
+// up (a fresh press), is held until its action has started (a streaming weapon for a burst, while
+// the line holds), then goes up for the kind's gap. Only a slot its variant arms and that has
+// ammunition left is ever pressed; when the plan's weapon runs dry the engine switches to another
+// at once.
+//
+// The dodge runs before the plan: when player 1's nearest shot will hit, the kind's dodge chance
+// decides whether it is seen; a seen shot is stepped away from, sideways to its path toward the
+// side that needs less to clear and has the room, boosting when energy allows; when the step
+// cannot clear it in time and the shot does not break guards, player 2 guards instead.
+//
+// Per-kind differences are data: each decision routine (think.cpp) is one call with its kind's
+// CpuBrain.
+#include <algorithm>
+#include <cmath>
+
+#include "cpu/cpu_brain.h"
+#include "cpu/cpu_scene.h"
+#include "shell/dir_table.h"
+#include "shell/form.h"
+
+namespace zk {
+
+namespace {
+
+constexpr int32_t kFieldW = 800, kFieldH = 600;
+constexpr int32_t kWallMargin = 70;
+constexpr double kSteer = 0.3;          // a wish component below this leaves that axis alone
+constexpr double kSpotSlack = 4;        // pixels from a spot that count as there
+constexpr int32_t kGuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
+constexpr double kShotSlack = 80;       // straight shots fly this far past the kind's far band
+
+// How a plan moves and acts.
+struct PlanShape {
+  int8_t Radial;  // 0 stays, 1 the weapon's band, 2 the kind's far band
+  bool Lateral;   // runs sideways to player 1
+  bool Align;     // steps onto the firing line
+  bool Fire;
+  bool Guard;
+  bool Boost;
+  int32_t MinFrames, MaxFrames;
+};
+
+constexpr PlanShape kPlans[kPlanKinds] = {
+    {1, false, true, true, false, false, 25, 75},   // close
+    {1, true, true, true, false, false, 40, 100},   // circle
+    {1, true, false, true, false, false, 20, 50},   // strafe
+    {2, true, true, true, false, false, 30, 80},    // keep away
+    {0, false, false, true, false, false, 15, 40},  // burst
+    {1, false, false, true, false, false, 30, 70},  // mine
+    {0, false, false, false, true, false, 8, 25},   // guard
+    {0, false, false, false, false, true, 10, 20},  // boost out
+};
+
+int32_t Draw(TForm1& form, int32_t n) {
+  return n > 0 ? form.Random.Next() % n : 0;
+}
+
+// Draws an index by weight; -1 when every weight is 0.
+template <int N>
+int32_t DrawWeighted(TForm1& form, const int32_t (&weights)[N]) {
+  int32_t total = 0;
+  for (int32_t w : weights) total += std::max(w, 0);
+  if (total == 0) return -1;
+  int32_t r = Draw(form, total);
+  for (int i = 0; i < N; ++i) {
+    r -= std::max(weights[i], 0);
+    if (r < 0) return i;
+  }
+  return N - 1;
+}
+
+bool NearWall(const CharacterData& me, int32_t margin) {
+  return me.X < margin || me.X > kFieldW - margin || me.Y < margin || me.Y > kFieldH - margin;
+}
+
+bool InBand(const CpuWeapon& w, double dist) {
+  return dist >= w.Near && dist <= w.Far;
+}
+
+// A weapon for `plan`: a mine for the mine plan, else the usable weapons by the kind's
+// preference, three times as likely where the distance already suits them.
+int32_t ChooseWeapon(TForm1& form, const CpuBrain& brain, const CpuScene& sc, int32_t plan) {
+  int32_t weights[4] = {};
+  for (int k = 0; k < 4; ++k) {
+    const CpuWeapon& w = sc.Slots[k];
+    if (!w.Usable || (w.Role == kRoleMine) != (plan == kPlanMine)) continue;
+    // Against a player who guards, what breaks guards; where the distance suits, what hits now.
+    const bool guarded = form.Cpu.FoeGuard > kGuardedLately;
+    weights[k] =
+        brain.SlotWeight[k] * (InBand(w, sc.Dist) ? 3 : 1) * (guarded && w.BreaksGuard ? 4 : 1);
+  }
+  return DrawWeighted(form, weights) + 1;
+}
+
+void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CharacterData& foe = form.Robots[0];
+  int32_t weights[kPlanKinds];
+  for (int p = 0; p < kPlanKinds; ++p) weights[p] = brain.PlanWeight[p];
+  bool mine = false;
+  for (const CpuWeapon& w : sc.Slots) mine = mine || (w.Usable && w.Role == kRoleMine);
+  if (!mine) weights[kPlanMine] = 0;
+  if (!(foe.Action >= 1 && foe.Action <= 4)) weights[kPlanGuard] = 0;
+  const bool cornered = NearWall(me, kWallMargin + 20) && sc.Dist < 250;
+  if (!cornered || me.Energy <= brain.BoostEnergy) weights[kPlanBoostOut] = 0;
+  if (sc.MyArmor < 0.3) weights[kPlanKeepAway] *= 2;
+  if (sc.FoeArmor < 0.25) weights[kPlanClose] *= 3;  // goes in for the kill
+
+  cpu.Plan = std::max(DrawWeighted(form, weights), 0);
+  const PlanShape& shape = kPlans[cpu.Plan];
+  cpu.Weapon = shape.Fire ? ChooseWeapon(form, brain, sc, cpu.Plan) : 0;
+  cpu.Counter = shape.MinFrames + Draw(form, shape.MaxFrames - shape.MinFrames + 1);
+  cpu.Side = Draw(form, 2) == 0 ? 1 : -1;
+  cpu.DodgeLeft = 0;
+  cpu.Alert = 0;
+  cpu.Phase = 1;
+}
+
+// Control fields of a wish to move along the unit-sized (x, y).
+void Steer(CharacterData& me, double x, double y) {
+  me.InputX = x > kSteer ? 1 : (x < -kSteer ? 2 : 0);
+  me.InputY = y > kSteer ? 2 : (y < -kSteer ? 1 : 0);
+}
+
+// One axis of a walk to a spot `gap` pixels away, at speed `v` along the axis: none once the
+// robot would coast there (speeds fall by one every `interval` frames).
+int32_t AxisToSpot(double gap, int32_t v, int32_t interval, int32_t plus, int32_t minus) {
+  const double coast = 0.5 * std::abs(v) * (std::abs(v) + 1) * std::max(interval, 1);
+  if (std::fabs(gap) <= kSpotSlack || (gap * v > 0 && std::fabs(gap) <= coast)) return 0;
+  return gap > 0 ? plus : minus;
+}
+
+}  // namespace
+
+void SteerToSpot(CharacterData& me, double dx, double dy) {
+  const int32_t interval = me.WalkSpeed.Rows[0].DecayInterval;
+  me.InputX = AxisToSpot(dx, me.SpeedRight - me.SpeedLeft, interval, 1, 2);
+  me.InputY = AxisToSpot(dy, me.SpeedDown - me.SpeedUp, interval, 2, 1);
+}
+
+namespace {
+
+// The walking (or boosting) speed of a full stride sideways.
+double StrideSpeed(const CharacterData& me, bool boost) {
+  const SpeedTable& t = boost ? me.BoostSpeed : me.WalkSpeed;
+  const SpeedRow& row = t.Rows[me.Facing & 7];
+  return std::max({row.Speed[kGroupRight][3][0], row.Speed[kGroupDown][3][1], 1});
+}
+
+// Room from (x, y) to the field's edge along the unit (ux, uy).
+double Room(double x, double y, double ux, double uy) {
+  double room = 1000;
+  if (ux > 0.01) room = std::min(room, (kFieldW - x) / ux);
+  if (ux < -0.01) room = std::min(room, x / -ux);
+  if (uy > 0.01) room = std::min(room, (kFieldH - y) / uy);
+  if (uy < -0.01) room = std::min(room, y / -uy);
+  return room;
+}
+
+// Decides the step away from the threat: true when a dodge (or a guard) was started.
+bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CpuThreat& t = sc.Threat;
+  if (!t.Seen || cpu.Alert > 0) return false;
+  if (Draw(form, 100) >= brain.DodgeChance) {
+    cpu.Alert = static_cast<int32_t>(t.Frames) + 1;  // this shot goes unseen
+    return false;
+  }
+  // Sideways to the shot's path: the side player 2 already leans to needs less to clear.
+  const double px = -t.DirY, py = t.DirX;
+  const double lean = t.MissX * px + t.MissY * py;
+  double best = -1e9;
+  int32_t side = 1;
+  double need = 0;
+  for (int32_t s : {1, -1}) {
+    const double n = t.Reach - s * lean;
+    const double spare = Room(me.X, me.Y, s * px, s * py) - me.Status.HalfWidth - n;
+    const double score = spare > 10 ? 1000 - n : spare;
+    if (score > best) {
+      best = score;
+      side = s;
+      need = n;
+    }
+  }
+  const bool boost = me.Energy > brain.BoostEnergy;
+  const double frames = need / StrideSpeed(me, boost) + 3;  // a stride takes a few to reach
+  if (frames > t.Frames + 1 && !t.BreaksGuard) {
+    cpu.DodgeX = 0;
+    cpu.DodgeY = 0;
+    cpu.DodgeButton = 5;
+    cpu.DodgeLeft = static_cast<int32_t>(t.Frames) + 4;
+    return true;
+  }
+  const double sx = side * px, sy = side * py;
+  const double big = std::max(std::fabs(sx), std::fabs(sy));
+  cpu.DodgeX = sx / big > 0.4 ? 1 : (sx / big < -0.4 ? 2 : 0);
+  cpu.DodgeY = sy / big > 0.4 ? 2 : (sy / big < -0.4 ? 1 : 0);
+  cpu.DodgeButton = boost ? 6 : 0;
+  cpu.DodgeLeft = std::clamp(static_cast<int32_t>(frames) + 2, 4, 20);
+  return true;
+}
+
+}  // namespace
+
+bool LineSpot(const CharacterData& foe, int32_t first, int32_t side, double dist, double& x,
+              double& y) {
+  for (int32_t i = 0; i < 8; ++i) {
+    const DirVector d = DirTable[(first + side * ((i + 1) / 2) * (i % 2 == 0 ? -1 : 1) + 16) & 7];
+    const double n = std::hypot(d.dx, d.dy);
+    x = foe.X - d.dx / n * dist;
+    y = foe.Y - d.dy / n * dist;
+    if (x > kWallMargin && x < kFieldW - kWallMargin && y > kWallMargin &&
+        y < kFieldH - kWallMargin) {
+      return true;
+    }
+  }
+  return false;
+}
+
+namespace {
+
+// The plan's wish to move: a unit-sized direction, or (returning true) the way to a spot in
+// pixels.
+bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
+              const CharacterData& me, const CharacterData& foe, double& x, double& y) {
+  const PlanShape& shape = kPlans[cpu.Plan];
+  x = 0;
+  y = 0;
+  if (cpu.Plan == kPlanBoostOut) {  // toward the open middle, away from player 1
+    x = (kFieldW / 2.0 - me.X) / 200 - sc.UX;
+    y = (kFieldH / 2.0 - me.Y) / 150 - sc.UY;
+    return false;
+  }
+  const CpuWeapon* w = cpu.Weapon >= 1 ? &sc.Slots[cpu.Weapon - 1] : nullptr;
+  double lo = brain.Far - 60, hi = brain.Far + 60;
+  if (shape.Radial == 1) {
+    hi = static_cast<double>(brain.Far);
+    lo = static_cast<double>(brain.Near);
+    if (w != nullptr) {
+      hi = std::min(w->Far * 0.85, hi);
+      lo = std::min(std::max(w->Near * 1.1, lo), hi - 60);
+      if (w->Role == kRoleMine) lo = hi = 90;  // walks into player 1's way
+    }
+  }
+  // A weapon that flies straight wants a spot on a firing line within its band; circling
+  // heads for the next line round unless it already stands on one.
+  if (shape.Align && w != nullptr && (w->Role == kRoleLine || w->Role == kRoleMelee)) {
+    const bool on_line = sc.LineOffset <= w->Aim;
+    const int32_t first = cpu.Plan == kPlanCircle && !on_line ? sc.Facing + cpu.Side : sc.Facing;
+    double tx, ty;
+    if (LineSpot(foe, first, cpu.Side, std::clamp(sc.Dist, lo, hi), tx, ty)) {
+      x = tx - me.X;
+      y = ty - me.Y;
+      return true;
+    }
+  }
+  if (shape.Radial != 0) {
+    if (sc.Dist > hi) {
+      x += sc.UX;
+      y += sc.UY;
+    } else if (sc.Dist < lo) {
+      x -= sc.UX;
+      y -= sc.UY;
+    }
+  }
+  if (shape.Lateral) {
+    x += -sc.UY * cpu.Side * 0.8;
+    y += sc.UX * cpu.Side * 0.8;
+  }
+  // The walls push back.
+  if (me.X < kWallMargin) x += 1;
+  if (me.X > kFieldW - kWallMargin) x -= 1;
+  if (me.Y < kWallMargin) y += 1;
+  if (me.Y > kFieldH - kWallMargin) y -= 1;
+  return false;
+}
+
+// Whether the plan's weapon would hit now.
+bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
+               const CharacterData& me) {
+  if (cpu.Weapon < 1 || me.Action == 6) return false;
+  const CpuWeapon& w = sc.Slots[cpu.Weapon - 1];
+  if (!w.Usable) return false;
+  // Against a player who guards a lot, what a guard stops waits until it cannot guard.
+  if (cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && !sc.FoeOpen) return false;
+  switch (w.Role) {
+    case kRoleMine:
+      return sc.Dist < 220;
+    case kRoleSeeker:
+      return InBand(w, sc.Dist);
+    default: {
+      // A straight shot from afar is easily walked out of: it waits for the kind's band.
+      if (!InBand(w, sc.Dist) || sc.Dist > brain.Far + kShotSlack || sc.LineOffset > w.Aim) {
+        return false;
+      }
+      const double frames = w.Speed > 0 ? sc.Dist / (w.Speed * sc.LineScale) : 0;
+      return brain.Patient != 1 || w.Role == kRoleMelee ||
+             std::fabs(sc.LineOffset + sc.Drift * frames) <= w.Aim;
+    }
+  }
+}
+
+// The fire rhythm: Trigger above 0 counts the frames the button stays down, below 0 the frames
+// it stays up. Returns the weapon button for this frame (0: up).
+int32_t FireButton(TForm1& form, const CpuBrain& brain, const CpuScene& sc, bool want) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CpuWeapon& w = sc.Slots[cpu.Weapon >= 1 ? cpu.Weapon - 1 : 0];
+  if (cpu.Trigger > 0) {
+    // Held: a stream stops as soon as the line is lost; another press is held until its
+    // action has started.
+    const bool started = me.Action == cpu.Weapon;
+    const bool keep = w.Usable && (w.Rapid ? want : (!started || cpu.Held < 3) && cpu.Held < 30);
+    if (keep) {
+      ++cpu.Held;
+      if (!w.Rapid && !started) return cpu.Weapon;
+      --cpu.Trigger;
+      if (cpu.Trigger > 0 || !w.Rapid) return cpu.Weapon;
+    }
+    cpu.Trigger = -std::max(brain.FireGap, 1);
+    cpu.Held = 0;
+    return 0;
+  }
+  if (cpu.Trigger < 0) {
+    ++cpu.Trigger;
+    return 0;
+  }
+  // A fresh press acts at once only in a step that accepts one (or at the end of an idle
+  // step): in the middle of a chain it would go stale before it could act.
+  if (!want || (me.Action != 0 && me.Step.Accept != 1)) return 0;
+  cpu.Held = 1;
+  cpu.Trigger = w.Rapid ? 15 + Draw(form, 30) : 3;
+  return cpu.Weapon;
+}
+
+// Between presses, another weapon that would hit now is taken when the plan's would not; a
+// melee strike that would hit is taken first, since it costs nothing.
+void TakeChance(CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc, const CharacterData& me) {
+  if (cpu.Trigger != 0) return;
+  const int32_t planned = cpu.Weapon;
+  for (int32_t pass = 0; pass < 2; ++pass) {
+    for (int32_t k = 1; k <= 4; ++k) {
+      const int32_t role = sc.Slots[k - 1].Role;
+      if ((role == kRoleMelee) != (pass == 0) || role == kRoleMine) continue;
+      cpu.Weapon = k;
+      if (WantsFire(cpu, brain, sc, me)) return;
+    }
+    cpu.Weapon = planned;
+    if (WantsFire(cpu, brain, sc, me)) return;
+  }
+}
+
+// Keeps the plan's weapon usable: when it has run dry another of the same kind of use is taken.
+void KeepWeaponUsable(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  if (cpu.Weapon < 1 || cpu.Weapon > 4 || sc.Slots[cpu.Weapon - 1].Usable) return;
+  cpu.Weapon = ChooseWeapon(form, brain, sc, kPlanClose);
+  cpu.Trigger = std::min(cpu.Trigger, 0);
+  cpu.Held = 0;
+}
+
+void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  CharacterData& me = form.Robots[1];
+  if (cpu.Alert > 0) --cpu.Alert;
+  const bool guarding = form.Robots[0].Action == 5;
+  cpu.FoeGuard = std::clamp(cpu.FoeGuard + (guarding ? 6 : -1), 0, 400);
+
+  if (cpu.DodgeLeft <= 0 && StartDodge(form, brain, sc)) cpu.Trigger = std::min(cpu.Trigger, 0);
+  if (cpu.DodgeLeft > 0) {
+    --cpu.DodgeLeft;
+    me.InputX = cpu.DodgeX;
+    me.InputY = cpu.DodgeY;
+    me.InputButton = cpu.DodgeButton;
+  } else {
+    KeepWeaponUsable(form, brain, sc);
+    const PlanShape& shape = kPlans[cpu.Plan];
+    double x, y;
+    if (PlanMove(cpu, brain, sc, me, form.Robots[0], x, y)) {
+      SteerToSpot(me, x, y);
+    } else {
+      Steer(me, x, y);
+    }
+    int32_t button = 0;
+    if (shape.Guard) {
+      button = 5;
+    } else if (shape.Fire && cpu.Weapon >= 1) {
+      TakeChance(cpu, brain, sc, me);
+      button = FireButton(form, brain, sc, WantsFire(cpu, brain, sc, me));
+    }
+    const bool far = cpu.Plan == kPlanClose && sc.Dist > 380;
+    if (button == 0 && (shape.Boost || far) && me.Energy > brain.BoostEnergy) button = 6;
+    me.InputButton = button;
+  }
+
+  // The next frame chooses a plan and writes nothing: no weapon button is left down into it,
+  // where its slot might have been emptied by this frame's shot.
+  if (--cpu.Counter <= 0) {
+    cpu.Phase = 0;
+    if (me.InputButton >= 1 && me.InputButton <= 4) me.InputButton = 0;
+    if (me.InputButton >= 7 && me.InputButton <= 10) me.InputButton = 6;
+    cpu.Trigger = std::min(cpu.Trigger, 0);
+  }
+}
+
+}  // namespace
+
+void ThinkWith(TForm1& form, const CpuBrain& brain) {
+  const CpuScene sc = ReadScene(form.Robots[1], &form.Weapons[4], form.Robots[0], &form.Weapons[0]);
+  CpuPlan& cpu = form.Cpu;
+  if (cpu.Phase != 1 || cpu.Plan < 0 || cpu.Plan >= kPlanKinds) {
+    ChoosePlan(form, brain, sc);
+    return;
+  }
+  FollowPlan(form, brain, sc);
+}
+
+}  // namespace zk

@@ -1,0 +1,213 @@
+// Reading the fight scene for the computer opponent: distance and bearing, the firing line,
+// the weapons' reach and ammunition, and player 1's nearest incoming shot.
+#include "cpu/cpu_scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "characters/character_data.h"
+#include "characters/direction8.h"
+#include "shell/dir_table.h"
+#include "weapons/weapon_data.h"
+
+namespace zk {
+
+namespace {
+
+// A shot is only worth stepping away from while it is this many frames off.
+constexpr double kThreatHorizon = 40;
+// A fanned volley is lined up only where its shots are still this close together.
+constexpr double kFanWidth = 40;
+constexpr double kFarthest = 800;
+
+// The distance a shot covers in `frames` frames whose speed starts at `v0` and changes by `a` a
+// frame (before each step), kept between 0 and `top` (0: no top).
+double Ramp(double v0, double a, double top, double frames) {
+  if (frames <= 0) return 0;
+  if (a == 0) return (top > 0 ? std::min(v0, top) : v0) * frames;
+  if (a > 0) {
+    const double cap = top > 0 ? top : std::numeric_limits<double>::max();
+    const double k = std::ceil((cap - v0) / a);  // the frame it reaches the top
+    if (k >= frames) return v0 * frames + a * frames * (frames + 1) / 2;
+    const double ramp = k > 1 ? v0 * (k - 1) + a * (k - 1) * k / 2 : 0;
+    return ramp + cap * (frames - std::max(k, 1.0) + 1);
+  }
+  const double n = std::min(frames, std::floor(v0 / -a));  // frames until it stops
+  return std::max(v0 * n + a * n * (n + 1) / 2, 0.0);
+}
+
+// The distance one phase carries a shot from where it entered the phase.
+double PhaseTravel(const ShotPhaseData& p) {
+  switch (p.Move) {
+    case kMoveStraight:
+    case kMoveFloat:
+    case kMoveSnake:
+      return p.Speed * p.Life;
+    case kMoveAccelerate:
+    case kMoveHoming:
+    case kMoveLob:
+    case kMoveWait:
+    case kMoveFog:
+    case kMoveFirefly:
+      return Ramp(p.Speed, p.Accel, p.MaxSpeed, p.Life);
+    case kMoveDart:
+      return Ramp(p.Speed, p.Accel, 0, std::min(p.Param, p.Life)) +
+             p.MaxSpeed * std::max(p.Life - p.Param, 0);
+    case kMoveSpiral:
+      return (p.MaxSpeed + p.Speed) * p.Life;
+    case kMoveBeam:
+      return p.MaxSpeed;
+    case kMoveMelee:
+      return p.Param;
+    default:
+      return 0;
+  }
+}
+
+int32_t RoleOf(int32_t move) {
+  switch (move) {
+    case kMoveMelee:
+      return kRoleMelee;
+    case kMoveWait:
+      return kRoleMine;
+    case kMoveHoming:
+    case kMoveFirefly:
+    case kMoveDart:
+    case kMoveFloat:
+    case kMoveSnake:
+      return kRoleSeeker;
+    default:
+      return kRoleLine;
+  }
+}
+
+double Fraction(int32_t value, int32_t max) {
+  return max > 0 ? static_cast<double>(value) / max : 0;
+}
+
+// The nearest of `slots`' live shots that will pass within reach of `me`.
+CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots) {
+  CpuThreat best;
+  for (int k = 0; k < 4; ++k) {
+    const WeaponData& w = slots[k];
+    if (w.Armed != 1) continue;
+    for (const auto& row : w.Shots) {
+      for (const ShotData& s : row) {
+        if (s.Active != 1 || s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) continue;
+        if (s.Phase < 0 || s.Phase >= kShotPhases) continue;
+        const ShotPhaseData& p = w.Phases[s.Column][s.Phase];
+        if (p.HitTest == kHitNone || p.Move == kMoveMelee || s.Spent == 1) continue;
+        double vx = s.DX, vy = s.DY, speed = s.Speed;
+        double sx = s.X, sy = s.Y;
+        if (p.Move == kMoveBeam) {  // the beam's tip grows along its line
+          sx += s.DX * s.Length;
+          sy += s.DY * s.Length;
+          speed = s.Length < p.MaxSpeed ? p.Speed : 0;
+        }
+        const double n = std::hypot(vx, vy);
+        if (n <= 0 || speed <= 0.05) continue;
+        vx /= n;
+        vy /= n;
+        const double rx = me.X - sx, ry = me.Y - sy;
+        const double along = rx * vx + ry * vy;
+        const double frames = along / (speed * n);
+        if (frames < 0 || frames > kThreatHorizon) continue;
+        const double mx = rx - vx * along, my = ry - vy * along;
+        const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + 6;
+        if (std::hypot(mx, my) > reach) continue;
+        if (best.Seen && frames >= best.Frames) continue;
+        best = CpuThreat{true, frames, s.Tick, mx, my, vx, vy, reach, w.BreakGuard == 1};
+      }
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
+  CpuWeapon out;
+  out.Rapid = rapid;
+  out.BreaksGuard = slot.BreakGuard == 1;
+  out.Usable = slot.Armed == 1 && (slot.Unlimited == 1 || slot.Ammo > 0);
+  if (slot.Armed != 1) return out;
+
+  double scale_min = 1, scale_max = 1, fan = 0;
+  const int32_t cols = std::clamp(slot.Columns, 1, kShotCols);
+  for (int32_t c = 0; c < cols; ++c) {
+    scale_min = std::min(scale_min, slot.SpeedScale[c]);
+    scale_max = std::max(scale_max, slot.SpeedScale[c]);
+    fan = std::max(fan, std::fabs(slot.Spread[c]));
+  }
+
+  // Follow the shot's phases from the muzzle: where the first hitting phase begins is the near
+  // edge, where the last one ends (plus its hit box) the far edge.
+  double travelled = 0, near = -1, far = 0, half = 0;
+  int32_t phase = 0;
+  for (int step = 0; step < kShotPhases && phase >= 0 && phase < kShotPhases; ++step) {
+    const ShotPhaseData& p = slot.Phases[0][phase];
+    if (step == 0) out.Role = RoleOf(p.Move);
+    const double d = PhaseTravel(p);
+    // A mine's drift ends in its blast wherever player 1 comes near.
+    const bool triggered = p.Move == kMoveWait || p.Move == kMoveFloat || p.Move == kMoveSnake;
+    if (p.HitTest != kHitNone || triggered) {
+      if (near < 0) near = travelled * scale_min;
+      half = std::max<double>(half, p.HitHalf + p.Grow * p.Life / 4.0 * (p.Grow > 0));
+      if (p.Move == kMoveFog) half = std::max<double>(half, p.Param);
+      far = std::max(far, (travelled + d) * scale_max + p.HitHalf);
+    }
+    travelled += d;
+    phase = p.NextPhase;
+  }
+  if (out.Role == kRoleMelee) far = slot.Phases[0][0].Param + slot.Phases[0][0].HitHalf;
+  // A fan spreads past its target beyond a short way, unless its shots seek.
+  if (out.Role == kRoleLine && fan > 0.1) far = std::min(far, kFanWidth / fan + 60);
+  out.Near = std::max(near, 0.0);
+  out.Far = std::min(far + target_half, kFarthest);
+  out.Aim = target_half + std::min(half, 12.0);
+  const ShotPhaseData& first = slot.Phases[0][0];
+  out.Speed = first.Move == kMoveBeam ? first.Speed : PhaseTravel(first) / std::max(first.Life, 1);
+
+  return out;
+}
+
+CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
+                   const WeaponData* foe_slots) {
+  CpuScene sc;
+  sc.DX = static_cast<double>(foe.X) - me.X;
+  sc.DY = static_cast<double>(foe.Y) - me.Y;
+  sc.Dist = std::hypot(sc.DX, sc.DY);
+  if (sc.Dist > 0) {
+    sc.UX = sc.DX / sc.Dist;
+    sc.UY = sc.DY / sc.Dist;
+  }
+  // A robot that may not turn in its present step keeps its facing for the shot it chains to.
+  sc.Facing = me.Step.Turn == 1 || me.Action == 0 ? Direction8(sc.DX, sc.DY, me.Facing & 7)
+                                                  : (me.Facing & 7);
+
+  // Shots leave along the facing: player 1's offset from that line (behind counts as far off),
+  // and how fast it walks off it.
+  const DirVector d = DirTable[sc.Facing];
+  const double n = std::hypot(d.dx, d.dy);
+  const double nx = -d.dy / n, ny = d.dx / n;
+  const double offset = sc.DX * nx + sc.DY * ny;
+  sc.LineOffset = sc.DX * d.dx + sc.DY * d.dy >= 0 ? std::fabs(offset) : sc.Dist;
+  const double vx = foe.SpeedRight - foe.SpeedLeft, vy = foe.SpeedDown - foe.SpeedUp;
+  sc.Drift = (vx * nx + vy * ny) * (offset < 0 ? -1 : 1);
+  sc.LineScale = n;
+
+  for (int k = 0; k < 4; ++k) {
+    const bool rapid = (k == 0 && me.RapidFire1 > 0) || (k == 3 && me.RapidFire4 > 0);
+    sc.Slots[k] = ReadWeapon(my_slots[k], rapid, foe.Status.HalfWidth);
+    sc.Ammo[k] = my_slots[k].Armed == 1 ? my_slots[k].Ammo : 0;
+  }
+  sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
+  sc.MyEnergy = Fraction(me.Energy, me.Status.MaxEnergy);
+  sc.FoeArmor = Fraction(foe.Armor, foe.Status.MaxArmor);
+  sc.FoeOpen = foe.Action == 6 || (foe.Action >= 1 && foe.Action <= 4 && foe.Step.Accept != 1);
+  sc.Threat = NearestThreat(me, foe_slots);
+  return sc;
+}
+
+}  // namespace zk

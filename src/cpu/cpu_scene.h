@@ -1,0 +1,75 @@
+// The computer opponent's reading of the fight scene, made once per frame, and its ways to a
+// firing line.
+#pragma once
+
+#include <cstdint>
+
+namespace zk {
+
+struct CharacterData;
+class WeaponData;
+
+// What a weapon asks of its user.
+enum CpuWeaponRole : int32_t {
+  kRoleLine = 0,  // flies where it is fired: needs a firing line
+  kRoleSeeker,    // turns after player 1 by itself
+  kRoleMelee,     // strikes in front of its owner
+  kRoleMine,      // settles where it is laid and waits
+};
+
+// A weapon slot as the opponent sees it.
+struct CpuWeapon {
+  bool Usable = false;  // armed, and unlimited or with ammunition left
+  int32_t Role = kRoleLine;
+  double Near = 0;  // centre distances at which its shots can hit
+  double Far = 0;
+  double Aim = 0;    // how far off the firing line a shot still hits (player 1's half width added)
+  double Speed = 0;  // pixels a frame its shots first fly at along a level line
+  bool Rapid = false;  // streams while held (a rapid-fire period on its slot)
+  bool BreaksGuard = false;
+};
+
+// Player 1's nearest shot that will pass through player 2.
+struct CpuThreat {
+  bool Seen = false;
+  double Frames = 0;            // until it is closest
+  int32_t Age = 0;              // frames it has flown in its present phase
+  double MissX = 0, MissY = 0;  // player 2's centre from the shot's path at that moment
+  double DirX = 0, DirY = 0;    // the shot's unit direction of travel
+  double Reach = 0;             // the distance within which it hits
+  bool BreaksGuard = false;
+};
+
+struct CpuScene {
+  double DX = 0, DY = 0, Dist = 0;  // from player 2 to player 1 (hypot)
+  double UX = 0, UY = 0;            // unit vector toward player 1
+  int32_t Facing = 0;               // the facing player 2's next shot leaves along
+  double LineOffset = 0;            // player 1's distance from that facing's firing line
+  double Drift = 0;      // player 1's speed away from that line, pixels a frame (toward: below 0)
+  double LineScale = 1;  // a shot's speed along that line for each pixel it flies level
+  CpuWeapon Slots[4];
+  int32_t Ammo[4] = {};
+  double MyArmor = 0, MyEnergy = 0, FoeArmor = 0;  // fractions of the maximum
+  bool FoeOpen = false;  // player 1 is hit or busy with a weapon and cannot guard at once
+  CpuThreat Threat;
+};
+
+// Reads the scene for player 2 (`me`, with its four slots) against player 1 (`foe`, with its
+// four slots, whose live shots are the threats).
+CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
+                   const WeaponData* foe_slots);
+
+// A spot on one of `target`'s eight firing lines (the lines along which a robot standing there
+// would fire at it), `dist` from it and inside the field; the lines are tried from facing
+// `first` on, turning by `side`. False when none is inside.
+bool LineSpot(const CharacterData& target, int32_t first, int32_t side, double dist, double& x,
+              double& y);
+
+// Control fields that walk `me` to the spot (dx, dy) pixels away, letting it coast the last of
+// the way.
+void SteerToSpot(CharacterData& me, double dx, double dy);
+
+// How far a slot's shots can hit and what they ask (the ammunition left is not looked at).
+CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half);
+
+}  // namespace zk
