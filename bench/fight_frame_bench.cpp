@@ -99,3 +99,50 @@ BENCHMARK(BM_FightLogicOnly)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+namespace {
+
+// A one-player fight of Lizard against VedoZad's computer opponent, 200 frames in, with shots in
+// flight.
+FightBench OnePlayerFight() {
+  FightBench bench;
+  bench.form->GameMode = 1;
+  for (int i = 0; i < 200 && bench.form->GameStage == 9; ++i) {
+    bench.Keys();
+    bench.form->ControlHead();
+    bench.form->FightStage();
+  }
+  return bench;
+}
+
+// The opponent's decision routine alone (reading the scene, planning, fire and dodge) on that
+// scene, which stands still while the plan goes on.
+void BM_OpponentDecision(benchmark::State& state) {
+  FightBench bench = OnePlayerFight();
+  zk::TForm1& form = *bench.form;
+  for (auto _ : state) {
+    (form.*form.ThinkTable[form.RobotKind2])();
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_OpponentDecision)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+// Input with the opponent deciding for player 2, and the fight logic.
+void BM_FightLogicWithOpponent(benchmark::State& state) {
+  FightBench bench = OnePlayerFight();
+  for (auto _ : state) {
+    bench.Keys();
+    bench.form->ControlHead();
+    bench.form->FightStage();
+    bench.host->TakeRecorded();
+  }
+}
+BENCHMARK(BM_FightLogicWithOpponent)
+    ->Repetitions(7)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace

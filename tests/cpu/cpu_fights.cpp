@@ -56,8 +56,13 @@ FightResult RunFight(const Fighters& who, uint32_t seed, const Player1& p1, int3
   FightResult r;
   for (int32_t frame = 0; frame < max_frames; ++frame) {
     p1(f, frame);
+    const CharacterData before = f.Robots[1];
+    const bool planning = f.Cpu.Phase != 1;
     (f.*f.ThinkTable[f.RobotKind2])();
-    const int32_t b = f.Robots[1].InputButton;
+    const CharacterData& p2 = f.Robots[1];
+    r.planning_writes += planning && (p2.InputX != before.InputX || p2.InputY != before.InputY ||
+                                      p2.InputButton != before.InputButton);
+    const int32_t b = p2.InputButton;
     const int32_t slot = b >= 1 && b <= 4 ? b : (b >= 7 && b <= 10 ? b - 6 : 0);
     if (slot != 0) {
       r.pressed.insert(slot);

@@ -15,10 +15,11 @@ namespace zk::test {
 using Player1 = std::function<void(TForm1& form, int32_t frame)>;
 
 struct FightResult {
-  int32_t winner = 0;         // 1, 2, or 0 for a draw or no knock-out in time
-  int32_t frames = 0;         // fighting frames until the fight-over stage
-  std::set<int32_t> pressed;  // player 2's weapon buttons pressed (1 to 4)
-  int32_t empty_presses = 0;  // presses of a slot without a weapon or ammunition
+  int32_t winner = 0;           // 1, 2, or 0 for a draw or no knock-out in time
+  int32_t frames = 0;           // fighting frames until the fight-over stage
+  std::set<int32_t> pressed;    // player 2's weapon buttons pressed (1 to 4)
+  int32_t empty_presses = 0;    // presses of a slot without a weapon or ammunition
+  int32_t planning_writes = 0;  // plan-choosing frames that changed player 2's control fields
 };
 
 struct Fighters {

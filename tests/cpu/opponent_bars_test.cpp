@@ -44,7 +44,8 @@ TEST(OpponentBars, BeatsAnIdlePlayerWithinAMinute) {
               frames[frames.size() / 2], frames.back());
 }
 
-// Also: every weapon a variant arms is pressed, and never an empty slot.
+// Also: every weapon a variant arms is pressed, never an empty slot, and a frame that chooses a
+// plan leaves player 2's control fields as they are.
 TEST(OpponentBars, BeatsAMasherNineTimesInTenWithinTwoMinutes) {
   int32_t wins = 0, fights = 0, longest = 0;
   std::set<int32_t> pressed[kRobotKinds + 1][3];
@@ -55,6 +56,7 @@ TEST(OpponentBars, BeatsAMasherNineTimesInTenWithinTwoMinutes) {
     longest = std::max(longest, r.frames);
     EXPECT_NE(r.winner, 0) << who.kind1 << " vs " << VariantOf(who.kind2, who.variant2).Name;
     EXPECT_EQ(r.empty_presses, 0);
+    EXPECT_EQ(r.planning_writes, 0);
     pressed[who.kind2][who.variant2].insert(r.pressed.begin(), r.pressed.end());
   }
   std::printf("masher: player 2 won %d of %d, longest %d frames\n", wins, fights, longest);
