@@ -7,8 +7,9 @@
 namespace zk::test {
 namespace {
 
-// A scripted two-player game: both players pick, then fight with a fixed pattern of keys.
-std::vector<std::string> PlayScripted(uint32_t seed, int fight_frames) {
+// A scripted game of `mode` (1 or 2): the players pick, then fight with a fixed pattern of keys
+// (player 2's are the computer opponent's to ignore in the one-player game).
+std::vector<std::string> PlayScripted(uint32_t seed, int fight_frames, int32_t mode) {
   ScopedDataDir dir;
   std::vector<std::string> trace;
   Game g({0, 0, 0}, seed);
@@ -19,7 +20,7 @@ std::vector<std::string> PlayScripted(uint32_t seed, int fight_frames) {
   while (g.f().GameStage != 9 && g.frames < 2000) {
     g.ReleaseAll();
     const int32_t stage = g.f().GameStage;
-    if (stage == 1) g.Hold({g.f().GameMode < 2 ? 'S' : 'G'});
+    if (stage == 1) g.Hold({g.f().GameMode < mode ? 'S' : 'G'});
     if (stage == 6) g.Hold({g.frames % 50 < 25 ? 'S' : 'G', g.frames % 40 < 20 ? 0x28 : 0x64});
     frame();
   }
@@ -34,12 +35,16 @@ std::vector<std::string> PlayScripted(uint32_t seed, int fight_frames) {
   return trace;
 }
 
-TEST(Replay, ATwoPlayerFightWithTheSameSeedAndKeysRepeatsExactly) {
-  const std::vector<std::string> first = PlayScripted(12345, 600);
-  const std::vector<std::string> second = PlayScripted(12345, 600);
-  ASSERT_EQ(first.size(), second.size());
-  ASSERT_GT(first.size(), 600u);
-  for (size_t i = 0; i < first.size(); ++i) ASSERT_EQ(first[i], second[i]) << "frame " << i + 1;
+TEST(Replay, AFightWithTheSameSeedAndKeysRepeatsExactly) {
+  for (int32_t mode : {2, 1}) {
+    const std::vector<std::string> first = PlayScripted(12345, 600, mode);
+    const std::vector<std::string> second = PlayScripted(12345, 600, mode);
+    ASSERT_EQ(first.size(), second.size());
+    ASSERT_GT(first.size(), 600u);
+    for (size_t i = 0; i < first.size(); ++i) {
+      ASSERT_EQ(first[i], second[i]) << "mode " << mode << ", frame " << i + 1;
+    }
+  }
 }
 
 }  // namespace
