@@ -120,8 +120,9 @@ FightBench OnePlayerFight() {
 void BM_OpponentDecision(benchmark::State& state) {
   FightBench bench = OnePlayerFight();
   zk::TForm1& form = *bench.form;
+  const zk::ThinkRoutine think = form.ThinkTable[form.RobotKind2];
   for (auto _ : state) {
-    (form.*form.ThinkTable[form.RobotKind2])();
+    (form.*think)();
     benchmark::ClobberMemory();
   }
 }

@@ -21,6 +21,12 @@ void LoadFighter(TForm1& form, int player, int32_t kind, int32_t variant) {
   form.Robots[player].WeaponType = variant;
 }
 
+// Player 2's decision routine for the frame, as the input routine calls it.
+void Think(TForm1& f) {
+  const ThinkRoutine think = f.ThinkTable[f.RobotKind2];
+  (f.*think)();
+}
+
 int32_t Steer(double v, int32_t plus, int32_t minus) {
   return v > 20 ? plus : (v < -20 ? minus : 0);
 }
@@ -58,7 +64,7 @@ FightResult RunFight(const Fighters& who, uint32_t seed, const Player1& p1, int3
     p1(f, frame);
     const CharacterData before = f.Robots[1];
     const bool planning = f.Cpu.Phase != 1;
-    (f.*f.ThinkTable[f.RobotKind2])();
+    Think(f);
     const CharacterData& p2 = f.Robots[1];
     r.planning_writes += planning && (p2.InputX != before.InputX || p2.InputY != before.InputY ||
                                       p2.InputButton != before.InputButton);
@@ -162,7 +168,7 @@ int32_t ShotsTaken(int32_t kind, bool think, int32_t trials) {
       p1.InputX = p1.InputY = p1.InputButton = 0;
       p1.Armor = p1.Status.MaxArmor;
       if (think) {
-        (f.*f.ThinkTable[kind])();
+        Think(f);
       } else {
         p2.InputX = p2.InputY = p2.InputButton = 0;
       }
