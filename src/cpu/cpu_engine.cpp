@@ -1,29 +1,35 @@
 // The computer opponent: one engine that drives player 2 for every robot kind.
 //
-// Design. Each frame the engine reads the scene once (cpu_scene.h): the distance and bearing to
-// player 1 by hypot, how far player 1 stands off player 2's firing line (shots leave along the
-// facing, which turns toward player 1), each weapon slot's reach worked out from its shot
-// templates, whether it is usable (armed, ammunition left), both robots' armour and energy, and
-// player 1's nearest live shot that will pass through player 2.
+// Design. Each frame the engine reads the scene once (cpu_scene.h): distance and bearing to
+// player 1 by hypot; how far player 1 stands off the line player 2's next shot leaves along (the
+// facing, or the locked facing in a step that may not turn); each weapon slot's reach, worked out
+// from its shot templates, and whether it is usable (armed, ammunition left); both robots'
+// armour and energy; whether player 1 can guard at once; player 1's nearest shot that will pass
+// through player 2.
 //
-// The plan (CpuPlan) is one of a few plans (cpu_brain.h) held for a random number of frames.
-// In a frame with Phase 0 the engine chooses the next plan, its weapon and its circling side by
-// draws from the game's one random generator, weighted by the kind's table and by what fits the
-// scene (a mine plan only with a mine left, a boost out of a corner only in one); it writes no
-// control field in that frame. In the other frames the plan sets a distance band (the chosen
-// weapon's reach, or the kind's far band), a sideways run, a side step onto the firing line,
-// guard or boost, and the engine turns them into player 2's control fields.
+// Plans (cpu_brain.h) last a random few frames to a few seconds. In a frame with Phase 0 the
+// engine draws the next plan, its weapon and its circling side from the game's one random
+// generator, weighted by the kind's table and by the scene (a mine plan only with a mine left,
+// guard only while player 1 fires, a boost out of a corner only in one, the close plan more
+// often when player 1 is nearly down); that frame writes no control field, and the last frame of
+// every plan lifts its weapon button. The other frames turn the plan into control fields: a
+// distance band (the weapon's reach within the kind's band, or the kind's far band), a walk to
+// a spot on one of player 1's eight firing lines for weapons that fly straight (the next line
+// round when circling), or a sideways run, guard or boost.
 //
-// Fire follows the action chains' rules: a weapon button goes down only after at least one frame
-// up (a fresh press), is held until its action has started (a streaming weapon for a burst, while
-// the line holds), then goes up for the kind's gap. Only a slot its variant arms and that has
-// ammunition left is ever pressed; when the plan's weapon runs dry the engine switches to another
-// at once.
+// Fire follows the action chains' rules: a weapon button goes down only after a frame up and in
+// a step that accepts a fresh press (or idle), is held until its action has started (a streaming
+// weapon for a burst, while the line holds), then goes up for the kind's gap. A weapon fires
+// only within its reach and on the line (seekers need no line); between presses a weapon that
+// would hit now is taken instead, melee first. Only a slot its variant arms and that has
+// ammunition left is ever pressed, and a plan's weapon that runs dry is replaced at once.
+// Against a player who guards a lot, guard breakers are preferred and other weapons wait until
+// player 1 cannot guard.
 //
-// The dodge runs before the plan: when player 1's nearest shot will hit, the kind's dodge chance
-// decides whether it is seen; a seen shot is stepped away from, sideways to its path toward the
-// side that needs less to clear and has the room, boosting when energy allows; when the step
-// cannot clear it in time and the shot does not break guards, player 2 guards instead.
+// The dodge comes before the plan: when player 1's nearest shot will hit, the kind's dodge
+// chance decides whether it is seen; a seen shot is stepped away from sideways to its path,
+// toward the side that needs less to clear and has the room, boosting when energy allows; when
+// the step cannot clear it in time and the shot does not break guards, player 2 guards.
 //
 // Per-kind differences are data: each decision routine (think.cpp) is one call with its kind's
 // CpuBrain.
@@ -427,7 +433,8 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
 void ThinkWith(TForm1& form, const CpuBrain& brain) {
   const CpuScene sc = ReadScene(form.Robots[1], &form.Weapons[4], form.Robots[0], &form.Weapons[0]);
   CpuPlan& cpu = form.Cpu;
-  if (cpu.Phase != 1 || cpu.Plan < 0 || cpu.Plan >= kPlanKinds) {
+  if (cpu.Phase != 1 || cpu.Plan < 0 || cpu.Plan >= kPlanKinds || cpu.Weapon < 0 ||
+      cpu.Weapon > 4) {
     ChoosePlan(form, brain, sc);
     return;
   }

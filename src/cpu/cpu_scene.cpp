@@ -153,8 +153,7 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
     const bool triggered = p.Move == kMoveWait || p.Move == kMoveFloat || p.Move == kMoveSnake;
     if (p.HitTest != kHitNone || triggered) {
       if (near < 0) near = travelled * scale_min;
-      half = std::max<double>(half, p.HitHalf + p.Grow * p.Life / 4.0 * (p.Grow > 0));
-      if (p.Move == kMoveFog) half = std::max<double>(half, p.Param);
+      half = std::max<double>(half, p.Move == kMoveFog ? std::max(p.HitHalf, p.Param) : p.HitHalf);
       far = std::max(far, (travelled + d) * scale_max + p.HitHalf);
     }
     travelled += d;
