@@ -1,0 +1,245 @@
+// The computer opponent against scripted players 1, fight by fight through the fight loop, over
+// fixed seeds: the bars it must reach.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "characters/robot_kinds.h"
+#include "cpu/cpu_scene.h"
+#include "platform/headless_platform.h"
+#include "shell/dir_table.h"
+#include "shell/form.h"
+#include "weapons/weapon_test_util.h"
+
+namespace zk::test {
+namespace {
+
+// Player 1's driver: writes its control fields for the frame.
+using Player1 = std::function<void(TForm1&, int32_t frame)>;
+
+struct Fighters {
+  int32_t kind1, variant1, kind2, variant2;
+};
+
+struct Result {
+  int32_t winner = 0;  // 0: a draw, or no knock-out in time
+  int32_t frames = 0;
+  std::set<int32_t> pressed;  // player 2's weapon buttons
+  int32_t broken = 0;         // frames pressing an empty slot, or writing a field while planning
+};
+
+// A one-player fight as the intro leaves it.
+struct Fight {
+  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
+  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*host);
+  TForm1& f = *form;
+
+  Fight(const Fighters& who, uint32_t seed) {
+    f.FillThinkTable();
+    f.GameMode = 1;
+    f.MusicMode = 1;
+    f.RobotKind2 = who.kind2;
+    for (int p = 0; p < 2; ++p) {
+      const RobotKind& kind = *FindRobotKind(p == 0 ? who.kind1 : who.kind2);
+      const size_t variant = p == 0 ? who.variant1 : who.variant2;
+      LoadVariant(f.Robots[p], &f.Weapons[p * 4], kind,
+                  kind.Variants[variant % kind.Variants.size()]);
+    }
+    f.Random.Seed(seed);
+    const int32_t lane = static_cast<int32_t>(seed % 5) * 50;
+    f.Robots[0].X = 200;
+    f.Robots[0].Y = 200 + lane;
+    f.Robots[1].X = 600;
+    f.Robots[1].Y = 400 - lane;
+    f.GameStage = 9;
+  }
+  // Player 2's decision routine, as the input routine calls it.
+  void Think() {
+    const ThinkRoutine think = f.ThinkTable[f.RobotKind2];
+    (f.*think)();
+  }
+};
+
+Result RunFight(const Fighters& who, uint32_t seed, const Player1& p1, int32_t max_frames) {
+  Fight fight(who, seed);
+  TForm1& f = fight.f;
+  const CharacterData& p2 = f.Robots[1];
+  Result r;
+  for (r.frames = 1; r.frames <= max_frames && f.GameStage == 9; ++r.frames) {
+    p1(f, r.frames);
+    const CharacterData before = p2;
+    const bool planning = f.Cpu.Phase != 1;
+    fight.Think();
+    r.broken += planning && (p2.InputX != before.InputX || p2.InputY != before.InputY ||
+                             p2.InputButton != before.InputButton);
+    const int32_t b = p2.InputButton, slot = b >= 7 && b <= 10 ? b - 6 : (b <= 4 ? b : 0);
+    if (slot >= 1) {
+      r.pressed.insert(slot);
+      const WeaponData& w = f.Weapons[3 + slot];
+      r.broken += w.Armed != 1 || (w.Unlimited != 1 && w.Ammo <= 0);
+    }
+    f.FightStage();
+  }
+  r.winner = f.GameStage == 10 ? f.Winner : 0;
+  return r;
+}
+
+void Idle(TForm1& f, int32_t) {
+  f.Robots[0].InputX = f.Robots[0].InputY = f.Robots[0].InputButton = 0;
+}
+
+// Moves, weapons, guard and boost changing every 3 to 10 frames.
+Player1 Masher(uint32_t seed) {
+  return [rng = std::mt19937(seed), next = 0](TForm1& f, int32_t frame) mutable {
+    if (frame < next) return;
+    next = frame + 3 + static_cast<int32_t>(rng() % 8);
+    f.Robots[0].InputX = static_cast<int32_t>(rng() % 3);
+    f.Robots[0].InputY = static_cast<int32_t>(rng() % 3);
+    f.Robots[0].InputButton = static_cast<int32_t>(rng() % 11);
+  };
+}
+
+// Keeps its best weapon's range on a firing line and fires it; guards when a shot it has seen
+// (flying for a quarter of a second) is about to hit.
+void Aimer(TForm1& f, int32_t frame) {
+  CharacterData& me = f.Robots[0];
+  const CpuScene sc = ReadScene(me, &f.Weapons[0], f.Robots[1], &f.Weapons[4]);
+  me.InputX = me.InputY = me.InputButton = 0;
+  if (sc.Threat.Seen && !sc.Threat.BreaksGuard && sc.Threat.Frames < 10 && sc.Threat.Age >= 6) {
+    me.InputButton = 5;
+    return;
+  }
+  int slot = -1;
+  for (int k : {0, 2, 3, 1}) {
+    if (slot < 0 && sc.Slots[k].Usable && sc.Slots[k].Role != kRoleMine) slot = k;
+  }
+  if (slot < 0) return;
+  const CpuWeapon& w = sc.Slots[slot];
+  const double want = std::clamp(sc.Dist, w.Near + 20, std::min(w.Far * 0.7, 350.0));
+  const bool seeker = w.Role == kRoleSeeker;
+  double x, y;
+  if (!seeker && LineSpot(f.Robots[1], sc.Facing, 1, want, x, y)) {
+    SteerToSpot(me, x - me.X, y - me.Y);
+  } else {
+    SteerToSpot(me, (sc.Dist - want) * sc.UX, (sc.Dist - want) * sc.UY);
+  }
+  const bool ready = sc.Dist >= w.Near && sc.Dist <= w.Far && (seeker || sc.LineOffset <= w.Aim);
+  if (ready && (w.Rapid || frame % 2 == 0)) me.InputButton = slot + 1;
+}
+
+// Every kind and variant as player 2, against each of `p1_kinds`.
+std::vector<Fighters> AllOpponents(const std::vector<int32_t>& p1_kinds) {
+  std::vector<Fighters> out;
+  for (int32_t k = 1; k <= kRobotKinds; ++k) {
+    for (size_t v = 0; v < FindRobotKind(k)->Variants.size(); ++v) {
+      for (int32_t p1 : p1_kinds) {
+        out.push_back({p1, static_cast<int32_t>(out.size() % 2), k, static_cast<int32_t>(v)});
+      }
+    }
+  }
+  return out;
+}
+
+TEST(OpponentBars, BeatsAnIdlePlayerWithinAMinute) {
+  std::vector<int32_t> frames;
+  for (const Fighters& who : AllOpponents({1, 4, 7, 10})) {
+    const Result r = RunFight(who, 11 + frames.size(), Idle, 1500);
+    EXPECT_EQ(r.winner, 2) << who.kind1 << " vs " << who.kind2 << "/" << who.variant2;
+    EXPECT_EQ(r.broken, 0);
+    frames.push_back(r.frames);
+  }
+  std::sort(frames.begin(), frames.end());
+  std::printf("idle player 1: %zu fights, median %d frames\n", frames.size(),
+              frames[frames.size() / 2]);
+}
+
+// Also: every weapon a variant arms is pressed, no empty slot is, and a frame that chooses a plan
+// leaves player 2's control fields as they are.
+TEST(OpponentBars, BeatsAMasherNineTimesInTenWithinTwoMinutes) {
+  int32_t wins = 0, fights = 0;
+  std::set<int32_t> pressed[kRobotKinds + 1][3];
+  for (const Fighters& who : AllOpponents({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})) {
+    const Result r = RunFight(who, 100 + fights, Masher(7 + fights), 3000);
+    ++fights;
+    wins += r.winner == 2;
+    EXPECT_NE(r.winner, 0) << who.kind1 << " vs " << who.kind2 << "/" << who.variant2;
+    EXPECT_EQ(r.broken, 0);
+    pressed[who.kind2][who.variant2].insert(r.pressed.begin(), r.pressed.end());
+  }
+  std::printf("masher: player 2 won %d of %d\n", wins, fights);
+  EXPECT_GE(wins * 10, fights * 9);
+  for (int32_t k = 1; k <= kRobotKinds; ++k) {
+    for (size_t v = 0; v < FindRobotKind(k)->Variants.size(); ++v) {
+      const RobotVariant& rv = FindRobotKind(k)->Variants[v];
+      for (int32_t s = 1; s <= 4; ++s) {
+        EXPECT_EQ(rv.Slots[s - 1] != nullptr, pressed[k][v].count(s) == 1) << rv.Name << " " << s;
+      }
+    }
+  }
+}
+
+TEST(OpponentBars, EveryKindIsBeatableByAnAimingPlayerButNoPushover) {
+  constexpr int32_t kFights = 30;
+  for (int32_t k = 1; k <= kRobotKinds; ++k) {
+    const int32_t variants = static_cast<int32_t>(FindRobotKind(k)->Variants.size());
+    int32_t wins = 0;
+    for (int32_t i = 0; i < kFights; ++i) {
+      const Result r =
+          RunFight({1 + i % kRobotKinds, i % 2, k, i % variants}, 500 + i, Aimer, 4500);
+      wins += r.winner == 2;
+      EXPECT_EQ(r.broken, 0);
+    }
+    std::printf("kind %2d vs aiming player: won %2d of %d\n", k, wins, kFights);
+    EXPECT_GE(wins * 5, kFights) << "kind " << k;
+    EXPECT_LE(wins * 10, kFights * 9) << "kind " << k;
+  }
+}
+
+// Player 2 stands on player 1's firing line 300 to 500 px away and player 1 fires one rifle shot
+// at it: player 2 following its decision routine is hit by fewer than half as many as standing.
+TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
+  static constexpr int32_t kLines[8] = {2, 6, 1, 3, 5, 7, 0, 4};
+  int32_t hits[2] = {0, 0}, shots = 0;
+  for (int32_t k = 1; k <= kRobotKinds; ++k) {
+    for (int think = 0; think < 2; ++think) {
+      Fight fight({9, 0, k, 0}, 3);
+      TForm1& f = fight.f;
+      CharacterData& p1 = f.Robots[0];
+      CharacterData& p2 = f.Robots[1];
+      for (int32_t i = 0; i < 16; ++i) {
+        for (WeaponData& w : f.Weapons) w.ResetShots();
+        const DirVector d = DirTable[kLines[i % 8]];
+        const double n = std::hypot(d.dx, d.dy) / ((300 + (i * 53) % 200) / 2.0);
+        p1.X = static_cast<int32_t>(400 - d.dx / n);
+        p1.Y = static_cast<int32_t>(300 - d.dy / n);
+        p2.X = static_cast<int32_t>(400 + d.dx / n);
+        p2.Y = static_cast<int32_t>(300 + d.dy / n);
+        p2.Armor = p2.Status.MaxArmor;
+        p1.Facing = kLines[i % 8];
+        f.Weapons[0].Owner = &p1;
+        f.Weapons[0].VolleyLock = 0;
+        f.Weapons[0].Fire();
+        for (int32_t frame = 0; frame < 45 && f.Weapons[0].Shots[0][0].Active == 1; ++frame) {
+          Idle(f, frame);
+          p1.Armor = p1.Status.MaxArmor;
+          p2.InputX = p2.InputY = p2.InputButton = 0;
+          if (think == 1) fight.Think();
+          f.FightStage();
+        }
+        hits[think] += p2.Armor < p2.Status.MaxArmor;
+      }
+    }
+    shots += 16;
+  }
+  std::printf("straight shots hitting: standing %d of %d, dodging %d\n", hits[0], shots, hits[1]);
+  EXPECT_LE(hits[1] * 2, hits[0]);
+}
+
+}  // namespace
+}  // namespace zk::test
