@@ -8,6 +8,7 @@
 #include <functional>
 #include <random>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "characters/robot_kinds.h"
@@ -70,14 +71,14 @@ Result RunFight(const Fighters& who, uint32_t seed, const Player1& p1, int32_t m
   Fight fight(who, seed);
   TForm1& f = fight.f;
   const CharacterData& p2 = f.Robots[1];
+  auto fields = [&p2] { return std::tuple(p2.InputX, p2.InputY, p2.InputButton); };
   Result r;
   for (r.frames = 1; r.frames <= max_frames && f.GameStage == 9; ++r.frames) {
     p1(f, r.frames);
-    const CharacterData before = p2;
+    const auto before = fields();
     const bool planning = f.Cpu.Phase != 1;
     fight.Think();
-    r.broken += planning && (p2.InputX != before.InputX || p2.InputY != before.InputY ||
-                             p2.InputButton != before.InputButton);
+    r.broken += planning && fields() != before;
     const int32_t b = p2.InputButton, slot = b >= 7 && b <= 10 ? b - 6 : (b <= 4 ? b : 0);
     if (slot >= 1) {
       r.pressed.insert(slot);
