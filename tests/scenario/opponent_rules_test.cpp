@@ -17,7 +17,9 @@ bool Marked(Game& g) {
   return g.p2().InputX == 7 && g.p2().InputY == 8 && g.p2().InputButton == 99;
 }
 
-TEST_F(GameTest, TheOpponentDrivesPlayerTwoOnlyWhileFightingInOnePlayerAndSurvival) {
+class OpponentRules : public GameTest {};
+
+TEST_F(OpponentRules, DrivesPlayerTwoOnlyWhileFightingInOnePlayerAndSurvival) {
   for (int32_t mode : {1, 2, 3}) {
     Game g;
     g.ChooseMode(mode);
