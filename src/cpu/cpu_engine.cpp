@@ -12,10 +12,10 @@
 // generator, weighted by the kind's table and by the scene (a mine plan only with a mine left,
 // guard only while player 1 fires, a boost out of a corner only in one, the close plan more
 // often when player 1 is nearly down); that frame writes no control field, and the last frame of
-// every plan lifts its weapon button. The other frames turn the plan into control fields: a
-// distance band (the weapon's reach within the kind's band, or the kind's far band), a walk to
-// a spot on one of player 1's eight firing lines for weapons that fly straight (the next line
-// round when circling), or a sideways run, guard or boost.
+// every plan lifts its weapon button; once a robot is down player 2 guards. The other frames turn
+// the plan into control fields: a distance band (the weapon's reach within the kind's band, or the
+// kind's far band), a walk to a spot on one of player 1's eight firing lines for weapons that fly
+// straight (the next line round when circling), or a sideways run, guard or boost.
 //
 // Fire follows the action chains' rules: a weapon button goes down only after a frame up and in
 // a step that accepts a fresh press (or idle), is held until its action has started (a streaming
@@ -418,10 +418,12 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     me.InputButton = button;
   }
 
-  // The next frame chooses a plan and writes nothing: no weapon button is left down into it,
-  // where its slot might have been emptied by this frame's shot.
-  if (--cpu.Counter <= 0) {
-    cpu.Phase = 0;
+  // Once a robot is down player 2 guards against what is still in flight. A frame that chooses a
+  // plan writes nothing: no weapon button is left down into it, where its slot might have been
+  // emptied by this frame's shot, nor into the next fight's first frame.
+  if (form.KoPending != 0) me.InputButton = 5;
+  if (--cpu.Counter <= 0) cpu.Phase = 0;
+  if (cpu.Phase == 0 || form.KoPending != 0) {
     if (me.InputButton >= 1 && me.InputButton <= 4) me.InputButton = 0;
     if (me.InputButton >= 7 && me.InputButton <= 10) me.InputButton = 6;
     cpu.Trigger = std::min(cpu.Trigger, 0);
@@ -436,9 +438,9 @@ void ThinkWith(TForm1& form, const CpuBrain& brain) {
   if (cpu.Phase != 1 || cpu.Plan < 0 || cpu.Plan >= kPlanKinds || cpu.Weapon < 0 ||
       cpu.Weapon > 4) {
     ChoosePlan(form, brain, sc);
-    return;
+  } else {
+    FollowPlan(form, brain, sc);
   }
-  FollowPlan(form, brain, sc);
 }
 
 }  // namespace zk

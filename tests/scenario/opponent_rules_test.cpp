@@ -36,6 +36,8 @@ TEST_F(OpponentRules, DrivesPlayerTwoOnlyWhileFightingInOnePlayerAndSurvival) {
     // Nothing in the fight-over stage; the next fight begins with a fresh plan and keeps the rest.
     g.p2().Armor = -1;
     ASSERT_GE(g.RunUntilStage(10, 50), 1);
+    const int32_t button = g.p2().InputButton;
+    EXPECT_TRUE(mode == 2 || button == 0 || button == 5 || button == 6) << "no weapon once down";
     const CpuPlan plan = g.f().Cpu;
     Mark(g);
     g.Frames(100);
