@@ -104,6 +104,8 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots) {
           sx += s.DX * s.Length;
           sy += s.DY * s.Length;
           speed = s.Length < p.MaxSpeed ? p.Speed : 0;
+        } else if (p.Move == kMoveSpiral) {  // its direction is already the last frame's step
+          speed = 1;
         }
         const double n = std::hypot(vx, vy);
         if (n <= 0 || speed <= 0.05) continue;
