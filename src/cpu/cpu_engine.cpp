@@ -4,8 +4,8 @@
 // player 1 by hypot; how far player 1 stands off the line player 2's next shot leaves along (the
 // facing, or the locked facing in a step that may not turn); each weapon slot's reach, worked out
 // from its shot templates, and whether it is usable (armed, ammunition left); both robots'
-// armour and energy; whether player 1 can guard at once; player 1's nearest shot that will pass
-// through player 2.
+// armour (energy is read where a boost is decided); whether player 1 can guard at once; player 1's
+// nearest shot that will pass through player 2.
 //
 // Plans (cpu_brain.h) last a random few frames to a few seconds. In a frame with Phase 0 the
 // engine draws the next plan, its weapon and its circling side from the game's one random

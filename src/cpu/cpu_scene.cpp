@@ -126,8 +126,7 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots) {
   return best;
 }
 
-}  // namespace
-
+// How far a slot's shots can hit and what they ask (the ammunition left is not looked at).
 CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   CpuWeapon out;
   out.Rapid = rapid;
@@ -173,6 +172,8 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   return out;
 }
 
+}  // namespace
+
 CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
                    const WeaponData* foe_slots) {
   CpuScene sc;
@@ -204,7 +205,6 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     sc.Ammo[k] = my_slots[k].Armed == 1 ? my_slots[k].Ammo : 0;
   }
   sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
-  sc.MyEnergy = Fraction(me.Energy, me.Status.MaxEnergy);
   sc.FoeArmor = Fraction(foe.Armor, foe.Status.MaxArmor);
   sc.FoeOpen = foe.Action == 6 || (foe.Action >= 1 && foe.Action <= 4 && foe.Step.Accept != 1);
   sc.Threat = NearestThreat(me, foe_slots);

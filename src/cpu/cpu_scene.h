@@ -49,7 +49,7 @@ struct CpuScene {
   double LineScale = 1;  // a shot's speed along that line for each pixel it flies level
   CpuWeapon Slots[4];
   int32_t Ammo[4] = {};
-  double MyArmor = 0, MyEnergy = 0, FoeArmor = 0;  // fractions of the maximum
+  double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
   bool FoeOpen = false;  // player 1 is hit or busy with a weapon and cannot guard at once
   CpuThreat Threat;
 };
@@ -68,8 +68,5 @@ bool LineSpot(const CharacterData& target, int32_t first, int32_t side, double d
 // Control fields that walk `me` to the spot (dx, dy) pixels away, letting it coast the last of
 // the way.
 void SteerToSpot(CharacterData& me, double dx, double dy);
-
-// How far a slot's shots can hit and what they ask (the ammunition left is not looked at).
-CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half);
 
 }  // namespace zk
