@@ -76,7 +76,12 @@ std::unique_ptr<SoundDevice> HeadlessPlatform::OpenSound() {
 }
 
 std::unique_ptr<MidiPerformance> HeadlessPlatform::OpenMusic() {
-  return MakeHeadlessMidi(Recorder());
+  return MakeHeadlessMidi(Recorder(), &music_time_);
+}
+
+void HeadlessPlatform::SleepMs(uint32_t ms) {
+  clock_ += ms;
+  if (music_time_) music_time_(ms);
 }
 
 void HeadlessPlatform::KeyboardState(std::array<uint8_t, 256>& keys) {

@@ -40,7 +40,7 @@ class HeadlessPlatform final : public Platform {
   bool JoyPosition(int id, JoyState& state) override;
   bool JoyCapabilities(int id, JoyCaps& caps) override;
   uint32_t TimeMs() override { return clock_; }
-  void SleepMs(uint32_t ms) override { clock_ += ms; }
+  void SleepMs(uint32_t ms) override;
   void StopWaveSound() override {}
 
   void Record(std::string event) override;
@@ -82,6 +82,7 @@ class HeadlessPlatform final : public Platform {
   EventRecord record_;
   AppLoop* loop_ = nullptr;  // during Run
   std::unique_ptr<MediaPlayer> media_;
+  std::function<void(uint32_t)> music_time_;  // moves the latest music performance's time
 };
 
 }  // namespace zk

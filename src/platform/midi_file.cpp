@@ -15,7 +15,8 @@ bool CheckMidiFile(std::span<const uint8_t> bytes) {
   const uint16_t format = Be16(bytes.data() + 8);
   const uint16_t tracks = Be16(bytes.data() + 10);
   const uint16_t division = Be16(bytes.data() + 12);
-  if (format > 2 || tracks == 0 || division == 0) return false;
+  // The division counts ticks per quarter note; SMPTE frame timing (top bit set) is not played.
+  if (format > 2 || tracks == 0 || division == 0 || (division & 0x8000) != 0) return false;
   size_t pos = 8 + static_cast<size_t>(header);
   int found = 0;
   while (bytes.size() - pos >= 8) {

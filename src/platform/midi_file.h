@@ -12,8 +12,8 @@ namespace zk {
 inline constexpr size_t kMaxMidiFileBytes = 4 * 1024 * 1024;
 
 // True when the bytes hold an "MThd" header of format 0 to 2 with at least one track and a
-// nonzero division, followed by chunks that all end inside the data, at least one of them a
-// track ("MTrk").
+// division of 1 to 32767 ticks per quarter note (not SMPTE frames), followed by chunks that all end
+// inside the data, at least one of them a track ("MTrk").
 bool CheckMidiFile(std::span<const uint8_t> bytes);
 
 // Reads and checks the MIDI file the game names ("music\Start.mid"); false on any failure.

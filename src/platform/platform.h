@@ -126,24 +126,29 @@ class Display {
   virtual void Flip(const Surface& back) = 0;
 };
 
-// The MIDI performance: one segment loaded per file, played with repeats.
+// The MIDI performance: one segment loaded per file, played with repeats. A change of what plays
+// takes effect at once or at the next beat or measure of the music that plays then, by that
+// piece's own tempo map and time signature; with nothing playing it takes effect at once. A later
+// request replaces one still waiting. Every backend records a change when it takes effect.
 class MidiSegment {
  public:
   virtual ~MidiSegment() = default;
 };
+
+enum class MusicBoundary { Now, Beat, Measure };
 
 class MidiPerformance {
  public:
   virtual ~MidiPerformance() = default;
   // Loads a standard MIDI file; empty when it cannot be read.
   virtual std::unique_ptr<MidiSegment> LoadSegment(const std::string& path) = 0;
-  // Plays a segment from its start, `repeats` extra times (-1 for ever).
-  virtual bool Play(MidiSegment& segment, int repeats) = 0;
-  // Stops whatever plays (at the next measure in the original; at once here).
-  virtual bool Stop() = 0;
-  // Switches to `next`, looping (the original waits for the next beat; here it is at once).
-  virtual bool TransitionTo(MidiSegment& next) = 0;
-  virtual void Unload(MidiSegment& segment) = 0;
+  // Plays a segment from its start, `repeats` extra times (-1 for ever). It replaces whatever
+  // plays. A segment stays playable after its slot lets it go.
+  virtual bool Play(MidiSegment& segment, int repeats, MusicBoundary at) = 0;
+  // Stops whatever plays, and drops a change still waiting.
+  virtual bool Stop(MusicBoundary at) = 0;
+  // Switches to `next`, looping for ever.
+  virtual bool TransitionTo(MidiSegment& next, MusicBoundary at) = 0;
 };
 
 // The MP3 media player. Open raises `MediaError` when the file cannot be opened.
@@ -171,7 +176,7 @@ class MediaPlayer {
 // What the backends record of sound and music (read by the trace and by tests).
 struct MediaEvent {
   std::string Text;  // "play NAME", "loop NAME", "stop NAME", "music FILE", "music-stop",
-                     // "pinch", "mp3 FILE", "mp3-stop"
+                     // "pinch", "mp3 FILE", "mp3-stop"; music when it takes effect
 };
 
 class Platform {

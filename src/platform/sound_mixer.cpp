@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <mutex>
@@ -22,23 +21,10 @@ std::weak_ptr<MixerSession> g_session;
 constexpr int kFrequency = 44100;
 constexpr int kChunkFrames = 1024;
 
-// Debian's General MIDI soundfont, unless the user named one already.
-void ChooseSoundFont() {
-  if (std::getenv("SDL_SOUNDFONTS") != nullptr) return;
-  for (const char* path :
-       {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/sounds/sf2/default-GM.sf2"}) {
-    if (SDL_RWops* rw = SDL_RWFromFile(path, "rb")) {
-      SDL_RWclose(rw);
-      Mix_SetSoundFonts(path);
-      return;
-    }
-  }
-}
-
 // Opens SDL's audio and the mixer on the audio driver SDL chooses (or the one the hint names).
 bool OpenMixer() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  Mix_Init(MIX_INIT_MID | MIX_INIT_MP3);
+  Mix_Init(MIX_INIT_MP3);
   if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkFrames) == 0) return true;
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -76,7 +62,6 @@ class QuietStderr {
 std::shared_ptr<MixerSession> MixerSession::Acquire() {
   std::lock_guard<std::mutex> lock(g_mutex);
   if (auto open = g_session.lock()) return open;
-  ChooseSoundFont();
   static bool silent = false;  // the real device failed once: no more probing
   bool opened = false;
   if (!silent) {

@@ -6,21 +6,6 @@
 
 namespace zk {
 
-namespace {
-
-// Unloads both segment slots from the performance (when there is one) and empties them.
-void ReleaseSegments(MidiPerformance* performance, std::unique_ptr<MidiSegment>& music,
-                     std::unique_ptr<MidiSegment>& pinch) {
-  if (performance != nullptr) {
-    if (music) performance->Unload(*music);
-    if (pinch) performance->Unload(*pinch);
-  }
-  music.reset();
-  pinch.reset();
-}
-
-}  // namespace
-
 void TForm1::StartDirectMusic() {
   if (MusicMode != 0) return;
   MusicPerformance = Host.OpenMusic();
@@ -29,8 +14,9 @@ void TForm1::StartDirectMusic() {
 
 void TForm1::EndDirectMusic() {
   if (MusicMode != 0) return;
-  if (MusicPerformance) MusicPerformance->Stop();
-  ReleaseSegments(MusicPerformance.get(), MusicSegment, PinchSegment);
+  if (MusicPerformance) MusicPerformance->Stop(MusicBoundary::Now);
+  MusicSegment.reset();
+  PinchSegment.reset();
   MusicPerformance.reset();
 }
 
@@ -42,7 +28,7 @@ void TForm1::MakeSegment(const char* file, std::unique_ptr<MidiSegment>& slot) {
     CloseOnFailure(kMidiStartFailure);
     return;
   }
-  if (slot) MusicPerformance->Unload(*slot);
+  slot.reset();
   slot = MusicPerformance->LoadSegment(file);
   if (!slot) CloseOnFailure(MusicFailure(file));
 }
@@ -66,29 +52,33 @@ void TForm1::MakeSegment_Fight3() {
   MakeSegment("music\\Fighting3.mid", MusicSegment);
 }
 
+// The music plays on to the next measure; the segments are let go at once.
 void TForm1::EndSegment() {
   if (MusicMode != 0) return;
-  if (MusicPerformance && !MusicPerformance->Stop()) {
+  if (MusicPerformance && !MusicPerformance->Stop(MusicBoundary::Measure)) {
     CloseOnFailure(kMidiStopFailure);
     return;
   }
-  ReleaseSegments(MusicPerformance.get(), MusicSegment, PinchSegment);
+  MusicSegment.reset();
+  PinchSegment.reset();
 }
 
-// The segment loops from its start (its repeat count of 65536 plays on for hours).
+// The segment loops from its start (its repeat count of 65536 plays on for hours), from the next
+// beat of what plays.
 void TForm1::PlayMusicSegment() {
   if (MusicPerformance && MusicSegment && !Host.Closed()) {
-    MusicPerformance->Play(*MusicSegment, 65536);
+    MusicPerformance->Play(*MusicSegment, 65536, MusicBoundary::Beat);
   }
 }
 
 void TForm1::StopMusic() {
-  if (MusicPerformance) MusicPerformance->Stop();
+  if (MusicPerformance) MusicPerformance->Stop(MusicBoundary::Now);
 }
 
+// The pinch music takes over at the next beat.
 void TForm1::PlayPinchSegment() {
   if (MusicPerformance && PinchSegment && !Host.Closed()) {
-    MusicPerformance->TransitionTo(*PinchSegment);
+    MusicPerformance->TransitionTo(*PinchSegment, MusicBoundary::Beat);
   }
 }
 

@@ -125,11 +125,12 @@ TEST_F(MusicFiles, MidiFileCheckRefusesBrokenFiles) {
     b[at] = value;
     return b;
   };
-  EXPECT_FALSE(CheckMidiFile(changed(0, 'X')));   // not MThd
-  EXPECT_FALSE(CheckMidiFile(changed(9, 3)));     // format 3
-  EXPECT_FALSE(CheckMidiFile(changed(11, 0)));    // no tracks
-  EXPECT_FALSE(CheckMidiFile(changed(21, 200)));  // track past the end
-  EXPECT_FALSE(CheckMidiFile(changed(7, 200)));   // header past the end
+  EXPECT_FALSE(CheckMidiFile(changed(0, 'X')));    // not MThd
+  EXPECT_FALSE(CheckMidiFile(changed(9, 3)));      // format 3
+  EXPECT_FALSE(CheckMidiFile(changed(11, 0)));     // no tracks
+  EXPECT_FALSE(CheckMidiFile(changed(12, 0xE7)));  // SMPTE timing: 25 frames of 96 ticks
+  EXPECT_FALSE(CheckMidiFile(changed(21, 200)));   // track past the end
+  EXPECT_FALSE(CheckMidiFile(changed(7, 200)));    // header past the end
   for (size_t n = 0; n < good.size(); ++n) {
     EXPECT_FALSE(CheckMidiFile(std::span<const uint8_t>(good.data(), n))) << n;
   }
@@ -141,11 +142,9 @@ void MusicScript(MidiPerformance& midi) {
   auto pinch = midi.LoadSegment("music\\Fighting2.mid");
   ASSERT_TRUE(start);
   ASSERT_TRUE(pinch);
-  EXPECT_TRUE(midi.Play(*start, 65536));
-  EXPECT_TRUE(midi.TransitionTo(*pinch));
-  EXPECT_TRUE(midi.Stop());
-  midi.Unload(*start);
-  midi.Unload(*pinch);
+  EXPECT_TRUE(midi.Play(*start, 65536, MusicBoundary::Beat));  // nothing plays: at once
+  EXPECT_TRUE(midi.TransitionTo(*pinch, MusicBoundary::Now));
+  EXPECT_TRUE(midi.Stop(MusicBoundary::Now));
 }
 
 const std::vector<std::string> kMusicRecord = {"music music/Start.mid", "pinch", "music-stop"};
@@ -158,7 +157,7 @@ TEST_F(MusicFiles, MidiBackendsLoadPlayAndRecordAlike) {
   for (bool headless : {true, false}) {
     SCOPED_TRACE(headless ? "headless" : "SDL");
     Log log;
-    auto midi = headless ? MakeHeadlessMidi(log.Recorder()) : MakeSdlMidi(log.Recorder());
+    auto midi = headless ? MakeHeadlessMidi(log.Recorder(), nullptr) : MakeSdlMidi(log.Recorder());
     ASSERT_TRUE(midi);
     EXPECT_FALSE(midi->LoadSegment("music/Broken.mid"));
     EXPECT_FALSE(midi->LoadSegment("/etc/passwd"));

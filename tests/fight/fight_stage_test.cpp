@@ -315,10 +315,9 @@ TEST_F(FightTest, AFailedMusicStopForTheErrorScreenEndsTheFrame) {
   class StuckMusic final : public MidiPerformance {
    public:
     std::unique_ptr<MidiSegment> LoadSegment(const std::string&) override { return nullptr; }
-    bool Play(MidiSegment&, int) override { return true; }
-    bool Stop() override { return false; }
-    bool TransitionTo(MidiSegment&) override { return true; }
-    void Unload(MidiSegment&) override {}
+    bool Play(MidiSegment&, int, MusicBoundary) override { return true; }
+    bool Stop(MusicBoundary) override { return false; }
+    bool TransitionTo(MidiSegment&, MusicBoundary) override { return true; }
   };
   StartFight(2, 7, 7);
   P1().Status.MaxArmor = 0;
