@@ -38,6 +38,7 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
   fluid_settings_t* settings = new_fluid_settings();
   if (settings == nullptr) return nullptr;
   fluid_settings_setnum(settings, "synth.sample-rate", rate);
+  fluid_settings_setnum(settings, "synth.gain", 1.0);  // as loud as SDL_mixer plays MIDI
   // One lock guards the synthesizer already; 64 voices are plenty for the game's pieces; a
   // preset's samples are read when a piece first selects it.
   fluid_settings_setint(settings, "synth.threadsafe-api", 0);

@@ -153,13 +153,20 @@ TEST_F(MusicFiles, MidiBackendsLoadPlayAndRecordAlike) {
   Write("music/Start.mid", Midi());
   Write("music/Fighting2.mid", Midi());
   Write("music/Broken.mid", {'M', 'T', 'h', 'd', 0, 0});
+  std::vector<uint8_t> smpte = Midi(), bad_event = Midi();
+  smpte[12] = 0xE7;      // SMPTE timing, which the synthesizer cannot follow
+  bad_event[23] = 0xF1;  // no such event in a file
+  Write("music/Smpte.mid", smpte);
+  Write("music/BadEvent.mid", bad_event);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   for (bool headless : {true, false}) {
     SCOPED_TRACE(headless ? "headless" : "SDL");
     Log log;
     auto midi = headless ? MakeHeadlessMidi(log.Recorder(), nullptr) : MakeSdlMidi(log.Recorder());
     ASSERT_TRUE(midi);
-    EXPECT_FALSE(midi->LoadSegment("music/Broken.mid"));
+    for (const char* refused : {"music/Broken.mid", "music/Smpte.mid", "music/BadEvent.mid"}) {
+      EXPECT_FALSE(midi->LoadSegment(refused)) << refused;
+    }
     EXPECT_FALSE(midi->LoadSegment("/etc/passwd"));
     MusicScript(*midi);
     EXPECT_EQ(log.Events, kMusicRecord);

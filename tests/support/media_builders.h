@@ -132,4 +132,40 @@ inline std::vector<uint8_t> BuildWave(const WaveSpec& s) {
   return out;
 }
 
+// A one-track MIDI file (format 0): each event at its tick, in order, then the end of the track
+// at `end_tick`. The event bytes are written as they are (running status included).
+struct MidiAt {
+  uint32_t Tick;
+  std::vector<uint8_t> Bytes;
+};
+inline std::vector<uint8_t> BuildMidi(uint16_t division, const std::vector<MidiAt>& events,
+                                      uint32_t end_tick) {
+  std::vector<uint8_t> body;
+  uint32_t now = 0;
+  auto delta = [&](uint32_t tick) {
+    const uint32_t d = tick - now;
+    now = tick;
+    for (int shift = 21; shift > 0; shift -= 7) {
+      if (d >> shift) body.push_back(static_cast<uint8_t>(0x80 | ((d >> shift) & 0x7F)));
+    }
+    body.push_back(static_cast<uint8_t>(d & 0x7F));
+  };
+  for (const MidiAt& e : events) {
+    delta(e.Tick);
+    body.insert(body.end(), e.Bytes.begin(), e.Bytes.end());
+  }
+  delta(end_tick);
+  body.insert(body.end(), {0xFF, 0x2F, 0x00});
+  std::vector<uint8_t> out;
+  PutTag(out, "MThd");
+  PutBe32(out, 6);
+  PutBe16(out, 0);
+  PutBe16(out, 1);
+  PutBe16(out, division);
+  PutTag(out, "MTrk");
+  PutBe32(out, static_cast<uint32_t>(body.size()));
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+
 }  // namespace zk::test
