@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the small seed pictures and sounds of the fuzz corpus (run once; the output is kept)."""
+"""Writes the small seed pictures, sounds and MIDI files of the fuzz corpus (run once; the output
+is kept)."""
 import os
 import struct
 
@@ -76,6 +77,22 @@ def main():
     wave("mono8.wav", 1, 8000, 8, bytes([128, 160, 200, 160, 128, 90, 60, 90, 128]))
     wave("stereo16.wav", 2, 44100, 16, struct.pack("<8h", 0, 0, 1000, -1000, 2000, -2000, 0, 0))
     wave("mono16_list.wav", 1, 22050, 16, struct.pack("<4h", 0, 300, -300, 0), extra_chunk=True)
+
+    def midi(name, fmt, division, tracks):
+        out = b"MThd" + struct.pack(">IHHH", 6, fmt, len(tracks), division)
+        for t in tracks:
+            out += b"MTrk" + struct.pack(">I", len(t)) + t
+        os.makedirs(os.path.join(HERE, "corpus", "midi"), exist_ok=True)
+        with open(os.path.join(HERE, "corpus", "midi", name), "wb") as f:
+            f.write(out)
+
+    end = b"\x00\xff\x2f\x00"
+    tempo_meter = b"\x00\xff\x51\x03\x07\xa1\x20\x00\xff\x58\x04\x06\x03\x18\x08"
+    notes = (b"\x00\xc0\x1e\x00\x90\x3c\x64\x60\x3c\x00\x00\xb0\x07\x64"
+             b"\x30\xe0\x00\x40\x00\xf0\x03\x7e\x7f\xf7")
+    midi("one_track.mid", 0, 96, [tempo_meter + notes + end])
+    midi("two_tracks.mid", 1, 480, [tempo_meter + b"\x83\x60\xff\x51\x03\x0f\x42\x40" + end,
+                                    notes + end])
 
 
 if __name__ == "__main__":

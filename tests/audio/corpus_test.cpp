@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/midi_file.h"
+#include "platform/midi_song.h"
 #include "platform/surface.h"
 #include "support/files.h"
 
@@ -53,6 +55,15 @@ TEST(FuzzCorpus, SoundsReadOrGiveAReason) {
       EXPECT_GE(reason, 1) << entry.path();
       EXPECT_LE(reason, 7) << entry.path();
     }
+  }
+}
+
+TEST(FuzzCorpus, MidiSeedsPlay) {
+  const auto dir = Corpus("midi");
+  if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no corpus next to the sources";
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    const std::vector<uint8_t> bytes = ReadBytes(entry.path());
+    EXPECT_TRUE(CheckMidiFile(bytes) && MidiSong::Parse(bytes, 44100)) << entry.path();
   }
 }
 
