@@ -39,10 +39,10 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
   if (settings == nullptr) return nullptr;
   fluid_settings_setnum(settings, "synth.sample-rate", rate);
   fluid_settings_setnum(settings, "synth.gain", 1.0);  // as loud as SDL_mixer plays MIDI
-  // One lock guards the synthesizer already; 64 voices are plenty for the game's pieces; a
-  // preset's samples are read when a piece first selects it.
+  // One lock guards the synthesizer already; 32 voices, as many as DirectMusic's software
+  // synthesizer has by default; a preset's samples are read when a piece first selects it.
   fluid_settings_setint(settings, "synth.threadsafe-api", 0);
-  fluid_settings_setint(settings, "synth.polyphony", 64);
+  fluid_settings_setint(settings, "synth.polyphony", 32);
   fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   fluid_settings_setint(settings, "synth.lock-memory", 0);
   fluid_synth_t* synth = new_fluid_synth(settings);

@@ -143,7 +143,7 @@ class MidiPerformance {
   // Loads a standard MIDI file; empty when it cannot be read.
   virtual std::unique_ptr<MidiSegment> LoadSegment(const std::string& path) = 0;
   // Plays a segment from its start, `repeats` extra times (-1 for ever). It replaces whatever
-  // plays. A segment stays playable after its slot lets it go.
+  // plays; what plays goes on after its segment object is gone.
   virtual bool Play(MidiSegment& segment, int repeats, MusicBoundary at) = 0;
   // Stops whatever plays, and drops a change still waiting.
   virtual bool Stop(MusicBoundary at) = 0;
