@@ -21,11 +21,13 @@ inline uint32_t Be32(const uint8_t* p) {
   return (static_cast<uint32_t>(Be16(p)) << 16) | Be16(p + 2);
 }
 
-inline void StoreLe32(uint8_t* p, uint32_t v) {
+inline void StoreLe16(uint8_t* p, uint16_t v) {
   p[0] = static_cast<uint8_t>(v);
   p[1] = static_cast<uint8_t>(v >> 8);
-  p[2] = static_cast<uint8_t>(v >> 16);
-  p[3] = static_cast<uint8_t>(v >> 24);
+}
+inline void StoreLe32(uint8_t* p, uint32_t v) {
+  StoreLe16(p, static_cast<uint16_t>(v));
+  StoreLe16(p + 2, static_cast<uint16_t>(v >> 16));
 }
 
 inline void PutLe16(std::vector<uint8_t>& out, uint32_t v) {

@@ -85,6 +85,10 @@ class SequencedMidi final : public MidiPerformance {
     if (!LoadMidiFile(name, path, bytes)) return nullptr;
     auto song = MidiSong::Parse(bytes, engine_->Rate);
     if (!song) return nullptr;
+    if (engine_->Synth) {
+      std::lock_guard<std::mutex> hold(engine_->Lock);
+      engine_->Synth->Use(song->Programs());
+    }
     return std::make_unique<SongSegment>(std::move(path),
                                          std::make_shared<const MidiSong>(std::move(*song)));
   }

@@ -156,8 +156,13 @@ std::optional<MidiSong> MidiSong::Parse(std::span<const uint8_t> bytes, uint32_t
   }
   song.length_ticks_ = all.EndTick;
   song.events_.reserve(all.Events.size());
+  song.programs_.Melodic.set(0);
+  song.programs_.Drums.set(0);
   for (const TrackEvent& e : all.Events) {
     song.events_.push_back({song.TickToSample(e.Tick), e.Status, e.Data1, e.Data2});
+    if ((e.Status & 0xF0) == 0xC0) {
+      (e.Status == 0xC9 ? song.programs_.Drums : song.programs_.Melodic).set(e.Data1);
+    }
   }
   return song;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sf2_subset.h"
 
 namespace zk {
 
@@ -24,6 +25,8 @@ class MidiSong {
   static std::optional<MidiSong> Parse(std::span<const uint8_t> bytes, uint32_t rate);
 
   const std::vector<MidiEvent>& Events() const { return events_; }
+  // The programs it selects, and program 0 that every channel starts with.
+  const SoundFontPrograms& Programs() const { return programs_; }
   // Where the last track ends, in samples.
   uint64_t Length() const { return TickToSample(length_ticks_); }
   // A repeat starts after Length(), but never sooner than a tenth of a second after the start.
@@ -55,6 +58,7 @@ class MidiSong {
   std::vector<Tempo> tempos_;  // the first at tick 0
   std::vector<Meter> meters_;  // the first at tick 0
   std::vector<MidiEvent> events_;
+  SoundFontPrograms programs_;
 };
 
 }  // namespace zk

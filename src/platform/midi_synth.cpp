@@ -1,18 +1,27 @@
 #include "platform/midi_synth.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <iostream>
+#include <map>
+#include <mutex>
 #include <string>
 #include <vector>
+
+#include "platform/byte_order.h"
 
 namespace zk {
 
 namespace {
 
+constexpr uint32_t kMaxPresetDataBytes = 16 * 1024 * 1024;
+
 // The soundfonts tried in turn: those the user names in SDL_SOUNDFONTS (separated by ";"), then
-// Debian's small General MIDI set (6 MB; the full Fluid R3 set holds some 150 MB in memory), then
-// the system's default one.
+// Debian's small General MIDI set (6 MB), then the system's default one.
 std::vector<std::string> SoundFonts() {
   std::vector<std::string> paths;
   if (const char* named = std::getenv("SDL_SOUNDFONTS")) {
@@ -26,6 +35,111 @@ std::vector<std::string> SoundFonts() {
   paths.push_back("/usr/share/sounds/sf2/TimGM6mb.sf2");
   paths.push_back("/usr/share/sounds/sf2/default-GM.sf2");
   return paths;
+}
+
+// A cut-down soundfont as FluidSynth reads it: the file's bytes up to its preset data (the RIFF
+// header's size changed), then the preset data made for the wanted presets.
+struct CutFont {
+  std::string Path;
+  uint64_t DataEnd;
+  std::array<uint8_t, 12> Head;
+  std::vector<uint8_t> Presets;  // the whole "LIST" chunk
+  uint64_t Size() const { return DataEnd + Presets.size(); }
+};
+
+std::mutex g_fonts_lock;
+std::map<std::string, std::shared_ptr<const CutFont>> g_fonts;  // by the name given to FluidSynth
+
+struct OpenFont {
+  std::shared_ptr<const CutFont> Font;
+  std::FILE* File;
+  uint64_t Position = 0;
+};
+
+// FluidSynth's file callbacks for the cut-down soundfonts; other names are left to its own.
+void* OpenCut(const char* name) {
+  std::shared_ptr<const CutFont> font;
+  {
+    std::lock_guard<std::mutex> hold(g_fonts_lock);
+    const auto found = g_fonts.find(name);
+    if (found == g_fonts.end()) return nullptr;
+    font = found->second;
+  }
+  std::FILE* file = std::fopen(font->Path.c_str(), "rb");
+  if (file == nullptr) return nullptr;
+  return std::make_unique<OpenFont>(OpenFont{std::move(font), file}).release();
+}
+
+int ReadCut(void* buffer, fluid_long_long_t count, void* handle) {
+  auto& open = *static_cast<OpenFont*>(handle);
+  const CutFont& font = *open.Font;
+  if (count < 0 || static_cast<uint64_t>(count) > font.Size() - open.Position) return FLUID_FAILED;
+  auto* out = static_cast<uint8_t*>(buffer);
+  for (uint64_t left = static_cast<uint64_t>(count); left > 0;) {
+    const uint64_t at = open.Position;
+    uint64_t n = 0;
+    if (at < font.Head.size()) {
+      n = std::min<uint64_t>(left, font.Head.size() - at);
+      std::memcpy(out, font.Head.data() + at, n);
+    } else if (at < font.DataEnd) {
+      n = std::min<uint64_t>(left, font.DataEnd - at);
+      if (fseeko(open.File, static_cast<off_t>(at), SEEK_SET) != 0 ||
+          std::fread(out, 1, n, open.File) != n) {
+        return FLUID_FAILED;
+      }
+    } else {
+      n = std::min<uint64_t>(left, font.Size() - at);
+      std::memcpy(out, font.Presets.data() + (at - font.DataEnd), n);
+    }
+    out += n;
+    open.Position += n;
+    left -= n;
+  }
+  return FLUID_OK;
+}
+
+int SeekCut(void* handle, fluid_long_long_t offset, int origin) {
+  auto& open = *static_cast<OpenFont*>(handle);
+  const int64_t base = origin == SEEK_SET   ? 0
+                       : origin == SEEK_CUR ? static_cast<int64_t>(open.Position)
+                                            : static_cast<int64_t>(open.Font->Size());
+  const int64_t target = base + offset;
+  if (target < 0 || static_cast<uint64_t>(target) > open.Font->Size()) return FLUID_FAILED;
+  open.Position = static_cast<uint64_t>(target);
+  return FLUID_OK;
+}
+
+fluid_long_long_t TellCut(void* handle) {
+  return static_cast<fluid_long_long_t>(static_cast<OpenFont*>(handle)->Position);
+}
+
+int CloseCut(void* handle) {
+  const std::unique_ptr<OpenFont> open(static_cast<OpenFont*>(handle));
+  std::fclose(open->File);
+  return FLUID_OK;
+}
+
+// Where a soundfont's preset data list begins, and its body; false when the file is no RIFF
+// "sfbk" with such a list.
+bool FindPresetData(const std::string& path, uint64_t& begins, std::vector<uint8_t>& body) {
+  std::ifstream in(path, std::ios::binary);
+  uint8_t head[12];
+  if (!in.read(reinterpret_cast<char*>(head), 12) || std::memcmp(head, "RIFF", 4) != 0 ||
+      std::memcmp(head + 8, "sfbk", 4) != 0) {
+    return false;
+  }
+  for (uint64_t at = 12;
+       in.seekg(static_cast<std::streamoff>(at)) && in.read(reinterpret_cast<char*>(head), 12);) {
+    const uint32_t size = Le32(head + 4);
+    if (std::memcmp(head, "LIST", 4) == 0 && std::memcmp(head + 8, "pdta", 4) == 0) {
+      if (size < 4 || size > kMaxPresetDataBytes) return false;
+      body.resize(size - 4);
+      begins = at;
+      return static_cast<bool>(in.read(reinterpret_cast<char*>(body.data()), size - 4));
+    }
+    at += 8 + uint64_t{size} + (size & 1);
+  }
+  return false;
 }
 
 }  // namespace
@@ -51,17 +165,69 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
     return nullptr;
   }
   auto out = std::make_unique<MidiSynth>(settings, synth);
+  fluid_sfloader_t* loader = new_fluid_defsfloader(settings);
+  if (loader != nullptr) {
+    fluid_sfloader_set_callbacks(loader, OpenCut, ReadCut, SeekCut, TellCut, CloseCut);
+    fluid_synth_add_sfloader(synth, loader);
+  }
   for (const std::string& path : SoundFonts()) {
-    if (fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED) return out;
+    if (out->Load(path)) return out;
   }
   std::cerr << "zerkhaldun: no General MIDI soundfont could be loaded (install "
                "timgm6mb-soundfont); MIDI music plays silently\n";
   return nullptr;
 }
 
+// Cut down to program 0 at first; a soundfont that cannot be cut down is loaded whole.
+bool MidiSynth::Load(const std::string& path) {
+  uint64_t begins = 0;
+  if (FindPresetData(path, begins, presets_)) {
+    path_ = path;
+    name_ = path + "#presets";
+    data_end_ = begins;
+    used_.Melodic.set(0);
+    used_.Drums.set(0);
+    if (LoadPresets()) return true;
+  }
+  name_.clear();
+  presets_.clear();
+  presets_.shrink_to_fit();
+  return fluid_synth_sfload(synth_, path.c_str(), 1) != FLUID_FAILED;
+}
+
+bool MidiSynth::LoadPresets() {
+  auto list = SubsetPresetData(presets_, used_);
+  if (!list) return false;
+  auto font = std::make_shared<CutFont>(CutFont{path_, data_end_, {}, std::move(*list)});
+  std::ifstream in(path_, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(font->Head.data()), 12)) return false;
+  StoreLe32(font->Head.data() + 4, static_cast<uint32_t>(font->Size() - 8));
+  {
+    std::lock_guard<std::mutex> hold(g_fonts_lock);
+    g_fonts[name_] = std::move(font);
+  }
+  const int id = fluid_synth_sfload(synth_, name_.c_str(), font_id_ < 0 ? 1 : 0);
+  if (id == FLUID_FAILED) return false;
+  if (font_id_ >= 0) fluid_synth_sfunload(synth_, font_id_, 1);
+  font_id_ = id;
+  return true;
+}
+
+void MidiSynth::Use(const SoundFontPrograms& programs) {
+  if (name_.empty() || used_.Covers(programs)) return;
+  const SoundFontPrograms before = used_;
+  used_.Melodic |= programs.Melodic;
+  used_.Drums |= programs.Drums;
+  if (!LoadPresets()) used_ = before;  // the old presets stay; the new ones are silent
+}
+
 MidiSynth::~MidiSynth() {
   delete_fluid_synth(synth_);
   delete_fluid_settings(settings_);
+  if (!name_.empty()) {
+    std::lock_guard<std::mutex> hold(g_fonts_lock);
+    g_fonts.erase(name_);
+  }
 }
 
 void MidiSynth::Render(uint64_t frames) {

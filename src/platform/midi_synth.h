@@ -1,13 +1,17 @@
-// The General MIDI synthesizer the music performance plays through: FluidSynth with one soundfont
-// for the whole run, rendering 16-bit stereo into the mixer's music stream.
+// The General MIDI synthesizer the music performance plays through: FluidSynth rendering 16-bit
+// stereo into the mixer's music stream, with one soundfont for the whole run of which only the
+// presets the loaded pieces select are built (the sample data is read from the file as needed).
 #pragma once
 
 #include <fluidsynth.h>
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/midi_sequencer.h"
+#include "platform/sf2_subset.h"
 
 namespace zk {
 
@@ -21,6 +25,9 @@ class MidiSynth final : public MusicSink {
   MidiSynth& operator=(const MidiSynth&) = delete;
   ~MidiSynth() override;
 
+  // Makes the presets a piece selects playable (a soundfont that cannot be cut down is whole).
+  void Use(const SoundFontPrograms& programs);
+
   // Where the next Render calls write, one interleaved stereo frame after another.
   void SetOutput(int16_t* out) { out_ = out; }
   void Render(uint64_t frames) override;
@@ -29,9 +36,18 @@ class MidiSynth final : public MusicSink {
   void End() override;
 
  private:
+  bool Load(const std::string& path);
+  bool LoadPresets();  // the presets of `used_` from the soundfont at `name_`
+
   fluid_settings_t* settings_;
   fluid_synth_t* synth_;
   int16_t* out_ = nullptr;
+  std::string path_;
+  std::string name_;       // the cut-down soundfont's name for the file callbacks
+  uint64_t data_end_ = 0;  // where the file's preset data begins: all before it is read as is
+  std::vector<uint8_t> presets_;  // the file's preset data, the body of its "pdta" list
+  SoundFontPrograms used_;
+  int font_id_ = -1;
 };
 
 }  // namespace zk

@@ -66,6 +66,7 @@ TEST(MidiSong, EventsAreTimedAndMalformedTracksRefused) {
   EXPECT_EQ(song->Events()[1].Sample, 22050u);
   EXPECT_EQ(song->Events()[2].Status, 0x90);  // running status
   EXPECT_EQ(song->Length(), 44100u);
+  EXPECT_TRUE(song->Programs().Melodic.test(30) && song->Programs().Drums.test(0));
 
   const std::vector<uint8_t> malformed[] = {
       {0x40, 0x40},        // running status with no status before it
