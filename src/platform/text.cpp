@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/font_files.h"
+#include "platform/pixel_rows.h"
 #include "platform/surface.h"
 #include "platform/text_render.h"
 
@@ -82,10 +83,11 @@ struct TextHash {
   size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
 };
 
-// The ink of a rendered text: one byte per pixel, non-zero where the glyphs are.
+// The ink of a rendered text: one word per pixel, all ones where the glyphs are and zero
+// elsewhere, so a row is drawn with one masked copy.
 struct TextMask {
   int32_t Width = 0, Height = 0;
-  std::vector<uint8_t> Ink;
+  std::vector<uint32_t> Ink;
 };
 
 class Font {
@@ -118,7 +120,8 @@ class Font {
       for (int y = 0; y < s->h; ++y) {
         const auto* row =
             static_cast<const uint8_t*>(s->pixels) + static_cast<size_t>(y) * s->pitch;
-        std::copy(row, row + s->w, mask.Ink.begin() + static_cast<ptrdiff_t>(y) * s->w);
+        std::transform(row, row + s->w, mask.Ink.begin() + static_cast<ptrdiff_t>(y) * s->w,
+                       [](uint8_t ink) { return ink != 0 ? 0xFFFFFFFFu : 0u; });
       }
       SDL_UnlockSurface(s);
     }
@@ -208,12 +211,10 @@ void DrawContext::TextOut(int32_t x, int32_t y, std::string_view text) {
   const uint32_t ink = ColorMatch(&target_, text_color_);
   const int32_t y0 = std::max(y, 0), y1 = std::min(y + mask->Height, target_.Height());
   const int32_t x0 = std::max(x, 0), x1 = std::min(x + mask->Width, target_.Width());
+  if (x0 >= x1) return;
   for (int32_t py = y0; py < y1; ++py) {
-    const uint8_t* in = mask->Ink.data() + static_cast<size_t>(py - y) * mask->Width;
-    uint32_t* out = target_.Row(py);
-    for (int32_t px = x0; px < x1; ++px) {
-      if (in[px - x] != 0) out[px] = ink;
-    }
+    const uint32_t* in = mask->Ink.data() + static_cast<size_t>(py - y) * mask->Width + (x0 - x);
+    rows::FillMasked(target_.Row(py) + x0, in, static_cast<size_t>(x1 - x0), ink);
   }
 }
 
