@@ -81,6 +81,27 @@ BENCHMARK(BM_BlitFrame800x600)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
 
+// Shot-sized blits: keyed cells of a 512 x 512 sheet of 32 x 32 cells, shrunk to 20 x 20 (a
+// flying shot or a puff of smoke), drawn a thousand times over the screen, a tenth of them
+// mirrored and a tenth grown to 40 x 40 (a blast). The cells come from three rows of the sheet,
+// as a fight's few weapons use a few rows.
+void BM_ShotCells(benchmark::State& state) {
+  Surface back(800, 600);
+  Surface sheet = Pattern(512, 512, true);
+  for (auto _ : state) {
+    for (int32_t i = 0; i < 1000; ++i) {
+      const int32_t x = (i * 37) % 790 - 5, y = (i * 53) % 590 - 5;
+      const int32_t cell = 16 * (2 + 3 * (i % 3)) + i % 8, size = i % 10 == 3 ? 40 : 20;
+      const Rect src{(cell % 16) * 32, (cell / 16) * 32, (cell % 16) * 32 + 32,
+                     (cell / 16) * 32 + 32};
+      const uint32_t mirror = i % 10 == 7 ? kBlitMirrorLeftRight : kBlitNone;
+      Blit(back, {x, y, x + size, y + size}, sheet, src, kBlitSourceKey | mirror);
+    }
+    benchmark::DoNotOptimize(back.Row(0));
+  }
+}
+BENCHMARK(BM_ShotCells)->Repetitions(9)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
 // A whole 800 x 600 picture blitted without flags into `dst_rect` of a screen.
 void BlitWholePicture(benchmark::State& state, const Rect& dst_rect) {
   Surface src = Pattern(800, 600, false), dst(800, 600);

@@ -41,6 +41,26 @@ inline void Gather(uint32_t* __restrict out, const uint32_t* __restrict in,
   for (size_t i = 0; i < n; ++i) out[i] = in[columns[i]];
 }
 
+// out[i] = in[columns[i]] where that is not `key`; the others keep what `out` holds. The
+// gathered pixels go straight into registers: a line written pixel by pixel and read back four
+// at a time would stall on every read.
+inline void GatherKeyed(uint32_t* __restrict out, const uint32_t* __restrict in,
+                        const int32_t* __restrict columns, size_t n, uint32_t key) {
+  size_t i = 0;
+#ifdef ZK_ROW_LANES
+  const Lanes k = Splat(key);
+  for (; i + kLanes <= n; i += kLanes) {
+    const Lanes a = {in[columns[i]], in[columns[i + 1]], in[columns[i + 2]], in[columns[i + 3]]};
+    const Lanes keep = reinterpret_cast<Lanes>(a == k);
+    Store(out + i, (Load(out + i) & keep) | (a & ~keep));
+  }
+#endif
+  for (; i < n; ++i) {
+    const uint32_t v = in[columns[i]];
+    out[i] = v == key ? out[i] : v;
+  }
+}
+
 // Copies the pixels of `in` that are not `key`; the others keep what `out` holds.
 inline void CopyKeyed(uint32_t* __restrict out, const uint32_t* __restrict in, size_t n,
                       uint32_t key) {

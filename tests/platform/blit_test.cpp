@@ -2,6 +2,7 @@
 // surfaces and colour matching.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/surface.h"
@@ -151,6 +152,66 @@ TEST(Blit, WithinOneSurfaceReadsThePictureBeforeTheBlit) {
   Surface s = Numbered(6, 1);
   ASSERT_TRUE(Blit(s, {1, 0, 6, 1}, s, {0, 0, 5, 1}, kBlitNone));
   for (int32_t x = 1; x < 6; ++x) EXPECT_EQ(s.Pixel(x, 0), From(x - 1, 0));
+}
+
+// The blit's rule written out pixel by pixel, with 64-bit arithmetic and no shortcuts.
+void ReferenceBlit(Surface& dst, const Rect& d, const Surface& src, const Rect& r, uint32_t flags) {
+  const Surface before = src;
+  const bool keyed = (flags & kBlitSourceKey) != 0 && src.HasColorKey();
+  for (int64_t y = std::max(d.Top, 0); y < std::min(d.Bottom, dst.Height()); ++y) {
+    const int64_t sy = r.Top + (y - d.Top) * r.Height() / d.Height();
+    for (int64_t x = std::max(d.Left, 0); x < std::min(d.Right, dst.Width()); ++x) {
+      const int64_t step = (x - d.Left) * r.Width() / d.Width();
+      const int64_t sx = (flags & kBlitMirrorLeftRight) != 0 ? r.Right - 1 - step : r.Left + step;
+      if (sx < 0 || sy < 0 || sx >= src.Width() || sy >= src.Height()) continue;
+      const uint32_t v = before.Pixel(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+      if (!keyed || v != src.ColorKey()) dst.Row(static_cast<int32_t>(y))[x] = v;
+    }
+  }
+}
+
+// Every shortcut of the blit (straight rows, rows read one by one, the key four pixels at a
+// time with odd tails, rows and columns dropped or repeated, clipping at every edge, mirroring,
+// sources reaching off their surface) against the rule itself.
+TEST(Blit, EveryPathMatchesThePixelRule) {
+  struct Case {
+    Rect Dst, Src;
+    uint32_t Flags;
+  };
+  const Case cases[] = {
+      {{0, 0, 37, 29}, {0, 0, 37, 29}, kBlitNone},
+      {{0, 0, 37, 29}, {0, 0, 37, 29}, kBlitSourceKey},
+      {{0, 0, 36, 28}, {0, 0, 37, 29}, kBlitNone},  // one column and row dropped
+      {{0, 0, 36, 28}, {0, 0, 37, 29}, kBlitSourceKey | kBlitMirrorLeftRight},
+      {{3, 2, 23, 22}, {32, 0, 64, 32}, kBlitSourceKey},  // a 32 x 32 cell shrunk
+      {{-7, -5, 33, 35}, {32, 32, 64, 64}, kBlitSourceKey | kBlitMirrorLeftRight},
+      {{20, 10, 61, 39}, {1, 2, 8, 5}, kBlitSourceKey},   // grown, off the right and bottom
+      {{5, 5, 18, 9}, {60, 60, 75, 70}, kBlitSourceKey},  // source past its surface
+      {{-3, 4, 40, 11}, {-5, 3, 30, 9}, kBlitMirrorLeftRight},
+      {{0, 0, 45, 31}, {0, 0, 3, 2}, kBlitNone},
+      {{1, 1, 2, 2}, {10, 10, 50, 50}, kBlitSourceKey},
+      {{-1000000, 0, 1000000, 30}, {0, 0, 64, 64}, kBlitSourceKey},
+  };
+  Surface src(64, 64);
+  for (int32_t y = 0; y < 64; ++y) {
+    for (int32_t x = 0; x < 64; ++x) {
+      src.Row(y)[x] = (x * 7 + y * 3) % 5 == 0 ? kMagenta : From(x, y);
+    }
+  }
+  src.SetColorKey(ColorMatch(&src, Rgb(255, 0, 255)));
+  for (const Case& c : cases) {
+    Surface got(41, 31), want(41, 31);
+    FillRect(got, {0, 0, 41, 31}, Rgb(9, 9, 9));
+    FillRect(want, {0, 0, 41, 31}, Rgb(9, 9, 9));
+    ASSERT_TRUE(Blit(got, c.Dst, src, c.Src, c.Flags));
+    ReferenceBlit(want, c.Dst, src, c.Src, c.Flags);
+    for (int32_t y = 0; y < 31; ++y) {
+      for (int32_t x = 0; x < 41; ++x) {
+        ASSERT_EQ(got.Pixel(x, y), want.Pixel(x, y))
+            << "at " << x << "," << y << " blitting to " << c.Dst.Left << "," << c.Dst.Top;
+      }
+    }
+  }
 }
 
 TEST(Fill, FillsTheClippedRectangleInTheSurfacesByteOrder) {

@@ -1,6 +1,8 @@
 // Text, pens and fills through a surface's drawing context.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/font_files.h"
 #include "platform/surface.h"
 #include "platform/text_render.h"
@@ -80,6 +82,37 @@ TEST_F(TextTest, FontSizeFollowsCellHeightAndAverageWidth) {
   const TextSize l = MeasureText(*large, "It's Show Time!");
   EXPECT_NEAR(l.Height, 40, 1);
   EXPECT_GT(l.Width, 15 * 25);
+}
+
+// Texts drawn again come from the font's store of rendered texts: the same text gives the same
+// pixels in any colour, a changed text its own, also after the store overflowed, and a text cut
+// by the left edge is the same picture moved.
+TEST_F(TextTest, RedrawnTextsGiveTheSamePixelsAndChangedTextsTheirOwn) {
+  auto font = CreateFont(kText);
+  auto picture = [&](std::string_view text, int32_t x, ColorRef color) {
+    Surface s(120, 30);
+    DrawContext dc(s);
+    dc.SelectFont(font);
+    dc.SetTextColor(color);
+    dc.TextOut(x, 2, text);
+    return s;
+  };
+  auto same = [](const Surface& a, const Surface& b, int32_t shift, uint32_t a_ink,
+                 uint32_t b_ink) {
+    for (int32_t y = 0; y < a.Height(); ++y) {
+      for (int32_t x = 0; x + shift < a.Width(); ++x) {
+        if ((a.Pixel(x + shift, y) == a_ink) != (b.Pixel(x, y) == b_ink)) return false;
+      }
+    }
+    return true;
+  };
+  const uint32_t white = 0xFFFFFF, red = 0xFF0000;
+  const Surface first = picture("AMMO 12", 10, Rgb(255, 255, 255));
+  EXPECT_TRUE(same(first, picture("AMMO 12", 10, Rgb(255, 0, 0)), 0, white, red));
+  EXPECT_FALSE(same(first, picture("AMMO 11", 10, Rgb(255, 255, 255)), 0, white, white));
+  for (int i = 0; i < 600; ++i) MeasureText(*font, "AMMO " + std::to_string(i));
+  EXPECT_TRUE(same(first, picture("AMMO 12", 10, Rgb(255, 255, 255)), 0, white, white));
+  EXPECT_TRUE(same(first, picture("AMMO 12", -2, Rgb(255, 255, 255)), 12, white, white));
 }
 
 TEST_F(TextTest, JapaneseTextFallsBackToAFontThatHasIt) {
