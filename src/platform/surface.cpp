@@ -14,9 +14,11 @@
 #include "platform/surface.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/pixel_rows.h"
@@ -76,7 +78,65 @@ Run MapAxis(std::vector<int32_t>& map, int32_t lo, int32_t hi, int32_t dst_lo, i
   return run;
 }
 
+// Scaled or mirrored copies of small source rectangles, kept by each thread for the blits that
+// draw them again and again (shots, smoke, blasts): drawing one is then a straight copy. Found
+// by the source picture's stamp, so a changed or another picture never finds an old copy.
+constexpr int64_t kCellPixels = 64 * 64;  // cells of up to this many destination pixels are kept
+constexpr size_t kStorePixels = 1 << 20;  // the store starts afresh when it would hold more
+
+struct CellKey {
+  uint64_t Stamp;
+  Rect Source;
+  int32_t Width, Height;
+  bool Mirror;
+  bool operator==(const CellKey& o) const {
+    return Stamp == o.Stamp && Source.Left == o.Source.Left && Source.Top == o.Source.Top &&
+           Source.Right == o.Source.Right && Source.Bottom == o.Source.Bottom && Width == o.Width &&
+           Height == o.Height && Mirror == o.Mirror;
+  }
+};
+
+struct CellKeyHash {
+  size_t operator()(const CellKey& k) const {
+    uint64_t h = k.Stamp * 0x9E3779B97F4A7C15ull;
+    for (int32_t v : {k.Source.Left, k.Source.Top, k.Source.Right, k.Source.Bottom, k.Width,
+                      k.Height, static_cast<int32_t>(k.Mirror)}) {
+      h = (h ^ static_cast<uint32_t>(v)) * 0x100000001B3ull;
+    }
+    return static_cast<size_t>(h ^ (h >> 29));
+  }
+};
+
+// The cell of `r` (wholly on `src`) drawn `w` x `h` by the blit's rule.
+const std::vector<uint32_t>& ScaledCell(const Surface& src, const Rect& r, int32_t w, int32_t h,
+                                        bool mirror) {
+  thread_local std::unordered_map<CellKey, std::vector<uint32_t>, CellKeyHash> cells;
+  thread_local size_t held = 0;
+  const CellKey key{src.Stamp(), r, w, h, mirror};
+  if (auto it = cells.find(key); it != cells.end()) return it->second;
+  std::vector<uint32_t> cell(static_cast<size_t>(w) * static_cast<size_t>(h));
+  if (held + cell.size() > kStorePixels) {
+    cells.clear();
+    held = 0;
+  }
+  held += cell.size();
+  for (int32_t y = 0; y < h; ++y) {
+    const uint32_t* in = src.Row(r.Top + static_cast<int32_t>(int64_t{y} * r.Height() / h));
+    for (int32_t x = 0; x < w; ++x) {
+      const auto step = static_cast<int32_t>(int64_t{x} * r.Width() / w);
+      cell[static_cast<size_t>(y) * w + x] = in[mirror ? r.Right - 1 - step : r.Left + step];
+    }
+  }
+  return cells.emplace(key, std::move(cell)).first->second;
+}
+
 }  // namespace
+
+uint64_t Surface::Stamp() const {
+  static std::atomic<uint64_t> next{0};
+  if (stamp_.Value == 0) stamp_.Value = next.fetch_add(1, std::memory_order_relaxed) + 1;
+  return stamp_.Value;
+}
 
 Surface::Surface(int32_t width, int32_t height)
     : width_(std::max(width, 0)),
@@ -107,9 +167,32 @@ bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src_in, const Rect&
   const int32_t y0 = std::max(dst_rect.Top, 0), y1 = std::min(dst_rect.Bottom, dst.Height());
   if (x0 >= x1 || y0 >= y1) return true;  // nothing of it lands on the target
 
+  const bool mirror = (flags & kBlitMirrorLeftRight) != 0;
+  const bool keyed = (flags & kBlitSourceKey) != 0 && src_in.HasColorKey();
+  const uint32_t key = src_in.ColorKey();
+  const bool scaled =
+      dst_rect.Width() != src_rect.Width() || dst_rect.Height() != src_rect.Height();
+  if ((scaled || mirror) && &src_in != &dst &&
+      int64_t{dst_rect.Width()} * dst_rect.Height() <= kCellPixels && src_rect.Left >= 0 &&
+      src_rect.Top >= 0 && src_rect.Right <= src_in.Width() && src_rect.Bottom <= src_in.Height()) {
+    // A small cell: drawn from its kept scaled copy.
+    const std::vector<uint32_t>& cell =
+        ScaledCell(src_in, src_rect, dst_rect.Width(), dst_rect.Height(), mirror);
+    const auto count = static_cast<size_t>(x1 - x0);
+    for (int32_t y = y0; y < y1; ++y) {
+      const uint32_t* in = cell.data() + static_cast<size_t>(y - dst_rect.Top) * dst_rect.Width() +
+                           (x0 - dst_rect.Left);
+      if (keyed) {
+        rows::CopyKeyed(dst.Row(y) + x0, in, count, key);
+      } else {
+        std::memcpy(dst.Row(y) + x0, in, count * sizeof(uint32_t));
+      }
+    }
+    return true;
+  }
+
   // The source columns and rows of the visible part; a run of consecutive columns is read
   // straight from the source row.
-  const bool mirror = (flags & kBlitMirrorLeftRight) != 0;
   thread_local std::vector<int32_t> column_map, row_map;
   const Run xs = MapAxis(column_map, x0, x1, dst_rect.Left, dst_rect.Width(), src_rect.Left,
                          src_rect.Width(), src_in.Width(), mirror);
@@ -126,8 +209,6 @@ bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src_in, const Rect&
     copy = std::make_unique<Surface>(src_in);
     src = copy.get();
   }
-  const bool keyed = (flags & kBlitSourceKey) != 0 && src->HasColorKey();
-  const uint32_t key = src->ColorKey();
   const bool straight =
       !mirror && static_cast<size_t>(columns[count - 1] - columns[0]) == count - 1;
 

@@ -40,7 +40,11 @@ class Surface {
   int32_t Height() const { return height_; }
   // The whole picture: (0, 0, width, height).
   Rect Bounds() const { return Rect{0, 0, width_, height_}; }
-  uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  // Writing through a row pointer changes the picture: take it afresh for each change.
+  uint32_t* Row(int32_t y) {
+    stamp_.Value = 0;
+    return pixels_.data() + static_cast<size_t>(y) * width_;
+  }
   const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t Pixel(int32_t x, int32_t y) const;  // 0 outside
   void SetColorKey(uint32_t key) {
@@ -54,13 +58,28 @@ class Surface {
   void SetLost(bool lost) { lost_ = lost; }
   // The colour table of the bitmap the surface was loaded from (256 entries, 0x00RRGGBB).
   std::array<uint32_t, 256> Palette{};
+  // Names the picture as it is now: no two surfaces, and no surface before and after a change
+  // of its pixels, share a stamp. Drawing keeps work done on a picture by its stamp.
+  uint64_t Stamp() const;
 
  private:
+  // 0 until asked for and after every change; a copy is a picture of its own.
+  struct StampSlot {
+    uint64_t Value = 0;
+    StampSlot() = default;
+    StampSlot(const StampSlot&) {}
+    StampSlot& operator=(const StampSlot&) {
+      Value = 0;
+      return *this;
+    }
+  };
+
   int32_t width_, height_;
   std::vector<uint32_t> pixels_;
   uint32_t key_ = 0;
   bool has_key_ = false;
   bool lost_ = false;
+  mutable StampSlot stamp_;
 };
 
 // Fills a rectangle (clipped) with a 0x00BBGGRR colour. False when the surface is lost.

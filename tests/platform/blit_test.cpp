@@ -170,9 +170,10 @@ void ReferenceBlit(Surface& dst, const Rect& d, const Surface& src, const Rect& 
   }
 }
 
-// Every shortcut of the blit (straight rows, rows read one by one, the key four pixels at a
-// time with odd tails, rows and columns dropped or repeated, clipping at every edge, mirroring,
-// sources reaching off their surface) against the rule itself.
+// Every shortcut of the blit (straight rows, rows read one by one, small cells kept scaled, the
+// key four pixels at a time with odd tails, rows and columns dropped or repeated, clipping at
+// every edge, mirroring, sources reaching off their surface) against the rule itself, before
+// and after the source picture changes.
 TEST(Blit, EveryPathMatchesThePixelRule) {
   struct Case {
     Rect Dst, Src;
@@ -189,6 +190,7 @@ TEST(Blit, EveryPathMatchesThePixelRule) {
       {{5, 5, 18, 9}, {60, 60, 75, 70}, kBlitSourceKey},  // source past its surface
       {{-3, 4, 40, 11}, {-5, 3, 30, 9}, kBlitMirrorLeftRight},
       {{0, 0, 45, 31}, {0, 0, 3, 2}, kBlitNone},
+      {{2, 3, 302, 13}, {0, 0, 32, 32}, kBlitSourceKey},  // a gauge: wide and low
       {{1, 1, 2, 2}, {10, 10, 50, 50}, kBlitSourceKey},
       {{-1000000, 0, 1000000, 30}, {0, 0, 64, 64}, kBlitSourceKey},
   };
@@ -199,16 +201,22 @@ TEST(Blit, EveryPathMatchesThePixelRule) {
     }
   }
   src.SetColorKey(ColorMatch(&src, Rgb(255, 0, 255)));
-  for (const Case& c : cases) {
-    Surface got(41, 31), want(41, 31);
-    FillRect(got, {0, 0, 41, 31}, Rgb(9, 9, 9));
-    FillRect(want, {0, 0, 41, 31}, Rgb(9, 9, 9));
-    ASSERT_TRUE(Blit(got, c.Dst, src, c.Src, c.Flags));
-    ReferenceBlit(want, c.Dst, src, c.Src, c.Flags);
-    for (int32_t y = 0; y < 31; ++y) {
-      for (int32_t x = 0; x < 41; ++x) {
-        ASSERT_EQ(got.Pixel(x, y), want.Pixel(x, y))
-            << "at " << x << "," << y << " blitting to " << c.Dst.Left << "," << c.Dst.Top;
+  for (int pass = 0; pass < 2; ++pass) {
+    // The second pass draws a changed picture: nothing drawn from the first may come back.
+    if (pass == 1) {
+      for (int32_t y = 0; y < 64; ++y) src.Row(y)[(y * 5) % 64] = 0x123456;
+    }
+    for (const Case& c : cases) {
+      Surface got(41, 31), want(41, 31);
+      FillRect(got, {0, 0, 41, 31}, Rgb(9, 9, 9));
+      FillRect(want, {0, 0, 41, 31}, Rgb(9, 9, 9));
+      ASSERT_TRUE(Blit(got, c.Dst, src, c.Src, c.Flags));
+      ReferenceBlit(want, c.Dst, src, c.Src, c.Flags);
+      for (int32_t y = 0; y < 31; ++y) {
+        for (int32_t x = 0; x < 41; ++x) {
+          ASSERT_EQ(got.Pixel(x, y), want.Pixel(x, y))
+              << "at " << x << "," << y << " blitting to " << c.Dst.Left << "," << c.Dst.Top;
+        }
       }
     }
   }
