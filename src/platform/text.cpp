@@ -224,35 +224,55 @@ void DrawContext::FillSolid(const Rect& rect, ColorRef color) {
 
 namespace {
 
-// One dot of a pen: a square of the pen's width about the point.
-void Dot(Surface& s, int32_t x, int32_t y, const Pen& pen, uint32_t value) {
-  const int32_t w = std::max(pen.Width, 1);
-  const int32_t x0 = x - w / 2, y0 = y - w / 2;
-  for (int32_t py = std::max(y0, 0); py < std::min(y0 + w, s.Height()); ++py) {
-    uint32_t* row = s.Row(py);
-    for (int32_t px = std::max(x0, 0); px < std::min(x0 + w, s.Width()); ++px) row[px] = value;
+// Sets the pixels of [left, right) x [top, bottom) that lie on the surface.
+void FillPixels(Surface& s, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                uint32_t value) {
+  const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(right, s.Width());
+  const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(bottom, s.Height());
+  if (x0 >= x1) return;
+  for (int64_t y = y0; y < y1; ++y) {
+    rows::Fill(s.Row(static_cast<int32_t>(y)) + x0, static_cast<size_t>(x1 - x0), value);
   }
 }
 
 // Walks the points from (x0, y0) toward (x1, y1), the end point drawn only when `last` is set.
+// Each point is a square dot of the pen's width about it; after the first, only the column and
+// the row a step adds to the square are set, which draws the same pixels.
 void Walk(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool last, const Pen& pen,
           uint32_t value) {
+  const int64_t w = std::max(pen.Width, 1), half = w / 2;
   const int64_t dx = std::llabs(x1 - x0);
   const int64_t dy = -std::llabs(y1 - y0);
   const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
   int64_t err = dx + dy;
   int64_t x = x0, y = y0;
+  bool moved_x = false, moved_y = false, first = true;
   while (true) {
     const bool end = x == x1 && y == y1;
     if (end && !last) break;
-    Dot(s, static_cast<int32_t>(x), static_cast<int32_t>(y), pen, value);
+    const int64_t left = x - half, top = y - half;
+    if (first) {
+      FillPixels(s, left, top, left + w, top + w, value);
+    } else {
+      if (moved_x) {
+        const int64_t column = sx > 0 ? left + w - 1 : left;
+        FillPixels(s, column, top, column + 1, top + w, value);
+      }
+      if (moved_y) {
+        const int64_t row = sy > 0 ? top + w - 1 : top;
+        FillPixels(s, left, row, left + w, row + 1, value);
+      }
+    }
+    first = false;
     if (end) break;
     const int64_t e2 = 2 * err;
-    if (e2 >= dy) {
+    moved_x = e2 >= dy;
+    moved_y = e2 <= dx;
+    if (moved_x) {
       err += dy;
       x += sx;
     }
-    if (e2 <= dx) {
+    if (moved_y) {
       err += dx;
       y += sy;
     }

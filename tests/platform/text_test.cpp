@@ -194,6 +194,41 @@ TEST(Pen, LinesLeaveOutTheirEndPointAndFramesAreOutlines) {
   EXPECT_EQ(drawn, 23);
 }
 
+// A wide pen's line is the union of squares of its width about the points of the thin line,
+// whatever its slope and wherever it leaves the surface.
+TEST(Pen, WideLinesCoverTheSquaresAboutTheThinLinesPoints) {
+  constexpr int32_t kMargin = 10;
+  const int32_t ends[][2] = {{20, 3}, {37, 12}, {25, 25}, {3, 31}, {-6, 18}, {1, -5}, {16, 40}};
+  auto line = [](Surface& s, int32_t width, int32_t shift, const int32_t* end) {
+    DrawContext dc(s);
+    dc.SelectPen({width, Rgb(255, 255, 255)});
+    dc.MoveTo(14 + shift, 15 + shift);
+    dc.LineTo(end[0] + shift, end[1] + shift);
+  };
+  for (int32_t width : {2, 3, 6}) {
+    for (const auto& end : ends) {
+      // The thin line drawn whole on a larger surface, its points then grown to squares.
+      Surface thin(32 + 2 * kMargin, 32 + 2 * kMargin), wide(32, 32), want(32, 32);
+      line(thin, 1, kMargin, end);
+      line(wide, width, 0, end);
+      for (int32_t y = 0; y < thin.Height(); ++y) {
+        for (int32_t x = 0; x < thin.Width(); ++x) {
+          const int32_t left = x - kMargin - width / 2, top = y - kMargin - width / 2;
+          if (thin.Pixel(x, y) != 0) {
+            FillRect(want, {left, top, left + width, top + width}, Rgb(255, 255, 255));
+          }
+        }
+      }
+      for (int32_t y = 0; y < 32; ++y) {
+        for (int32_t x = 0; x < 32; ++x) {
+          ASSERT_EQ(wide.Pixel(x, y), want.Pixel(x, y))
+              << "pen " << width << " to " << end[0] << "," << end[1] << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(Pen, SolidFillUsesTheBrushColour) {
   Surface s(4, 4);
   DrawContext dc(s);
