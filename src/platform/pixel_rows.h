@@ -22,6 +22,13 @@ inline void Store(uint32_t* p, Lanes v) {
 inline Lanes Splat(uint32_t x) {
   return Lanes{x, x, x, x};
 }
+inline Lanes Reversed(Lanes v) {
+#if defined(__clang__)
+  return __builtin_shufflevector(v, v, 3, 2, 1, 0);
+#else
+  return __builtin_shuffle(v, Lanes{3, 2, 1, 0});
+#endif
+}
 #define ZK_ROW_LANES 1
 #endif
 
@@ -74,6 +81,22 @@ inline void CopyKeyed(uint32_t* __restrict out, const uint32_t* __restrict in, s
   }
 #endif
   for (; i < n; ++i) out[i] = in[i] == key ? out[i] : in[i];
+}
+
+// Copies in[n - 1 - i] to out[i] where that is not `key` (a mirrored row); the others keep what
+// `out` holds.
+inline void CopyKeyedReversed(uint32_t* __restrict out, const uint32_t* __restrict in, size_t n,
+                              uint32_t key) {
+  size_t i = 0;
+#ifdef ZK_ROW_LANES
+  const Lanes k = Splat(key);
+  for (; i + kLanes <= n; i += kLanes) {
+    const Lanes a = Reversed(Load(in + n - i - kLanes));
+    const Lanes keep = reinterpret_cast<Lanes>(a == k);
+    Store(out + i, (Load(out + i) & keep) | (a & ~keep));
+  }
+#endif
+  for (; i < n; ++i) out[i] = in[n - 1 - i] == key ? out[i] : in[n - 1 - i];
 }
 
 // Writes `value` where `mask` is all ones and keeps `out` where it is zero.

@@ -9,8 +9,10 @@
 //
 // The mapping is monotonic, so the pixels that have a source form one run on each axis. A row
 // whose source pixels follow each other one by one (an unscaled row, or the first 799 columns of
-// 800 shrunk to 799) is copied straight from the source row, other rows are gathered column by
-// column; the key test is done four pixels at a time.
+// 800 shrunk to 799) is copied straight from the source row, a mirrored one backwards, other
+// rows are gathered column by column; the key test is done four pixels at a time. Small scaled
+// or mirrored cells (shots, smoke, blasts, gauges) are kept scaled, so they draw as straight
+// copies.
 #include "platform/surface.h"
 
 #include <algorithm>
@@ -58,22 +60,28 @@ Run MapAxis(std::vector<int32_t>& map, int32_t lo, int32_t hi, int32_t dst_lo, i
   uint64_t rem = offset == 0 ? 0 : offset * len % out_len;
   const int64_t base = mirror ? int64_t{src_lo} + src_len - 1 : src_lo;
   const int64_t sign = mirror ? -1 : 1;
-  Run run{map.size(), 0};
-  for (size_t i = 0; i < map.size(); ++i) {
-    const int64_t s = base + sign * static_cast<int64_t>(step);
-    const bool inside = s >= 0 && s < src_size;
-    map[i] = inside ? static_cast<int32_t>(s) : 0;
-    if (inside) {
-      run.Begin = std::min(run.Begin, i);
-      run.End = i + 1;
-    }
-    step += whole;
-    rem += part;
-    if (rem >= out_len) {
-      rem -= out_len;
-      ++step;
+  // Coordinates off the source are stored as -1 or src_size.
+  auto store = [&](size_t i, int64_t s) {
+    map[i] = static_cast<int32_t>(std::clamp<int64_t>(s, -1, src_size));
+  };
+  if (whole == 1 && part == 0) {  // unscaled: one source pixel per pixel
+    const int64_t first = base + sign * static_cast<int64_t>(step);
+    for (size_t i = 0; i < map.size(); ++i) store(i, first + sign * static_cast<int64_t>(i));
+  } else {
+    for (size_t i = 0; i < map.size(); ++i) {
+      store(i, base + sign * static_cast<int64_t>(step));
+      step += whole;
+      rem += part;
+      if (rem >= out_len) {
+        rem -= out_len;
+        ++step;
+      }
     }
   }
+  auto off = [&](size_t i) { return map[i] < 0 || map[i] >= src_size; };
+  Run run{0, map.size()};
+  while (run.Begin < run.End && off(run.Begin)) ++run.Begin;
+  while (run.End > run.Begin && off(run.End - 1)) --run.End;
   if (run.Begin >= run.End) return {};
   return run;
 }
@@ -211,6 +219,7 @@ bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src_in, const Rect&
   }
   const bool straight =
       !mirror && static_cast<size_t>(columns[count - 1] - columns[0]) == count - 1;
+  const bool reversed = mirror && static_cast<size_t>(columns[0] - columns[count - 1]) == count - 1;
 
   for (size_t r = ys.Begin; r < ys.End; ++r) {
     const uint32_t* in = src->Row(row_map[r]);
@@ -221,6 +230,13 @@ bool Blit(Surface& dst, const Rect& dst_rect, const Surface& src_in, const Rect&
         rows::CopyKeyed(out, in, count, key);
       } else {
         std::memcpy(out, in, count * sizeof(uint32_t));
+      }
+    } else if (reversed) {
+      in += columns[count - 1];
+      if (keyed) {
+        rows::CopyKeyedReversed(out, in, count, key);
+      } else {
+        std::reverse_copy(in, in + count, out);
       }
     } else if (keyed) {
       rows::GatherKeyed(out, in, columns, count, key);

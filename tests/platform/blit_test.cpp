@@ -191,6 +191,8 @@ TEST(Blit, EveryPathMatchesThePixelRule) {
       {{-3, 4, 40, 11}, {-5, 3, 30, 9}, kBlitMirrorLeftRight},
       {{0, 0, 45, 31}, {0, 0, 3, 2}, kBlitNone},
       {{2, 3, 302, 13}, {0, 0, 32, 32}, kBlitSourceKey},  // a gauge: wide and low
+      {{-10, -20, 60, 40}, {-3, 2, 67, 62}, kBlitSourceKey | kBlitMirrorLeftRight},  // a sprite
+      {{-5, 0, 65, 62}, {0, 1, 70, 63}, kBlitMirrorLeftRight},
       {{1, 1, 2, 2}, {10, 10, 50, 50}, kBlitSourceKey},
       {{-1000000, 0, 1000000, 30}, {0, 0, 64, 64}, kBlitSourceKey},
   };
