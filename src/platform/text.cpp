@@ -43,7 +43,9 @@ constexpr LetterWeight kAverageWeights[] = {
 };
 
 constexpr int kMeasureSize = 100;
+// The rendered texts a font keeps: it starts afresh when it would hold more texts or pixels.
 constexpr size_t kCacheLimit = 512;
+constexpr size_t kCachePixels = 1 << 20;
 // Lines of more points than this are clipped to the surface before they are walked.
 constexpr int64_t kLongLine = 16384;
 
@@ -105,7 +107,6 @@ class Font {
     if (main_ == nullptr || text.empty()) return nullptr;
     // Looked up by the text itself: a text drawn every frame costs no copy once it is cached.
     if (auto it = cache_.find(text); it != cache_.end()) return &it->second;
-    if (cache_.size() >= kCacheLimit) cache_.clear();
     std::string key(text);
     TTF_Font* font = FontFor(text);
     if (font == nullptr) return nullptr;
@@ -126,6 +127,11 @@ class Font {
       SDL_UnlockSurface(s);
     }
     SDL_FreeSurface(s);
+    if (cache_.size() >= kCacheLimit || cached_pixels_ + mask.Ink.size() > kCachePixels) {
+      cache_.clear();
+      cached_pixels_ = 0;
+    }
+    cached_pixels_ += mask.Ink.size();
     return &cache_.emplace(std::move(key), std::move(mask)).first->second;
   }
 
@@ -198,6 +204,7 @@ class Font {
   int size_ = 12;
   unsigned hdpi_ = 72, vdpi_ = 72;
   std::unordered_map<std::string, TextMask, TextHash, std::equal_to<>> cache_;
+  size_t cached_pixels_ = 0;
 };
 
 std::shared_ptr<Font> CreateFont(const FontSpec& request) {
