@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "platform/font_files.h"
 #include "platform/surface.h"
@@ -85,34 +87,30 @@ TEST_F(TextTest, FontSizeFollowsCellHeightAndAverageWidth) {
 }
 
 // Texts drawn again come from the font's store of rendered texts: the same text gives the same
-// pixels in any colour, a changed text its own, also after the store overflowed, and a text cut
-// by the left edge is the same picture moved.
-TEST_F(TextTest, RedrawnTextsGiveTheSamePixelsAndChangedTextsTheirOwn) {
+// ink in any colour, a changed text its own, also after the store overflowed, and a text cut by
+// the left edge is the same picture moved.
+TEST_F(TextTest, RedrawnTextsGiveTheSameInkAndChangedTextsTheirOwn) {
   auto font = CreateFont(kText);
-  auto picture = [&](std::string_view text, int32_t x, ColorRef color) {
+  // Row by row, '#' where the text is inked.
+  auto ink = [&](std::string_view text, int32_t x, ColorRef color) {
     Surface s(120, 30);
     DrawContext dc(s);
     dc.SelectFont(font);
     dc.SetTextColor(color);
     dc.TextOut(x, 2, text);
-    return s;
-  };
-  auto same = [](const Surface& a, const Surface& b, int32_t shift, uint32_t a_ink,
-                 uint32_t b_ink) {
-    for (int32_t y = 0; y < a.Height(); ++y) {
-      for (int32_t x = 0; x + shift < a.Width(); ++x) {
-        if ((a.Pixel(x + shift, y) == a_ink) != (b.Pixel(x, y) == b_ink)) return false;
-      }
+    std::vector<std::string> rows(30, std::string(120, '.'));
+    for (int32_t y = 0; y < 30; ++y) {
+      for (int32_t px = 0; px < 120; ++px) rows[y][px] = s.Pixel(px, y) != 0 ? '#' : '.';
     }
-    return true;
+    return rows;
   };
-  const uint32_t white = 0xFFFFFF, red = 0xFF0000;
-  const Surface first = picture("AMMO 12", 10, Rgb(255, 255, 255));
-  EXPECT_TRUE(same(first, picture("AMMO 12", 10, Rgb(255, 0, 0)), 0, white, red));
-  EXPECT_FALSE(same(first, picture("AMMO 11", 10, Rgb(255, 255, 255)), 0, white, white));
+  const auto first = ink("AMMO 12", 10, Rgb(255, 255, 255));
+  EXPECT_EQ(ink("AMMO 12", 10, Rgb(255, 0, 0)), first);
+  EXPECT_NE(ink("AMMO 11", 10, Rgb(255, 255, 255)), first);
   for (int i = 0; i < 600; ++i) MeasureText(*font, "AMMO " + std::to_string(i));
-  EXPECT_TRUE(same(first, picture("AMMO 12", 10, Rgb(255, 255, 255)), 0, white, white));
-  EXPECT_TRUE(same(first, picture("AMMO 12", -2, Rgb(255, 255, 255)), 12, white, white));
+  EXPECT_EQ(ink("AMMO 12", 10, Rgb(255, 255, 255)), first);
+  const auto cut = ink("AMMO 12", -2, Rgb(255, 255, 255));
+  for (int32_t y = 0; y < 30; ++y) EXPECT_EQ(cut[y].substr(0, 108), first[y].substr(12)) << y;
 }
 
 TEST_F(TextTest, JapaneseTextFallsBackToAFontThatHasIt) {
@@ -197,33 +195,29 @@ TEST(Pen, LinesLeaveOutTheirEndPointAndFramesAreOutlines) {
 // A wide pen's line is the union of squares of its width about the points of the thin line,
 // whatever its slope and wherever it leaves the surface.
 TEST(Pen, WideLinesCoverTheSquaresAboutTheThinLinesPoints) {
-  constexpr int32_t kMargin = 10;
   const int32_t ends[][2] = {{20, 3}, {37, 12}, {25, 25}, {3, 31}, {-6, 18}, {1, -5}, {16, 40}};
-  auto line = [](Surface& s, int32_t width, int32_t shift, const int32_t* end) {
-    DrawContext dc(s);
-    dc.SelectPen({width, Rgb(255, 255, 255)});
-    dc.MoveTo(14 + shift, 15 + shift);
-    dc.LineTo(end[0] + shift, end[1] + shift);
-  };
   for (int32_t width : {2, 3, 6}) {
     for (const auto& end : ends) {
-      // The thin line drawn whole on a larger surface, its points then grown to squares.
-      Surface thin(32 + 2 * kMargin, 32 + 2 * kMargin), wide(32, 32), want(32, 32);
-      line(thin, 1, kMargin, end);
-      line(wide, width, 0, end);
-      for (int32_t y = 0; y < thin.Height(); ++y) {
-        for (int32_t x = 0; x < thin.Width(); ++x) {
-          const int32_t left = x - kMargin - width / 2, top = y - kMargin - width / 2;
+      // The thin line drawn whole, 10 pixels in, on a larger surface, then grown to squares.
+      Surface thin(52, 52), wide(32, 32), want(32, 32);
+      for (auto [s, w, shift] : {std::tuple{&thin, 1, 10}, std::tuple{&wide, width, 0}}) {
+        DrawContext dc(*s);
+        dc.SelectPen({w, Rgb(255, 255, 255)});
+        dc.MoveTo(14 + shift, 15 + shift);
+        dc.LineTo(end[0] + shift, end[1] + shift);
+      }
+      for (int32_t y = 0; y < 52; ++y) {
+        for (int32_t x = 0; x < 52; ++x) {
+          const int32_t left = x - 10 - width / 2, top = y - 10 - width / 2;
           if (thin.Pixel(x, y) != 0) {
             FillRect(want, {left, top, left + width, top + width}, Rgb(255, 255, 255));
           }
         }
       }
-      for (int32_t y = 0; y < 32; ++y) {
-        for (int32_t x = 0; x < 32; ++x) {
-          ASSERT_EQ(wide.Pixel(x, y), want.Pixel(x, y))
-              << "pen " << width << " to " << end[0] << "," << end[1] << " at " << x << "," << y;
-        }
+      for (int32_t i = 0; i < 32 * 32; ++i) {
+        ASSERT_EQ(wide.Pixel(i % 32, i / 32), want.Pixel(i % 32, i / 32))
+            << "pen " << width << " to " << end[0] << "," << end[1] << " at " << i % 32 << ","
+            << i / 32;
       }
     }
   }
