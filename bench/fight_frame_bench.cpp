@@ -4,9 +4,10 @@
 //
 // BM_FightFrame is a typical frame: two robots with rockets, missiles and shells move and fire,
 // so a few dozen shots fly, many of them trailing smoke. BM_FightFrameAllShots is the worst
-// case: all 8 x 144 shots of the eight weapon slots live on the screen in every frame, smoke
-// trails full. Both drive the form's own routines, so whatever the fight scene draws is
-// measured. The counters tell how many shots and smoke puffs were live per frame.
+// case: all 8 x 144 shots of the eight weapon slots live on the screen in every frame, with full
+// smoke trails behind the missiles and rockets (trails:1) or none yet (trails:0). Both drive the
+// form's own routines, so whatever the fight scene draws is measured. The counters tell how many
+// shots and smoke puffs were live per frame.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -106,9 +107,6 @@ struct FightBench {
   }
 };
 
-// Every place of every slot holds a live shot of its weapon's first phase, launched by the
-// weapon itself and then set on a grid over the screen; with `trails`, shots that smoke get a
-// full trail.
 // The slots hold a mix of weapons: missiles, fireflies, acid fog, tempest, snake mines, gatling
 // rounds, rockets and stingers.
 void ArmAllSlots(zk::TForm1& form) {
@@ -123,6 +121,9 @@ void ArmAllSlots(zk::TForm1& form) {
   w[7].SetStinger_BuzzB();
 }
 
+// Every place of every slot holds a live shot of its weapon's first phase, launched by the
+// weapon itself and then set on a grid over the screen; with `trails`, shots that smoke get a
+// full trail.
 void FillAllShots(zk::TForm1& form, bool trails) {
   for (int s = 0; s < 8; ++s) {
     zk::WeaponData& w = form.Weapons[s];
