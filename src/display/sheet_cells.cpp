@@ -33,8 +33,9 @@ bool SheetCells::Measure(const Surface& sheet) {
         }
         int32_t end = x;
         while (end < sprite::kCellSize && !(keyed && row[end] == key)) ++end;
-        runs_.push_back(
-            Run{static_cast<int16_t>(y), static_cast<int16_t>(x), static_cast<int16_t>(end - x)});
+        runs_.push_back(Run{static_cast<int16_t>(y), static_cast<int16_t>(x),
+                            static_cast<int16_t>(end - x),
+                            (whole.Top + y) * width_ + whole.Left + x});
         x = end;
       }
     }
@@ -43,22 +44,53 @@ bool SheetCells::Measure(const Surface& sheet) {
   return true;
 }
 
+namespace {
+
+// Runs are short (a cell is 32 pixels wide): four pixels a move, then the rest one by one.
+inline void CopyRun(uint32_t* to, const uint32_t* from, int32_t count) {
+  for (; count >= 4; count -= 4, to += 4, from += 4) std::memcpy(to, from, 4 * sizeof(uint32_t));
+  switch (count) {
+    case 3:
+      to[2] = from[2];
+      [[fallthrough]];
+    case 2:
+      to[1] = from[1];
+      [[fallthrough]];
+    case 1:
+      to[0] = from[0];
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
 void SheetCells::Stamp(Surface& target, int32_t cell, int32_t left, int32_t top) const {
   if (sheet_ == nullptr || cell < 0 || cell >= kSheetCellCount || target.Lost()) return;
-  if (left >= target.Width() || top >= target.Height() || left + sprite::kCellSize <= 0 ||
+  const int32_t width = target.Width(), height = target.Height();
+  if (left >= width || top >= height || left + sprite::kCellSize <= 0 ||
       top + sprite::kCellSize <= 0) {
     return;
   }
-  const Rect whole = CellRect(cell);
-  for (int32_t i = first_[cell]; i < first_[cell + 1]; ++i) {
-    const Run& run = runs_[static_cast<size_t>(i)];
-    const int32_t y = top + run.Row;
-    if (y < 0 || y >= target.Height()) continue;
-    const int32_t x0 = std::max(left + run.Column, 0);
-    const int32_t x1 = std::min(left + run.Column + run.Length, target.Width());
+  const uint32_t* sheet = sheet_->Row(0);
+  const Run* run = runs_.data() + first_[cell];
+  const Run* const end = runs_.data() + first_[cell + 1];
+  if (left >= 0 && top >= 0 && left + sprite::kCellSize <= width &&
+      top + sprite::kCellSize <= height) {
+    uint32_t* const corner = target.Row(top) + left;
+    for (; run != end; ++run) {
+      CopyRun(corner + run->Row * width + run->Column, sheet + run->Source, run->Length);
+    }
+    return;
+  }
+  for (; run != end; ++run) {
+    const int32_t y = top + run->Row;
+    if (y < 0 || y >= height) continue;
+    const int32_t x0 = std::max(left + run->Column, 0);
+    const int32_t x1 = std::min(left + run->Column + run->Length, width);
     if (x0 >= x1) continue;
-    std::memcpy(target.Row(y) + x0, sheet_->Row(whole.Top + run.Row) + whole.Left + (x0 - left),
-                static_cast<size_t>(x1 - x0) * sizeof(uint32_t));
+    CopyRun(target.Row(y) + x0, sheet + run->Source + (x0 - left - run->Column), x1 - x0);
   }
 }
 

@@ -27,6 +27,7 @@ class SheetCells {
  private:
   struct Run {
     int16_t Row, Column, Length;  // within the cell
+    int32_t Source;               // index of the run's first pixel on the sheet
   };
   const Surface* sheet_ = nullptr;  // the sheet last measured
   int32_t width_ = 0, height_ = 0;
