@@ -14,13 +14,15 @@ Rect SheetCells::CellRect(int32_t cell) {
 bool SheetCells::Measure(const Surface& sheet) {
   constexpr int32_t kSide = sprite::kSheetColumns * sprite::kCellSize;
   if (sheet.Width() < kSide || sheet.Height() < kSide) return false;
-  if (sheet_ == &sheet && width_ == sheet.Width() && height_ == sheet.Height()) return true;
-  sheet_ = &sheet;
-  width_ = sheet.Width();
-  height_ = sheet.Height();
-  runs_.clear();
   const bool keyed = sheet.HasColorKey();
   const uint32_t key = sheet.ColorKey();
+  if (sheet_ == &sheet && stamp_ == sheet.Stamp() && keyed_ == keyed && key_ == key) return true;
+  sheet_ = &sheet;
+  stamp_ = sheet.Stamp();
+  keyed_ = keyed;
+  key_ = key;
+  width_ = sheet.Width();
+  runs_.clear();
   for (int32_t cell = 0; cell < kSheetCellCount; ++cell) {
     first_[cell] = static_cast<int32_t>(runs_.size());
     const Rect whole = CellRect(cell);

@@ -15,8 +15,8 @@ inline constexpr int32_t kSheetCellCount = sprite::kSheetColumns * sprite::kShee
 
 class SheetCells {
  public:
-  // Measures `sheet` unless it is the sheet measured last; false when the sheet is too small to
-  // hold the cells.
+  // Measures `sheet` unless it is the picture measured last (same pixels and key); false when the
+  // sheet is too small to hold the cells.
   bool Measure(const Surface& sheet);
   // Copies the opaque pixels of `cell` with the cell's top-left at (left, top), clipped to the
   // target; nothing on a lost target.
@@ -30,7 +30,10 @@ class SheetCells {
     int32_t Source;               // index of the run's first pixel on the sheet
   };
   const Surface* sheet_ = nullptr;  // the sheet last measured
-  int32_t width_ = 0, height_ = 0;
+  uint64_t stamp_ = 0;              // its picture's stamp when measured
+  bool keyed_ = false;
+  uint32_t key_ = 0;
+  int32_t width_ = 0;
   std::vector<Run> runs_;
   int32_t first_[kSheetCellCount + 1] = {};  // cell c's runs are [first_[c], first_[c + 1])
 };
