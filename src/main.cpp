@@ -114,6 +114,13 @@ int main(int argc, char** argv) {
     status = 1;
   }
   form->CheckClosed();
+  // A screenshot of a frame the run never reached (it ended first) was not taken.
+  for (const Screenshot& shot : cmd.Screenshots) {
+    if (shot.Frame <= last_frame) continue;
+    std::cerr << "zerkhaldun: no screenshot \"" << shot.File << "\": the run ended after frame "
+              << last_frame << ", before frame " << shot.Frame << "\n";
+    status = 1;
+  }
   if (!form->CloseFailure.empty()) {
     std::error_code ec;
     const std::string dir = std::filesystem::current_path(ec).string();

@@ -179,6 +179,13 @@ TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
   const std::string png = ReadFile("shot.png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
+
+  // A frame after the run's end is a screenshot that was not taken.
+  EXPECT_EQ(RunProgram("--headless --frames 3 --screenshot 4:late.png", "err.txt"), 1);
+  EXPECT_EQ(
+      ReadFile("err.txt"),
+      "zerkhaldun: no screenshot \"late.png\": the run ended after frame 3, before frame 4\n");
+  EXPECT_FALSE(fs::exists("late.png"));
 }
 
 // The real window under a virtual X server: the game reaches the title menu, F1 from the
