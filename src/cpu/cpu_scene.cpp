@@ -202,7 +202,6 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   for (int k = 0; k < 4; ++k) {
     const bool rapid = (k == 0 && me.RapidFire1 > 0) || (k == 3 && me.RapidFire4 > 0);
     sc.Slots[k] = ReadWeapon(my_slots[k], rapid, foe.Status.HalfWidth);
-    sc.Ammo[k] = my_slots[k].Armed == 1 ? my_slots[k].Ammo : 0;
   }
   sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
   sc.FoeArmor = Fraction(foe.Armor, foe.Status.MaxArmor);

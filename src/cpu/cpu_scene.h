@@ -48,7 +48,6 @@ struct CpuScene {
   double Drift = 0;      // player 1's speed away from that line, pixels a frame (toward: below 0)
   double LineScale = 1;  // a shot's speed along that line for each pixel it flies level
   CpuWeapon Slots[4];
-  int32_t Ammo[4] = {};
   double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
   bool FoeOpen = false;  // player 1 is hit or busy with a weapon and cannot guard at once
   CpuThreat Threat;
