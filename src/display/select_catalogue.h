@@ -35,8 +35,8 @@ inline constexpr int32_t kPlateShownWidth = 259, kPlateShownHeight = 279;
 inline constexpr int32_t kMosSize = 160, kMosColumns = 4, kMosRows = 3;
 inline constexpr int32_t kMosTop = 112;
 
-// Each player's colour from the select screen to the fight: those of the pens that outline the
-// robots in the fight, green for player 1 and orange for player 2.
+// Each player's colour from the select screen to the fight (also the pens that outline the robots
+// in the fight): green for player 1 and orange for player 2.
 inline constexpr ColorRef kPlayerColour[2] = {Rgb(0, 200, 0), Rgb(255, 90, 0)};
 
 }  // namespace zk

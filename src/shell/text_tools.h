@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "display/select_catalogue.h"
 #include "platform/surface.h"
 #include "shell/form.h"
 
@@ -16,8 +17,9 @@ struct TForm1::TextTools {
   ColorRef MagentaBrush = Rgb(210, 0, 210);
   ColorRef GreyBrush = Rgb(200, 200, 200);
   Pen RedPen{1, Rgb(255, 0, 0)};
-  Pen OrangePen{1, Rgb(255, 90, 0)};
-  Pen GreenPen{2, Rgb(0, 200, 0)};
+  // The robots' outlines in the fight, in each player's colour.
+  Pen OrangePen{1, kPlayerColour[1]};
+  Pen GreenPen{2, kPlayerColour[0]};
   Pen DarkGreenPen{2, Rgb(0, 160, 0)};
   Pen GreyPen{1, Rgb(100, 100, 100)};
   std::shared_ptr<Font> LargeFont;  // "Impact" 40 x 40, weight 500
