@@ -117,7 +117,9 @@ void SdlDisplay::Flip(const Surface& back) {
 // ever), and probing Wayland without a session prints noise: so the drivers are tried here, the
 // screenless ones left out.
 bool StartVideo() {
-  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  // An empty SDL_VIDEODRIVER names no driver: SDL would make its own choice.
+  const char* named = SDL_getenv("SDL_VIDEODRIVER");
+  if (named != nullptr && *named != '\0') return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
   const bool wayland_session =
       SDL_getenv("WAYLAND_DISPLAY") != nullptr || SDL_getenv("XDG_RUNTIME_DIR") != nullptr;
   for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
@@ -126,7 +128,7 @@ bool StartVideo() {
         (driver == "wayland" && !wayland_session)) {
       continue;
     }
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, std::string(driver).c_str());
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, std::string(driver).c_str(), SDL_HINT_OVERRIDE);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
   }
   SDL_SetError("DISPLAY and WAYLAND_DISPLAY name no usable display");

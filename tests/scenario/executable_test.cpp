@@ -148,6 +148,10 @@ TEST_F(Executable, AFailureAroundTheGameIsNamedOnOneLine) {
       {nullptr, false, "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11", "--start", 1,
        "no display could be opened (x11 not available); --headless runs the game without a "
        "window\n"},
+      {nullptr, false, "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=",
+       "--start --frames 2", 1,
+       "no display could be opened (DISPLAY and WAYLAND_DISPLAY name no usable display); "
+       "--headless runs the game without a window\n"},
       {"others/nr_start.bmp", false, "", "--headless", 1,
        "cannot load the picture \"others/nr_start.bmp\"" + here},
       {"p_Dofu/df_front.BMP", true, "", "--headless", 1,
