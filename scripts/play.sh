@@ -7,5 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 ZK_PLAY_ONLY=1 "$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DZK_TESTS=OFF \
   -DZK_BENCH=OFF
-cd "$("$root/scripts/user_dir.sh" "$build/data")"
+# Set apart from the cd, so that a folder that cannot be made stops here (set -e).
+dir=$("$root/scripts/user_dir.sh" "$build/data")
+cd "$dir"
 exec "$build/zerkhaldun" "$@"
