@@ -4,6 +4,7 @@
 
 #include "characters/body_box.h"
 #include "characters/character_data.h"
+#include "characters/playfield.h"
 
 namespace zk {
 
@@ -12,8 +13,6 @@ namespace {
 constexpr int32_t kBoostCost = 4;
 constexpr int32_t kBoostThreshold = 50;
 constexpr int32_t kRefill = 4;
-constexpr int32_t kFieldWidth = 800;
-constexpr int32_t kFieldHeight = 600;
 
 struct Push {
   int32_t dx;

@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "characters/playfield.h"
 #include "cpu/cpu_brain.h"
 #include "cpu/cpu_scene.h"
 #include "shell/dir_table.h"
@@ -45,7 +46,6 @@ namespace zk {
 
 namespace {
 
-constexpr int32_t kFieldW = 800, kFieldH = 600;
 constexpr int32_t kWallMargin = 70;
 constexpr double kSteer = 0.3;          // a wish component below this leaves that axis alone
 constexpr double kSpotSlack = 4;        // pixels from a spot that count as there
@@ -93,7 +93,8 @@ int32_t DrawWeighted(TForm1& form, const int32_t (&weights)[N]) {
 }
 
 bool NearWall(const CharacterData& me, int32_t margin) {
-  return me.X < margin || me.X > kFieldW - margin || me.Y < margin || me.Y > kFieldH - margin;
+  return me.X < margin || me.X > kFieldWidth - margin || me.Y < margin ||
+         me.Y > kFieldHeight - margin;
 }
 
 bool InBand(const CpuWeapon& w, double dist) {
@@ -174,9 +175,9 @@ double StrideSpeed(const CharacterData& me, bool boost) {
 // Room from (x, y) to the field's edge along the unit (ux, uy).
 double Room(double x, double y, double ux, double uy) {
   double room = 1000;
-  if (ux > 0.01) room = std::min(room, (kFieldW - x) / ux);
+  if (ux > 0.01) room = std::min(room, (kFieldWidth - x) / ux);
   if (ux < -0.01) room = std::min(room, x / -ux);
-  if (uy > 0.01) room = std::min(room, (kFieldH - y) / uy);
+  if (uy > 0.01) room = std::min(room, (kFieldHeight - y) / uy);
   if (uy < -0.01) room = std::min(room, y / -uy);
   return room;
 }
@@ -234,8 +235,8 @@ bool LineSpot(const CharacterData& foe, int32_t first, int32_t side, double dist
     const double n = std::hypot(d.dx, d.dy);
     x = foe.X - d.dx / n * dist;
     y = foe.Y - d.dy / n * dist;
-    if (x > kWallMargin && x < kFieldW - kWallMargin && y > kWallMargin &&
-        y < kFieldH - kWallMargin) {
+    if (x > kWallMargin && x < kFieldWidth - kWallMargin && y > kWallMargin &&
+        y < kFieldHeight - kWallMargin) {
       return true;
     }
   }
@@ -252,8 +253,8 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   x = 0;
   y = 0;
   if (cpu.Plan == kPlanBoostOut) {  // toward the open middle, away from player 1
-    x = (kFieldW / 2.0 - me.X) / 200 - sc.UX;
-    y = (kFieldH / 2.0 - me.Y) / 150 - sc.UY;
+    x = (kFieldWidth / 2.0 - me.X) / 200 - sc.UX;
+    y = (kFieldHeight / 2.0 - me.Y) / 150 - sc.UY;
     return false;
   }
   const CpuWeapon* w = cpu.Weapon >= 1 ? &sc.Slots[cpu.Weapon - 1] : nullptr;
@@ -294,9 +295,9 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   }
   // The walls push back.
   if (me.X < kWallMargin) x += 1;
-  if (me.X > kFieldW - kWallMargin) x -= 1;
+  if (me.X > kFieldWidth - kWallMargin) x -= 1;
   if (me.Y < kWallMargin) y += 1;
-  if (me.Y > kFieldH - kWallMargin) y -= 1;
+  if (me.Y > kFieldHeight - kWallMargin) y -= 1;
   return false;
 }
 
