@@ -10,26 +10,31 @@
 // Plans (cpu_brain.h) last a random few frames to a few seconds. In a frame with Phase 0 the
 // engine draws the next plan, its weapon and its circling side from the game's one random
 // generator, weighted by the kind's table and by the scene (a mine plan only with a mine left,
-// guard only while player 1 fires, a boost out of a corner only in one, the close plan more
-// often when player 1 is nearly down); that frame writes no control field, and the last frame of
-// every plan lifts its weapon button; once a robot is down player 2 guards. The other frames turn
-// the plan into control fields: a distance band (the weapon's reach within the kind's band, or the
-// kind's far band), a walk to a spot on one of player 1's eight firing lines for weapons that fly
-// straight (the next line round when circling), or a sideways run, guard or boost.
+// guard only while player 1 fires, a boost out of a corner only in one and with energy to spare,
+// keeping away more often when player 2's armour is low, the close plan more often when player 1
+// is nearly down); that frame writes no control field, and the last frame of every plan lifts its
+// weapon button; once a robot is down player 2 guards. The other frames turn the plan into
+// control fields: a distance band (the weapon's reach within the kind's band, or the kind's far
+// band), a walk to a spot on one of player 1's eight firing lines for weapons that fly straight
+// (the next line round when circling), or a sideways run, guard or boost (the close plan also
+// boosts while player 1 is far off).
 //
 // Fire follows the action chains' rules: a weapon button goes down only after a frame up and in
 // a step that accepts a fresh press (or idle), is held until its action has started (a streaming
 // weapon for a burst, while the line holds), then goes up for the kind's gap. A weapon fires
 // only within its reach and on the line (seekers need no line); between presses a weapon that
-// would hit now is taken instead, melee first. Only a slot its variant arms and that has
-// ammunition left is ever pressed, and a plan's weapon that runs dry is replaced at once.
+// would hit now is taken instead, melee first. A straight shot also waits until player 1 is within
+// a little of the kind's far band (a shot from afar is easily walked out of), and a patient kind's
+// until player 1 will still be on the line when it arrives. Only a slot its variant arms and that
+// has ammunition left is ever pressed, and a plan's weapon that runs dry is replaced at once.
 // Against a player who guards a lot, guard breakers are preferred and other weapons wait until
 // player 1 cannot guard.
 //
 // The dodge comes before the plan: when player 1's nearest shot will hit, the kind's dodge
-// chance decides whether it is seen; a seen shot is stepped away from sideways to its path,
-// toward the side that needs less to clear and has the room, boosting when energy allows; when
-// the step cannot clear it in time and the shot does not break guards, player 2 guards.
+// chance decides whether it is seen (an unseen shot is not looked at again until it would have
+// arrived); a seen shot is stepped away from sideways to its path, toward the side that needs
+// less to clear and has the room, boosting when energy allows; when the step cannot clear it in
+// time and the shot does not break guards, player 2 guards.
 //
 // Per-kind differences are data: each decision routine (think.cpp) is one call with its kind's
 // CpuBrain.

@@ -126,7 +126,8 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots) {
   return best;
 }
 
-// How far a slot's shots can hit and what they ask (the ammunition left is not looked at).
+// How far a slot's shots can hit, what they ask, and whether the slot can fire (armed, with
+// ammunition left or unlimited).
 CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   CpuWeapon out;
   out.Rapid = rapid;
