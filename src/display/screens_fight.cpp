@@ -2,6 +2,7 @@
 // the armour and energy gauges.
 #include <algorithm>
 
+#include "display/sheet_cells.h"
 #include "shell/form.h"
 #include "weapons/weapon_sprites.h"
 
@@ -119,10 +120,7 @@ void TForm1::DrawGauges() {
       FillRect(*BackSurface, filled, plain);
       return;
     }
-    auto cell_rect = [](int32_t c) {
-      return Rect{c * kSheetCell, kGaugeRow * kSheetCell, (c + 1) * kSheetCell,
-                  (kGaugeRow + 1) * kSheetCell};
-    };
+    auto cell_rect = [](int32_t c) { return SheetCells::CellRect(sprite::Cell(kGaugeRow, c)); };
     Blit(*BackSurface, whole, *sheet, cell_rect(kCellEmpty), kBlitSourceKey);
     if (length > 0) Blit(*BackSurface, filled, *sheet, cell_rect(cell), kBlitSourceKey);
     Blit(*BackSurface, whole, *sheet, cell_rect(kCellFrame), kBlitSourceKey);
