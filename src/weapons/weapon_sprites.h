@@ -66,7 +66,7 @@ inline constexpr int32_t kGaugeRow = 12;
 // Row 13: a piece of beam, 4 shimmering frames for each slant (the direction index & 3: 0 up and
 // down, 1 rising, 2 across, 3 falling); the drawer lays pieces end to end along the beam. A
 // slanted piece crosses its cell from the left edge to the right at the slant of the diagonal
-// direction vectors (0.525825 down or up for 0.70711 across).
+// direction vectors of DirTable.
 inline constexpr int32_t kBeam = Cell(13, 0);
 inline constexpr int32_t kBeamFrames = 4;
 constexpr int32_t BeamCell(int32_t dir, int32_t frame) {

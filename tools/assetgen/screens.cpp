@@ -10,6 +10,7 @@
 #include "layout.h"
 #include "robot_art.h"
 #include "robot_kinds.h"
+#include "shell/dir_table.h"
 #include "wave.h"
 #include "weapons/weapon_sprites.h"
 
@@ -541,7 +542,7 @@ Image DrawWeaponSheet() {
 
   // Beams: shimmering pieces for each slant, laid end to end by the drawer, and the muzzle
   // flare. A piece reaches both edges of its cell along the beam, so the pieces join.
-  const double rise = 16 * 0.525825 / 0.70711;
+  const double rise = 16 * zk::DirTable[3].dy / zk::DirTable[3].dx;  // the diagonals' slant
   for (int32_t slant = 0; slant < 4; ++slant) {
     const double ex = slant == 0 ? 0 : 16, ey = slant == 0 ? 16 : slant == 2 ? 0 : rise;
     const double sy = slant == 1 ? -1 : 1;
