@@ -41,10 +41,8 @@ void TForm1::Draw_Select2() {
     // The portrait of the kind, above the name plate.
     if (const Surface* mos = SheetSurfaceB.get()) {
       const int32_t left = kPlateShownLeft[p] + (kPlateShownWidth - kMosSize) / 2;
-      const int32_t cx = ((kind - 1) % kMosColumns) * kMosSize;
-      const int32_t cy = ((kind - 1) / kMosColumns) * kMosSize;
-      Blit(back, Rect{left, kMosTop, left + kMosSize, kMosTop + kMosSize}, *mos,
-           Rect{cx, cy, cx + kMosSize, cy + kMosSize}, kBlitSourceKey);
+      Blit(back, Rect{left, kMosTop, left + kMosSize, kMosTop + kMosSize}, *mos, MosSource(kind),
+           kBlitSourceKey);
     }
 
     const NamePlate& plate = NamePlates[kind - 1][variant];

@@ -367,8 +367,8 @@ Image DrawSelectMarks() {
 Image DrawSelectMos() {
   Image img(kMosSize * kMosColumns, kMosSize * kMosRows, TransparentIndex());
   for (const KindInfo& kind : Kinds()) {
-    const int32_t i = kind.Number - 1;
-    const int32_t x = (i % kMosColumns) * kMosSize, y = (i / kMosColumns) * kMosSize;
+    const zk::Rect cell = zk::MosSource(kind.Number);
+    const int32_t x = cell.Left, y = cell.Top;
     const Rgb8 kc = KindColour(kind.Number);
     img.FillRect({x, y, x + kMosSize, y + kMosSize}, {25, 25, 35});
     img.FillEllipse(x + kMosSize / 2.0, y + kMosSize / 2.0, 70, 70, Scale(kc, 0.45));
