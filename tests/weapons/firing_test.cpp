@@ -23,6 +23,19 @@ struct Duel {
     me.Step = FiringStep(slot + 1);
     return FireRobotWeapon(me, you, slots);
   }
+  // A live rifle shot of slot 1 (row `row`) at (x, y), flying right at `speed`.
+  ShotData& RifleShot(int32_t row, double x, double y, double speed) {
+    slots[0].SetRifle_Scav();
+    slots[0].Owner = &me;
+    ShotData& s = slots[0].Shots[row][0];
+    s.Active = 1;
+    s.Phase = 0;
+    s.X = x;
+    s.Y = y;
+    s.DX = 1;
+    s.Speed = speed;
+    return s;
+  }
 };
 
 TEST(WeaponSlot, ConstructedEmpty) {
@@ -238,18 +251,11 @@ TEST(ControlSlotOrder, MoveShiftThenTest) {
   for (int32_t dx : {0, -10}) {
     Duel d;
     d.you = Robot(400, 300);
-    WeaponData& w = d.slots[0];
-    w.SetRifle_Scav();
-    w.Owner = &d.me;
-    ShotData& s = w.Shots[0][0];
-    s.Active = 1;
-    s.Phase = 0;
+    // 30 from the centre: no hit before the move; 20 after it: a hit, unless the scroll takes it
+    // back.
+    ShotData& s = d.RifleShot(0, 370, 300, 10);
     s.Half = 5;
-    s.X = 370;  // 30 from the centre: no hit before the move
-    s.Y = 300;
-    s.DX = 1;
-    s.Speed = 10;  // 20 after the move: a hit, unless the scroll takes it back
-    const int32_t hits = ControlSlot(w, d.me, d.you, dx, 0);
+    const int32_t hits = ControlSlot(d.slots[0], d.me, d.you, dx, 0);
     EXPECT_EQ(hits, dx == 0 ? 1 : 0) << dx;
     if (dx != 0) {
       EXPECT_DOUBLE_EQ(s.X, 370);
@@ -312,15 +318,7 @@ TEST(ControlSlotOrder, AMineCarriedOffTheScreenComesBackAndGoesOff) {
 TEST(ControlSlotOrder, AShotBeyondAnyReturnEnds) {
   Duel d;
   WeaponData& w = d.slots[0];
-  w.SetRifle_Scav();
-  w.Owner = &d.me;
-  ShotData& s = w.Shots[3][0];
-  s.Active = 1;
-  s.Phase = 0;
-  s.X = 999'980;
-  s.Y = -100;
-  s.DX = 1;
-  s.Speed = 5;
+  const ShotData& s = d.RifleShot(3, 999'980, -100, 5);
   ControlSlot(w, d.me, d.you, 0, 0);
   EXPECT_EQ(s.Active, 1);              // 999,985: not there yet
   ControlSlot(w, d.me, d.you, 10, 0);  // the scroll carries it past the limit...
