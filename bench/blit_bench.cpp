@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "display/sheet_cells.h"
 #include "platform/surface.h"
 
 namespace zk {
@@ -92,10 +93,9 @@ void BM_ShotCells(benchmark::State& state) {
     for (int32_t i = 0; i < 1000; ++i) {
       const int32_t x = (i * 37) % 790 - 5, y = (i * 53) % 590 - 5;
       const int32_t cell = 16 * (2 + 3 * (i % 3)) + i % 8, size = i % 10 == 3 ? 40 : 20;
-      const Rect src{(cell % 16) * 32, (cell / 16) * 32, (cell % 16) * 32 + 32,
-                     (cell / 16) * 32 + 32};
       const uint32_t mirror = i % 10 == 7 ? kBlitMirrorLeftRight : kBlitNone;
-      Blit(back, {x, y, x + size, y + size}, sheet, src, kBlitSourceKey | mirror);
+      Blit(back, {x, y, x + size, y + size}, sheet, SheetCells::CellRect(cell),
+           kBlitSourceKey | mirror);
     }
     benchmark::DoNotOptimize(back.Row(0));
   }
