@@ -178,24 +178,23 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
 CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
                    const WeaponData* foe_slots) {
   CpuScene sc;
-  sc.DX = static_cast<double>(foe.X) - me.X;
-  sc.DY = static_cast<double>(foe.Y) - me.Y;
-  sc.Dist = std::hypot(sc.DX, sc.DY);
+  const double dx = static_cast<double>(foe.X) - me.X, dy = static_cast<double>(foe.Y) - me.Y;
+  sc.Dist = std::hypot(dx, dy);
   if (sc.Dist > 0) {
-    sc.UX = sc.DX / sc.Dist;
-    sc.UY = sc.DY / sc.Dist;
+    sc.UX = dx / sc.Dist;
+    sc.UY = dy / sc.Dist;
   }
   // A robot that may not turn in its present step keeps its facing for the shot it chains to.
-  sc.Facing = me.Step.Turn == 1 || me.Action == 0 ? Direction8(sc.DX, sc.DY, me.Facing & 7)
-                                                  : (me.Facing & 7);
+  sc.Facing =
+      me.Step.Turn == 1 || me.Action == 0 ? Direction8(dx, dy, me.Facing & 7) : (me.Facing & 7);
 
   // Shots leave along the facing: player 1's offset from that line (behind counts as far off),
   // and how fast it walks off it.
   const DirVector d = DirTable[sc.Facing];
   const double n = std::hypot(d.dx, d.dy);
   const double nx = -d.dy / n, ny = d.dx / n;
-  const double offset = sc.DX * nx + sc.DY * ny;
-  sc.LineOffset = sc.DX * d.dx + sc.DY * d.dy >= 0 ? std::fabs(offset) : sc.Dist;
+  const double offset = dx * nx + dy * ny;
+  sc.LineOffset = dx * d.dx + dy * d.dy >= 0 ? std::fabs(offset) : sc.Dist;
   const double vx = foe.SpeedRight - foe.SpeedLeft, vy = foe.SpeedDown - foe.SpeedUp;
   sc.Drift = (vx * nx + vy * ny) * (offset < 0 ? -1 : 1);
   sc.LineScale = n;

@@ -41,12 +41,12 @@ struct CpuThreat {
 };
 
 struct CpuScene {
-  double DX = 0, DY = 0, Dist = 0;  // from player 2 to player 1 (hypot)
-  double UX = 0, UY = 0;            // unit vector toward player 1
-  int32_t Facing = 0;               // the facing player 2's next shot leaves along
-  double LineOffset = 0;            // player 1's distance from that facing's firing line
-  double Drift = 0;      // player 1's speed away from that line, pixels a frame (toward: below 0)
-  double LineScale = 1;  // a shot's speed along that line for each pixel it flies level
+  double Dist = 0;        // from player 2 to player 1 (hypot)
+  double UX = 0, UY = 0;  // unit vector toward player 1
+  int32_t Facing = 0;     // the facing player 2's next shot leaves along
+  double LineOffset = 0;  // player 1's distance from that facing's firing line
+  double Drift = 0;       // player 1's speed away from that line, pixels a frame (toward: below 0)
+  double LineScale = 1;   // a shot's speed along that line for each pixel it flies level
   CpuWeapon Slots[4];
   double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
   bool FoeOpen = false;  // player 1 is hit or busy with a weapon and cannot guard at once
