@@ -49,7 +49,7 @@ inline constexpr int32_t kBlastSmall = Cell(6, 0);
 inline constexpr int32_t kBlastLarge = Cell(6, 8);
 inline constexpr int32_t kAcidSplash = Cell(7, 0);
 inline constexpr int32_t kSpark = Cell(7, 8);
-// Row 8: smoke, 8 cells by age, thinning out as it fades.
+// Row 8: smoke, 8 cells by age, swelling a little and paling into the sand.
 inline constexpr int32_t kSmoke = Cell(8, 0);
 inline constexpr int32_t kSmokeCells = 8;
 // Row 9: melee flashes, 4 frames each.
