@@ -16,8 +16,7 @@ namespace zk {
 namespace {
 
 std::filesystem::path Corpus(const char* kind) {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz" /
-         "corpus" / kind;
+  return std::filesystem::path(ZK_FUZZ_CORPUS) / kind;
 }
 
 using test::ReadBytes;
