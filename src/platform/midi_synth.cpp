@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/byte_order.h"
@@ -202,12 +203,23 @@ bool MidiSynth::LoadPresets() {
   std::ifstream in(path_, std::ios::binary);
   if (!in.read(reinterpret_cast<char*>(font->Head.data()), 12)) return false;
   StoreLe32(font->Head.data() + 4, static_cast<uint32_t>(font->Size() - 8));
+  // The font loaded before reads its samples through the same name: it gets its own data back
+  // when the new one fails, and a name that loaded nothing keeps nothing.
+  std::shared_ptr<const CutFont> before;
   {
     std::lock_guard<std::mutex> hold(g_fonts_lock);
-    g_fonts[name_] = std::move(font);
+    before = std::exchange(g_fonts[name_], std::move(font));
   }
   const int id = fluid_synth_sfload(synth_, name_.c_str(), font_id_ < 0 ? 1 : 0);
-  if (id == FLUID_FAILED) return false;
+  if (id == FLUID_FAILED) {
+    std::lock_guard<std::mutex> hold(g_fonts_lock);
+    if (before) {
+      g_fonts[name_] = std::move(before);
+    } else {
+      g_fonts.erase(name_);
+    }
+    return false;
+  }
   if (font_id_ >= 0) fluid_synth_sfunload(synth_, font_id_, 1);
   font_id_ = id;
   return true;
