@@ -2,9 +2,10 @@
 #include "platform/midi_song.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string_view>
 
 #include "platform/byte_order.h"
+#include "platform/midi_file.h"
 
 namespace zk {
 
@@ -109,21 +110,18 @@ std::optional<MidiSong> MidiSong::Parse(std::span<const uint8_t> bytes, uint32_t
   song.division_ = Be16(bytes.data() + 12);
   if (song.division_ == 0 || (song.division_ & 0x8000) != 0) return std::nullopt;
   Track all;
-  size_t pos = 8 + static_cast<size_t>(Be32(bytes.data() + 4));
-  while (pos <= bytes.size() && bytes.size() - pos >= 8) {
-    const uint8_t* chunk = bytes.data() + pos;
-    const uint32_t size = Be32(chunk + 4);
-    if (size > bytes.size() - pos - 8) return std::nullopt;
-    if (std::memcmp(chunk, "MTrk", 4) == 0) {
-      Track t;
-      if (!ReadTrack({chunk + 8, chunk + 8 + size}, t)) return std::nullopt;
-      all.Events.insert(all.Events.end(), t.Events.begin(), t.Events.end());
-      all.Tempos.insert(all.Tempos.end(), t.Tempos.begin(), t.Tempos.end());
-      all.Meters.insert(all.Meters.end(), t.Meters.begin(), t.Meters.end());
-      all.EndTick = std::max(all.EndTick, t.EndTick);
-    }
-    pos += 8 + static_cast<size_t>(size);
-  }
+  const bool read =
+      ForEachMidiChunk(bytes, [&](std::string_view tag, std::span<const uint8_t> body) {
+        if (tag != "MTrk") return true;
+        Track t;
+        if (!ReadTrack({body.data(), body.data() + body.size()}, t)) return false;
+        all.Events.insert(all.Events.end(), t.Events.begin(), t.Events.end());
+        all.Tempos.insert(all.Tempos.end(), t.Tempos.begin(), t.Tempos.end());
+        all.Meters.insert(all.Meters.end(), t.Meters.begin(), t.Meters.end());
+        all.EndTick = std::max(all.EndTick, t.EndTick);
+        return true;
+      });
+  if (!read) return std::nullopt;
   const auto by_tick = [](const auto& a, const auto& b) { return a.Tick < b.Tick; };
   std::stable_sort(all.Tempos.begin(), all.Tempos.end(), by_tick);
   std::stable_sort(all.Meters.begin(), all.Meters.end(), by_tick);
