@@ -5,8 +5,8 @@
 # ZK_PLAY_ONLY=1 leaves out what only the tests need; ZK_EXTRA_PACKAGES adds packages.
 set -euo pipefail
 
-# What building and playing need: the toolchain, SDL2 with its mixer and FluidSynth for the MIDI player,
-# the small GM soundfont for the MIDI music, lame for the MP3 pieces, and the fonts
+# What building and playing need: the toolchain, SDL2 with its mixer, FluidSynth and the small
+# General MIDI soundfont for the MIDI music, lame for the MP3 pieces, and the fonts
 # (fonts-wqy-microhei for the start dialog's Japanese text).
 packages=(
   build-essential cmake ninja-build pkg-config zlib1g-dev
