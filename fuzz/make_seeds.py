@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the small seed pictures, sounds and MIDI files of the fuzz corpus (run once; the output
-is kept)."""
+"""Writes the small seed pictures, sounds, MIDI files and soundfont preset data of the fuzz corpus
+(run once; the output is kept)."""
 import os
 import struct
 
@@ -93,6 +93,30 @@ def main():
     midi("one_track.mid", 0, 96, [tempo_meter + notes + end])
     midi("two_tracks.mid", 1, 480, [tempo_meter + b"\x83\x60\xff\x51\x03\x0f\x42\x40" + end,
                                     notes + end])
+
+    # Preset data: piano 0 and drum kit 0 over one instrument with a stereo pair of samples.
+    def records(fmt, rows):
+        return b"".join(struct.pack(fmt, *row) for row in rows)
+
+    def named(fmt, rows):
+        return records("<20s" + fmt, [(b"",) + tuple(row) for row in rows])
+
+    chunks = [
+        ("phdr", named("HHHIII", [(0, 0, 0, 0, 0, 0), (0, 128, 1, 0, 0, 0), (0, 0, 2, 0, 0, 0)])),
+        ("pbag", records("<HH", [(0, 0), (1, 0), (2, 0)])),
+        ("pmod", records("<HHhHH", [(0, 0, 0, 0, 0)])),
+        ("pgen", records("<HH", [(41, 0), (41, 0), (0, 0)])),
+        ("inst", named("H", [(0,), (2,)])),
+        ("ibag", records("<HH", [(0, 0), (1, 0), (2, 0)])),
+        ("imod", records("<HHhHH", [(0, 0, 0, 0, 0)])),
+        ("igen", records("<HH", [(53, 0), (53, 1), (0, 0)])),
+        ("shdr", named("IIIIIBbHH", [(0, 0, 0, 0, 0, 60, 0, 1, 4), (0, 0, 0, 0, 0, 60, 0, 0, 2),
+                                     (0, 0, 0, 0, 0, 0, 0, 0, 0)])),
+    ]
+    os.makedirs(os.path.join(HERE, "corpus", "sf2"), exist_ok=True)
+    with open(os.path.join(HERE, "corpus", "sf2", "two_presets.pdta"), "wb") as f:
+        f.write(b"".join(tag.encode() + struct.pack("<I", len(body)) + body
+                         for tag, body in chunks))
 
 
 if __name__ == "__main__":

@@ -9,6 +9,7 @@
 #include "platform/audio.h"
 #include "platform/midi_file.h"
 #include "platform/midi_song.h"
+#include "platform/sf2_subset.h"
 #include "platform/surface.h"
 #include "support/files.h"
 
@@ -63,6 +64,14 @@ TEST(FuzzCorpus, MidiSeedsPlay) {
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     const std::vector<uint8_t> bytes = ReadBytes(entry.path());
     EXPECT_TRUE(CheckMidiFile(bytes) && MidiSong::Parse(bytes, 44100)) << entry.path();
+  }
+}
+
+TEST(FuzzCorpus, SoundFontSeedsCut) {
+  SoundFontPrograms programs;
+  programs.Melodic.set(0);
+  for (const auto& entry : std::filesystem::directory_iterator(Corpus("sf2"))) {
+    EXPECT_TRUE(SubsetPresetData(ReadBytes(entry.path()), programs)) << entry.path();
   }
 }
 
