@@ -38,8 +38,8 @@ std::vector<std::string> SoundFonts() {
   return paths;
 }
 
-// A cut-down soundfont as FluidSynth reads it: the file's bytes up to its preset data (the RIFF
-// header's size changed), then the preset data made for the wanted presets.
+// A cut-down soundfont as FluidSynth reads it: the file's bytes up to its preset data (its RIFF
+// header made anew for the new size), then the preset data made for the wanted presets.
 struct CutFont {
   std::string Path;
   uint64_t DataEnd;
@@ -199,9 +199,8 @@ bool MidiSynth::Load(const std::string& path) {
 bool MidiSynth::LoadPresets() {
   auto list = SubsetPresetData(presets_, used_);
   if (!list) return false;
-  auto font = std::make_shared<CutFont>(CutFont{path_, data_end_, {}, std::move(*list)});
-  std::ifstream in(path_, std::ios::binary);
-  if (!in.read(reinterpret_cast<char*>(font->Head.data()), 12)) return false;
+  auto font = std::make_shared<CutFont>(CutFont{
+      path_, data_end_, {'R', 'I', 'F', 'F', 0, 0, 0, 0, 's', 'f', 'b', 'k'}, std::move(*list)});
   StoreLe32(font->Head.data() + 4, static_cast<uint32_t>(font->Size() - 8));
   // The font loaded before reads its samples through the same name: it gets its own data back
   // when the new one fails, and a name that loaded nothing keeps nothing.
