@@ -1,5 +1,7 @@
 #include "platform/midi_synth.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -179,8 +181,11 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
   return nullptr;
 }
 
-// Cut down to program 0 at first; a soundfont that cannot be cut down is loaded whole.
+// Cut down to program 0 at first; a soundfont that cannot be cut down is loaded whole. Only a
+// regular file is opened: a pipe or a device named as a soundfont would block the game.
 bool MidiSynth::Load(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
   uint64_t begins = 0;
   if (FindPresetData(path, begins, presets_)) {
     path_ = path;

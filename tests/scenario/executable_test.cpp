@@ -32,7 +32,7 @@ std::string ReadFile(const std::string& path) {
 // `env` goes before the program: "env -u NAME NAME=VALUE", as the shell takes it.
 int RunProgram(const std::string& args, const std::string& err_file, const std::string& env = "") {
   const std::string command =
-      env + " timeout 60 '" + Program() + "' " + args + " > /dev/null 2> " + err_file;
+      env + " timeout -k 5 60 '" + Program() + "' " + args + " > /dev/null 2> " + err_file;
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -175,6 +175,11 @@ TEST_F(Executable, AFailureAroundTheGameIsNamedOnOneLine) {
   }
   // Without sound the game still reached its title, not the sound error screen.
   EXPECT_NE(ReadFile("sound.json").find("\"GameStage\":0,"), std::string::npos);
+  // A pipe named as the soundfont is passed over, never opened.
+  ASSERT_EQ(::mkfifo("font.sf2", 0600), 0);
+  EXPECT_EQ(RunProgram("--start --window --midi --frames 3", "err.txt",
+                       "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_SOUNDFONTS=font.sf2"),
+            0);
 }
 
 TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
