@@ -56,11 +56,13 @@ constexpr double kSteer = 0.3;          // a wish component below this leaves th
 constexpr double kSpotSlack = 4;        // pixels from a spot that count as there
 constexpr int32_t kGuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
 constexpr double kShotSlack = 80;       // straight shots fly this far past the kind's far band
-constexpr int32_t kLastVolleys = 3;     // a limited weapon's last volleys go only on sure shots
-constexpr int32_t kQuietFrames = 12;    // sending nothing this long, it moves on
-constexpr int32_t kPatience = 60;       // frames without a press before any hit is taken
-constexpr int32_t kMissesToMove = 2;    // straight volleys missed in a row before it moves
-constexpr int32_t kMoveFrames = 30;     // frames it holds straight fire while it moves
+constexpr int32_t kLastVolleys = 3;
+constexpr double kQuickFrames = 7;  // a shot arriving this soon cannot be guarded in time     // a
+                                    // limited weapon's last volleys go only on sure shots
+constexpr int32_t kQuietFrames = 12;  // sending nothing this long, it moves on
+constexpr int32_t kPatience = 60;     // frames without a press before any hit is taken
+constexpr int32_t kMissesToMove = 2;  // straight volleys missed in a row before it moves
+constexpr int32_t kMoveFrames = 30;   // frames it holds straight fire while it moves
 
 // How a plan moves and acts.
 struct PlanShape {
@@ -295,6 +297,36 @@ bool LineSpot(const CharacterData& foe, int32_t first, int32_t side, double dist
 
 namespace {
 
+int32_t Radial(const PlanShape& shape) {
+  return shape.Radial;
+}
+
+// A spot `dist` from `foe` in a gap between its firing lines, nearest `me`: just inside the
+// edge of an axis direction's sector (which spans 30 degrees each way), where the line it fires
+// along passes wide of a robot standing there while a strike back still reaches.
+bool GapSpot(const CharacterData& foe, const CharacterData& me, double dist, double& x, double& y) {
+  constexpr double kEdge = 0.4887;                             // 28 degrees
+  const double here = std::atan2(me.X - foe.X, foe.Y - me.Y);  // clockwise from up
+  double best = 1e9;
+  bool found = false;
+  for (int32_t i = 0; i < 8; ++i) {
+    const double a = (i / 2) * 1.5707963 + (i % 2 == 0 ? kEdge : -kEdge);
+    const double sx = foe.X + std::sin(a) * dist, sy = foe.Y - std::cos(a) * dist;
+    if (sx < kWallMargin / 2 || sx > kFieldWidth - kWallMargin / 2 || sy < kWallMargin / 2 ||
+        sy > kFieldHeight - kWallMargin / 2) {
+      continue;
+    }
+    const double turn = std::fabs(std::remainder(a - here, 6.283185307));
+    if (turn < best) {
+      best = turn;
+      x = sx;
+      y = sy;
+      found = true;
+    }
+  }
+  return found;
+}
+
 // The plan's wish to move: a unit-sized direction, or (returning true) the way to a spot in
 // pixels.
 bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
@@ -318,8 +350,28 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       if (w->Role == kRoleMine) lo = hi = 90;  // walks into player 1's way
     }
   }
+  // Out of reach of player 1's melee strike, unless striking too or player 1 guards.
+  if (w != nullptr && w->Role != kRoleMelee && !sc.FoeGuarding && sc.FoeReach > 0) {
+    lo = std::max(lo, sc.FoeReach + 15);
+    hi = std::max(hi, lo + 30);
+  }
   // A weapon that flies straight wants a spot on a firing line within its band; circling
   // heads for the next line round unless it already stands on one.
+  // Long without a press, a strike goes straight in.
+  if (w != nullptr && w->Role == kRoleMelee && cpu.Idle > 2 * kPatience && sc.Dist > 0) {
+    x = sc.UX;
+    y = sc.UY;
+    return false;
+  }
+  // A strike goes in from a gap between player 1's firing lines, where it cannot fire back.
+  if (w != nullptr && w->Role == kRoleMelee && Radial(shape) != 0 && sc.FoeGuarding) {
+    double tx, ty;
+    if (GapSpot(foe, me, std::min(w->Far * 0.85, hi), tx, ty)) {
+      x = tx - me.X;
+      y = ty - me.Y;
+      return true;
+    }
+  }
   if (shape.Align && w != nullptr && (w->Role == kRoleLine || w->Role == kRoleMelee)) {
     const bool on_line = sc.LineOffset <= w->Aim;
     const int32_t first = cpu.Plan == kPlanCircle && !on_line ? sc.Facing + cpu.Side : sc.Facing;
@@ -375,9 +427,15 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       if (!w.Hits || (cpu.Hold > 0 && !w.Sure)) return false;
       // A shot from afar is easily walked out of: beyond the kind's band only sure ones go, and
       // a careful or patient kind waits for player 1 to stand on the line.
+      // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
+      const bool quick = w.Arrive <= kQuickFrames;
+      if ((w.Sure && quick) || sc.FoeOpen) return true;
+      if (restless) return true;
+      // A player who guards what it sees coming, and a patient kind, get only those.
+      const bool guardy = cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && w.Limited;
+      if (guardy || brain.Patient == 1) return false;
       const bool far = sc.Dist > brain.Far + kShotSlack;
-      if (w.Sure || sc.FoeOpen) return true;
-      return !far && !careful && (brain.Patient != 1 || sc.Dist < brain.Far) && !restless;
+      return w.Sure || (!far && !careful);
     }
   }
 }
