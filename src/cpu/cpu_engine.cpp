@@ -430,7 +430,7 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
       const bool quick = w.Arrive <= kQuickFrames;
       if ((w.Sure && quick) || sc.FoeOpen) return true;
-      if (restless) return true;
+      if (restless && (w.Sure || brain.Patient != 1)) return true;
       // A player who guards what it sees coming, and a patient kind, get only those.
       const bool guardy = cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && w.Limited;
       if (guardy || brain.Patient == 1) return false;
@@ -568,8 +568,9 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   } else {
     KeepWeaponUsable(form, brain, sc);
     // Too long without a press: go in with whatever can hit, melee first.
-    if (cpu.Idle > 2 * kPatience && cpu.Plan != kPlanClose) {
-      const int32_t melee = MeleeSlot(sc);
+    const int32_t melee = MeleeSlot(sc);
+    const bool armed = melee != 0 || sc.Slots[cpu.Weapon >= 1 ? cpu.Weapon - 1 : 0].Usable;
+    if (cpu.Idle > 2 * kPatience && cpu.Plan != kPlanClose && armed) {
       cpu.Plan = kPlanClose;
       cpu.Weapon = melee != 0 ? melee : ChooseWeapon(form, brain, sc, kPlanClose);
       cpu.Counter = std::max(cpu.Counter, kMoveFrames);
