@@ -11,10 +11,10 @@
 #include <tuple>
 #include <vector>
 
-#include "characters/robot_kinds.h"
+#include "core/dir_table.h"
 #include "cpu/cpu_scene.h"
 #include "platform/headless_platform.h"
-#include "shell/dir_table.h"
+#include "robots/robot_kinds.h"
 #include "shell/form.h"
 #include "weapons/weapon_test_util.h"
 
