@@ -1,7 +1,7 @@
 // The fight loop: one frame of the intro (stage 8), the fight (9) and the fight
 // over (10).
 #include "characters/body_box.h"
-#include "shell/failure_texts.h"
+#include "core/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

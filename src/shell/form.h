@@ -9,6 +9,7 @@
 
 #include "characters/character_data.h"
 #include "characters/motion_table.h"
+#include "core/score_entry.h"
 #include "cpu/cpu_plan.h"
 #include "display/fight_status.h"
 #include "display/select_catalogue.h"
@@ -19,7 +20,6 @@
 #include "shell/end_unit.h"
 #include "shell/frame_timer.h"
 #include "shell/random.h"
-#include "shell/score_entry.h"
 #include "weapons/weapon_data.h"
 
 namespace zk {

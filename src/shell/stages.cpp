@@ -2,7 +2,7 @@
 // never-entered time limit, and the error stage's music stop.
 #include <string>
 
-#include "shell/error_texts.h"
+#include "core/error_texts.h"
 #include "shell/form.h"
 
 namespace zk {
