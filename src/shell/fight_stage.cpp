@@ -90,7 +90,7 @@ void TForm1::FightStage() {
   FightPinchMusic();
 
   // 3. Turning: in the fight-over stage only the winner turns.
-  if (GameStage != 10) {
+  if (GameStage != kStageFightOver) {
     p1.FaceOpponent(p2);
     p2.FaceOpponent(p1);
   } else if (Winner == 1) {
@@ -100,10 +100,10 @@ void TForm1::FightStage() {
   }
 
   // 4. Input: none in the intro.
-  if (GameStage == 9) {
+  if (GameStage == kStageFight) {
     p1.ApplyInput();
     p2.ApplyInput();
-  } else if (GameStage == 10) {
+  } else if (GameStage == kStageFightOver) {
     if (Winner == 1) p1.ApplyInput();
     if (Winner == 2) p2.ApplyInput();
   }
@@ -117,7 +117,7 @@ void TForm1::FightStage() {
   // 7. The camera: the floor moves twice as far as the robots and shots.
   int32_t dx = 0;
   int32_t dy = 0;
-  if (GameStage == 9 || GameStage == 10) {
+  if (GameStage == kStageFight || GameStage == kStageFightOver) {
     CameraScroll(p1, p2, dx, dy);
     BackMove(dx, dy);
     BackMove(dx, dy);
@@ -137,13 +137,13 @@ void TForm1::FightStage() {
 
   // 12.
   switch (GameStage) {
-    case 8:
+    case kStageFightIntro:
       FightIntro();
       break;
-    case 9:
+    case kStageFight:
       FightKnockOut();
       break;
-    case 10:
+    case kStageFightOver:
       FightOver();
       break;
     default:
@@ -167,7 +167,7 @@ void TForm1::FightIntro() {
   KoPending = 0;
   Winner = 0;
   StageFrame = 0;
-  GameStage = 9;
+  GameStage = kStageFight;
 }
 
 // An armour below zero ends the fight ten frames later; whoever else is down by
@@ -189,7 +189,7 @@ void TForm1::FightKnockOut() {
     Winner = Robots[0].Armor < 0 ? 0 : 1;
   }
   StageFrame = 0;
-  GameStage = 10;
+  GameStage = kStageFightOver;
   EndSegment();
   if (CheckClosed()) return;
   PlaySoundBuffer(JingleSoundBuffer.get(), false);
@@ -206,39 +206,39 @@ void TForm1::FightOver() {
   StopSoundBuffer(BeatSoundBuffer.get());
 
   switch (GameMode) {
-    case 2:
+    case kModeTwoPlayers:
       Winner = 0;
-      GameStage = 6;
+      GameStage = kStageSelect;
       ToSelect();
       break;
-    case 1:
+    case kModeOnePlayer:
       if (Winner == 1 && RouteStage < 5) {
         ++RouteStage;
         Winner = 0;
-        GameStage = 7;
+        GameStage = kStageBeforeFight;
         ToBefore();
       } else if (Winner == 1 && RouteStage == 5) {
         RouteStage = 0;
         Winner = 0;
-        GameStage = 14;
+        GameStage = kStageEnding;
         ToEnd();
       } else {
         Winner = 0;
-        GameStage = 1;
+        GameStage = kStageMenu;
         ToStart();
       }
       break;
-    case 3:
+    case kModeSurvival:
       if (Winner == 1) {
         Winner = 0;
         ++SurvivalWins;
         CarriedArmor = Robots[0].Armor;
         for (int k = 0; k < 4; ++k) CarriedAmmo[k] = Weapons[k].Ammo;
-        GameStage = 7;
+        GameStage = kStageBeforeFight;
         ToBefore();
       } else {
         Winner = 0;
-        GameStage = 1;
+        GameStage = kStageMenu;
         ToStart();
       }
       break;

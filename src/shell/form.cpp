@@ -82,11 +82,11 @@ void TForm1::Button1Click(const StartChoices& choices) {
 
   // 11. The Ro-da placeholders.
   for (CharacterData& robot : Robots) {
-    robot.Action = 0;
+    robot.Action = kActionIdle;
     robot.StepTick = 0;
     robot.DecayTick = 0;
   }
-  GameMode = 1;
+  GameMode = kModeOnePlayer;
   DFIn1();
   if (CheckClosed()) return;
   DFIn2();
@@ -118,7 +118,7 @@ void TForm1::Button1Click(const StartChoices& choices) {
 
   // 15-18.
   SetEnd();
-  GameStage = 0;
+  GameStage = kStageTitle;
   KeyReady1 = 0;
   KeyReady2 = 0;
   StageFrame = 0;

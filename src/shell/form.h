@@ -9,6 +9,7 @@
 
 #include "characters/character_data.h"
 #include "characters/motion_table.h"
+#include "core/game_stage.h"
 #include "cpu/cpu_plan.h"
 #include "display/fight_status.h"
 #include "display/select_catalogue.h"
@@ -51,14 +52,14 @@ class TForm1 {
   int32_t WindowMode = 0;
   int32_t MusicMode = 0;
   uint8_t Mp3Playing = 0;
-  int32_t GameMode = 0;
+  int32_t GameMode = 0;  // a GameModeId once the game starts
   uint8_t NewRun = 0;
   int32_t SurvivalWins = 0;
   int32_t CarriedArmor = 0;
   ScoreEntry ScoreTable[13] = {};
   int32_t ScoreFileError = 0;
   uint8_t SelectUnlocked = 0;
-  int32_t GameStage = 0;
+  int32_t GameStage = 0;  // a GameStageId
   uint8_t KeyReady1 = 0, KeyReady2 = 0;
   int32_t KeyRepeat1 = 0, KeyRepeat2 = 0;
   int32_t StageFrame = 0;
