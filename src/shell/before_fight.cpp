@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/load_bitmap.h"
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -112,7 +113,7 @@ void TForm1::ToBefore() {
     picture.Slot = LoadBitmapSurface(DrawDevice.get(), PrimarySurface, picture.Name);
     if (!picture.Slot) {
       EndDX();
-      EnterError(4);
+      EnterError(4, PictureFailure(picture.Name));
       return;
     }
   }

@@ -1,5 +1,7 @@
 // The fight loop: one frame of the intro (stage 8), the fight (9) and the fight
 // over (10).
+#include <string>
+
 #include "characters/body_box.h"
 #include "shell/failure_texts.h"
 #include "shell/form.h"
@@ -65,7 +67,10 @@ void TForm1::FightDataChecks() {
                  {Robots[0].Status.MaxEnergy, 1},
                  {Robots[1].Status.MaxEnergy, 2}};
   for (const auto& check : checks) {
-    if (check.Value <= 0) EnterError(check.Code);
+    if (check.Value <= 0) {
+      EnterError(check.Code, "the robot of player " + std::to_string(check.Code) +
+                                 " has no armour or energy maximum");
+    }
   }
 }
 

@@ -150,7 +150,7 @@ void TForm1::Button1Click(const StartChoices& choices) {
   // 21. The beat; without it the game shows the error screen, but the start-up goes on.
   if (CreateSoundData("S_BEAT", BeatSoundBuffer) == 0) {
     EndDirectSound();
-    EnterError(3);
+    EnterError(3, SoundFailure("S_BEAT"));
   }
 
   // 22-24. The title, the robot cards, the timer, the select wrap, and the frame loop.

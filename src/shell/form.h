@@ -99,6 +99,8 @@ class TForm1 {
   bool IdleInstalled = false;
   // The error screen could not be drawn (the display was stopped), so it was shown in a box.
   bool ErrorBoxShown = false;
+  // What first sent the game to the error screen; the run then ends with status 1.
+  std::string ErrorFailure;
 
   // The game's random generator, seeded at start-up from the time in seconds unless a seed is
   // given (the command line's --seed).

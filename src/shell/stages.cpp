@@ -1,8 +1,11 @@
 // The stage machine's own stages: the title, the before-fight wait, the survival result, the
 // never-entered time limit, and the error stage's music stop.
+#include <iostream>
 #include <string>
 
 #include "shell/error_texts.h"
+#include "shell/failure_line.h"
+#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -135,7 +138,11 @@ void TForm1::ToError() {
   }
 }
 
-void TForm1::EnterError(int32_t code) {
+void TForm1::EnterError(int32_t code, const std::string& what) {
+  if (ErrorFailure.empty()) {
+    ErrorFailure = what;
+    std::cerr << FailureLine(what) << std::endl;
+  }
   ErrorCode = code;
   ToError();
   GameStage = kStageError;
@@ -144,7 +151,7 @@ void TForm1::EnterError(int32_t code) {
 bool TForm1::MakeJingle(const char* name) {
   if (CreateSoundData(name, JingleSoundBuffer) != 0) return true;
   EndDirectSound();
-  EnterError(3);
+  EnterError(3, SoundFailure(name));
   return false;
 }
 

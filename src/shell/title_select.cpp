@@ -91,10 +91,15 @@ void TForm1::ToSelect() {
 
   std::optional<uint32_t> marks_key;
   std::optional<uint32_t> mos_key;
-  if (!LoadKeyed(*this, SheetSurfaceA, "SELECT_MARKS", marks_key) ||
-      !LoadKeyed(*this, SheetSurfaceB, "SELECT_MOS", mos_key)) {
+  const char* failed = nullptr;
+  if (!LoadKeyed(*this, SheetSurfaceA, "SELECT_MARKS", marks_key)) {
+    failed = "SELECT_MARKS";
+  } else if (!LoadKeyed(*this, SheetSurfaceB, "SELECT_MOS", mos_key)) {
+    failed = "SELECT_MOS";
+  }
+  if (failed != nullptr) {
     EndDX();
-    EnterError(4);
+    EnterError(4, PictureFailure(failed));
     return;
   }
 
