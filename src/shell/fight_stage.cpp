@@ -89,12 +89,13 @@ void TForm1::FightStage() {
   CharacterData& p1 = Robots[0];
   CharacterData& p2 = Robots[1];
 
-  // 1, 2. Stopping the music for the error screen may close the form, which ends the frame.
+  // Bad robot data leads to the error screen; then the pinch music. Stopping the music for the
+  // error screen may close the form, which ends the frame.
   FightDataChecks();
   if (CheckClosed()) return;
   FightPinchMusic();
 
-  // 3. Turning: in the fight-over stage only the winner turns.
+  // Turning: in the fight-over stage only the winner turns.
   if (GameStage != kStageFightOver) {
     p1.FaceOpponent(p2);
     p2.FaceOpponent(p1);
@@ -104,7 +105,7 @@ void TForm1::FightStage() {
     p2.FaceOpponent(p1);
   }
 
-  // 4. Input: none in the intro.
+  // Input: none in the intro; after the knock-out only the winner's.
   if (GameStage == kStageFight) {
     p1.ApplyInput();
     p2.ApplyInput();
@@ -113,13 +114,13 @@ void TForm1::FightStage() {
     if (Winner == 2) p2.ApplyInput();
   }
 
-  // 5, 6.
+  // Actions start from the latched buttons; the robots move and collide.
   p1.StartAction();
   p2.StartAction();
   p1.MoveAndCollide(p2);
   p2.MoveAndCollide(p1);
 
-  // 7. The camera: the floor moves twice as far as the robots and shots.
+  // The camera: the floor moves twice as far as the robots and shots.
   int32_t dx = 0;
   int32_t dy = 0;
   if (GameStage == kStageFight || GameStage == kStageFightOver) {
@@ -128,19 +129,19 @@ void TForm1::FightStage() {
     BackMove(dx, dy);
   }
 
-  // 8, 9.
+  // The weapons fire and their shots move.
   ShotWeapon();
   ControlWeapon(dx, dy);
 
-  // 10. Player 2's test sees player 1 already shifted.
+  // The robots shift with the scroll; player 2's test sees player 1 already shifted.
   ShiftByScroll(p1, p2, dx, dy);
   ShiftByScroll(p2, p1, dx, dy);
 
-  // 11.
+  // Each robot's step advances.
   p1.AdvanceStep();
   p2.AdvanceStep();
 
-  // 12.
+  // The stage itself: the intro's walk, the knock-out's count, the fight-over's wait.
   switch (GameStage) {
     case kStageFightIntro:
       FightIntro();
