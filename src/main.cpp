@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/input_script.h"
+#include "media/input_script.h"
+#include "media/png_writer.h"
 #include "platform/platform.h"
-#include "platform/png_writer.h"
 #include "shell/command_line.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"

@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
+#include "media/midi_file.h"
+#include "media/midi_sequencer.h"
+#include "media/midi_synth.h"
 #include "platform/audio_backends.h"
-#include "platform/midi_file.h"
-#include "platform/midi_sequencer.h"
-#include "platform/midi_synth.h"
 #include "platform/sound_mixer.h"
 
 namespace zk {

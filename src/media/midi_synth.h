@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/midi_sequencer.h"
-#include "platform/sf2_subset.h"
+#include "media/midi_sequencer.h"
+#include "media/sf2_subset.h"
 
 namespace zk {
 

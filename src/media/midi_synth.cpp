@@ -1,4 +1,4 @@
-#include "platform/midi_synth.h"
+#include "media/midi_synth.h"
 
 #include <sys/stat.h>
 
@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk {
 
