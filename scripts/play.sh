@@ -3,6 +3,12 @@
 # scripts/user_dir.sh), where the score files stay when the build is cleaned. Extra arguments go
 # to the game, e.g. scripts/play.sh --window
 set -euo pipefail
+# The player's folder lies under $XDG_DATA_HOME or $HOME: say so before building when neither is
+# there to use.
+if [[ ${XDG_DATA_HOME:-} != /* && -z ${HOME:-} ]]; then
+  echo "play.sh: HOME is not set (nor an absolute XDG_DATA_HOME): no folder for the game's scores" >&2
+  exit 1
+fi
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 ZK_PLAY_ONLY=1 "$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DZK_TESTS=OFF \

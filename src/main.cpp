@@ -1,5 +1,4 @@
 // Entry: the command line, the platform, the form, then the application loop.
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "media/png_writer.h"
 #include "platform/platform.h"
 #include "shell/command_line.h"
+#include "shell/failure_line.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"
 
@@ -122,11 +122,11 @@ int main(int argc, char** argv) {
     status = 1;
   }
   if (!form->CloseFailure.empty()) {
-    std::error_code ec;
-    const std::string dir = std::filesystem::current_path(ec).string();
-    std::cerr << "zerkhaldun: " << form->CloseFailure << " (working directory \"" << dir << "\")\n";
+    std::cerr << FailureLine(form->CloseFailure) << "\n";
     status = 1;
   }
+  // The error screen's failure was said when it happened.
+  if (!form->ErrorFailure.empty()) status = 1;
 
   if (trace.is_open()) {
     trace.flush();

@@ -47,16 +47,16 @@ void CharacterData::ApplyInput() {
   MoveCode = 0;
 
   switch (InputX) {
-    case 0:
+    case kInputXNone:
       LevelLeft = 0;
       LevelRight = 0;
       break;
-    case 1:
+    case kInputRight:
       if (LevelRight < 3) ++LevelRight;
       LevelLeft = 0;
       MoveCode += 2;
       break;
-    case 2:
+    case kInputLeft:
       if (LevelLeft < 3) ++LevelLeft;
       LevelRight = 0;
       MoveCode += 1;
@@ -66,16 +66,16 @@ void CharacterData::ApplyInput() {
   }
 
   switch (InputY) {
-    case 0:
+    case kInputYNone:
       LevelUp = 0;
       LevelDown = 0;
       break;
-    case 1:
+    case kInputUp:
       if (LevelUp < 3) ++LevelUp;
       LevelDown = 0;
       MoveCode += 10;
       break;
-    case 2:
+    case kInputDown:
       if (LevelDown < 3) ++LevelDown;
       LevelUp = 0;
       MoveCode += 20;
@@ -85,24 +85,24 @@ void CharacterData::ApplyInput() {
   }
 
   const int32_t code = InputButton;
-  if (code == 0) {
+  if (code == kButtonNone) {
     ReleaseWeaponButtons(ButtonLatch);
     GuardLatch = 0;
     Boost = 0;
-  } else if (code >= 1 && code <= 4) {
+  } else if (code >= kButtonWeapon1 && code <= kButtonWeapon4) {
     HoldWeaponButton(ButtonLatch, code);
     GuardLatch = 0;
     Boost = 0;
-  } else if (code == 5) {
+  } else if (code == kButtonGuard) {
     ReleaseWeaponButtons(ButtonLatch);
     GuardLatch = 1;
     Boost = 0;
-  } else if (code == 6) {
+  } else if (code == kButtonBoost) {
     ReleaseWeaponButtons(ButtonLatch);
     GuardLatch = 0;
     Boost = 1;
-  } else if (code >= 7 && code <= 10) {
-    HoldWeaponButton(ButtonLatch, code - 6);
+  } else if (code >= kButtonBoostWeapon1 && code <= kButtonBoostWeapon4) {
+    HoldWeaponButton(ButtonLatch, code - kButtonBoost);
     GuardLatch = 0;
     Boost = 1;
   }
@@ -112,13 +112,13 @@ void CharacterData::ApplyInput() {
 int32_t CharacterData::StartAction() {
   if (Step.Accept != 1) return 0;
 
-  if (Action == 0) {
+  if (Action == kActionIdle) {
     if (GuardLatch == 1) {
-      Action = 5;
-      EnterStep(MakeStepId(5, 0));
-      return 5;
+      Action = kActionGuard;
+      EnterStep(MakeStepId(kActionGuard, 0));
+      return kActionGuard;
     }
-    for (int32_t k = 1; k <= 4; ++k) {
+    for (int32_t k = kActionWeapon1; k <= kActionWeapon4; ++k) {
       if (ButtonLatch[k - 1] == 1) {
         Action = k;
         EnterStep(MakeStepId(k, 0));
@@ -129,7 +129,7 @@ int32_t CharacterData::StartAction() {
     return 0;
   }
 
-  if (Action >= 1 && Action <= 4 && ButtonLatch[Action - 1] == 1) {
+  if (Action >= kActionWeapon1 && Action <= kActionWeapon4 && ButtonLatch[Action - 1] == 1) {
     // A fresh press of the action's own button chains; the action number stays whatever
     // action the entered step belongs to.
     EnterStep(Step.Next[Action]);
@@ -141,7 +141,7 @@ int32_t CharacterData::StartAction() {
 }
 
 int32_t CharacterData::AdvanceStep() {
-  if (Step.Action == 6) {
+  if (Step.Action == kActionHit) {
     // The hit reaction lasts until the stun is worked off; its Duration is not used.
     // A recovery below 1 would keep the robot stunned for good; it counts at least 1.
     const int64_t recovery = Status.StunRecovery < 1 ? 1 : Status.StunRecovery;
@@ -151,30 +151,32 @@ int32_t CharacterData::AdvanceStep() {
     if (StepTick >= Stun) {
       EnterStep(Step.Next[0]);
       Fired = 0;
-      if (Step.Action == 0) {
-        Action = 0;
-        return 0;
+      if (Step.Action == kActionIdle) {
+        Action = kActionIdle;
+        return kActionIdle;
       }
     }
-    return 6;
+    return kActionHit;
   }
 
   if (StepTick < std::numeric_limits<int32_t>::max()) ++StepTick;
 
   // Rapid fire re-arms the weapon every period frames of a step of action 1 or 4.
-  if (RapidFire1 != 0 && Step.Action == 1 && StepTick % RapidFire1 == 0 && Fired == 1) Fired = 0;
-  if (RapidFire4 != 0 && Step.Action == 4 && StepTick % RapidFire4 == 0 && Fired == 1) Fired = 0;
+  if (RapidFire1 != 0 && Step.Action == kActionWeapon1 && StepTick % RapidFire1 == 0 && Fired == 1)
+    Fired = 0;
+  if (RapidFire4 != 0 && Step.Action == kActionWeapon4 && StepTick % RapidFire4 == 0 && Fired == 1)
+    Fired = 0;
 
   // A step shorter than one frame would never end; it lasts one frame instead.
   const int32_t duration = Step.Duration < 1 ? 1 : Step.Duration;
   if (StepTick != duration) return 0;
 
   if (GuardLatch == 1) {
-    EnterStep(Step.Next[5]);
-    Action = 5;
-    return 5;
+    EnterStep(Step.Next[kActionGuard]);
+    Action = kActionGuard;
+    return kActionGuard;
   }
-  for (int32_t k = 1; k <= 4; ++k) {
+  for (int32_t k = kActionWeapon1; k <= kActionWeapon4; ++k) {
     if (ButtonLatch[k - 1] >= 1) {
       EnterStep(Step.Next[k]);
       Action = k;
@@ -183,8 +185,8 @@ int32_t CharacterData::AdvanceStep() {
   }
   EnterStep(Step.Next[0]);
   Fired = 0;
-  if (Step.Action == 0) Action = 0;
-  return 0;
+  if (Step.Action == kActionIdle) Action = kActionIdle;
+  return kActionIdle;
 }
 
 }  // namespace zk

@@ -7,7 +7,9 @@ namespace zk {
 
 enum ActionId : int32_t {
   kActionIdle = 0,
-  kActionWeapon1 = 1,
+  kActionWeapon1 = 1,  // 1..4: the weapon in slot 1..4
+  kActionWeapon2 = 2,
+  kActionWeapon3 = 3,
   kActionWeapon4 = 4,
   kActionGuard = 5,
   kActionHit = 6,

@@ -8,12 +8,29 @@
 
 namespace zk {
 
+// The control fields' codes, written by the players' input and the computer opponent.
+enum InputXCode : int32_t { kInputXNone = 0, kInputRight = 1, kInputLeft = 2 };
+enum InputYCode : int32_t { kInputYNone = 0, kInputUp = 1, kInputDown = 2 };
+enum InputButtonCode : int32_t {
+  kButtonNone = 0,
+  kButtonWeapon1 = 1,  // 1..4: a weapon button
+  kButtonWeapon2 = 2,
+  kButtonWeapon3 = 3,
+  kButtonWeapon4 = 4,
+  kButtonGuard = 5,
+  kButtonBoost = 6,
+  kButtonBoostWeapon1 = 7,  // 7..10: boost with a weapon button
+  kButtonBoostWeapon2 = 8,
+  kButtonBoostWeapon3 = 9,
+  kButtonBoostWeapon4 = 10,
+};
+
 struct CharacterData {
   char Name[60];
-  int32_t Action;
-  int32_t InputX;       // 0 none, 1 right, 2 left
-  int32_t InputY;       // 0 none, 1 up, 2 down
-  int32_t InputButton;  // 0 none, 1..4 weapons, 5 guard, 6 boost, 7..10 weapons with boost
+  int32_t Action;       // ActionId
+  int32_t InputX;       // InputXCode
+  int32_t InputY;       // InputYCode
+  int32_t InputButton;  // InputButtonCode
   ActionStep Step;
   int32_t Facing;
   int32_t MoveCode;

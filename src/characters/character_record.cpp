@@ -20,10 +20,10 @@ void ClearSpeedCells(SpeedTable& table) {
 }  // namespace
 
 void CharacterData::ResetRuntime() {
-  Action = 0;
-  InputX = 0;
-  InputY = 0;
-  InputButton = 0;
+  Action = kActionIdle;
+  InputX = kInputXNone;
+  InputY = kInputYNone;
+  InputButton = kButtonNone;
   Facing = 0;
   MoveCode = 0;
   KnockbackDir = 0;
@@ -58,7 +58,7 @@ void CharacterData::ResetRuntime() {
 void CharacterData::ClearActionTable() {
   ActionStep idle{};
   idle.Accept = 0;
-  idle.Action = 0;
+  idle.Action = kActionIdle;
   idle.Move = 1;
   idle.Duration = 2;
   idle.Fire = 0;

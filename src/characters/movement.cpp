@@ -137,7 +137,8 @@ void CharacterData::MoveAndCollide(const CharacterData& opponent) {
 
   Push push{0, 0};
   // A direction outside the eight pushes nowhere.
-  if (Action == 6 && KnockbackDir >= 0 && KnockbackDir <= 7) push = kKnockback[KnockbackDir];
+  if (Action == kActionHit && KnockbackDir >= 0 && KnockbackDir <= 7)
+    push = kKnockback[KnockbackDir];
 
   const int32_t nx = X - SpeedLeft + SpeedRight + push.dx;
   const int32_t ny = Y - SpeedUp + SpeedDown + push.dy;

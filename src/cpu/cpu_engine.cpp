@@ -56,6 +56,13 @@ constexpr double kSteer = 0.3;          // a wish component below this leaves th
 constexpr double kSpotSlack = 4;        // pixels from a spot that count as there
 constexpr int32_t kGuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
 constexpr double kShotSlack = 80;       // straight shots fly this far past the kind's far band
+constexpr int32_t kLastVolleys = 3;
+constexpr double kQuickFrames = 7;  // a shot arriving this soon cannot be guarded in time     // a
+                                    // limited weapon's last volleys go only on sure shots
+constexpr int32_t kQuietFrames = 12;  // sending nothing this long, it moves on
+constexpr int32_t kPatience = 60;     // frames without a press before any hit is taken
+constexpr int32_t kMissesToMove = 2;  // straight volleys missed in a row before it moves
+constexpr int32_t kMoveFrames = 30;   // frames it holds straight fire while it moves
 
 // How a plan moves and acts.
 struct PlanShape {
@@ -106,6 +113,23 @@ bool InBand(const CpuWeapon& w, double dist) {
   return dist >= w.Near && dist <= w.Far;
 }
 
+// How much a weapon suits the moment: against a guard what breaks it, melee and what costs
+// nothing; a weapon near its last volleys less.
+int32_t Suitability(const CpuPlan& cpu, const CpuWeapon& w) {
+  const bool guarded = cpu.FoeGuard > kGuardedLately;
+  int32_t x = 4;
+  if (guarded) {
+    if (w.Role == kRoleMelee)
+      x = 24;
+    else if (w.BreaksGuard)
+      x = 16;
+    else if (w.Limited)
+      x = 1;
+  }
+  if (w.Limited && w.Ammo <= kLastVolleys) x = std::max(x / 2, 1);
+  return x;
+}
+
 // A weapon for `plan`: a mine for the mine plan, else the usable weapons by the kind's
 // preference, three times as likely where the distance already suits them.
 int32_t ChooseWeapon(TForm1& form, const CpuBrain& brain, const CpuScene& sc, int32_t plan) {
@@ -113,12 +137,17 @@ int32_t ChooseWeapon(TForm1& form, const CpuBrain& brain, const CpuScene& sc, in
   for (int k = 0; k < 4; ++k) {
     const CpuWeapon& w = sc.Slots[k];
     if (!w.Usable || (w.Role == kRoleMine) != (plan == kPlanMine)) continue;
-    // Against a player who guards, what breaks guards; where the distance suits, what hits now.
-    const bool guarded = form.Cpu.FoeGuard > kGuardedLately;
-    weights[k] =
-        brain.SlotWeight[k] * (InBand(w, sc.Dist) ? 3 : 1) * (guarded && w.BreaksGuard ? 4 : 1);
+    weights[k] = brain.SlotWeight[k] * (InBand(w, sc.Dist) ? 3 : 1) * Suitability(form.Cpu, w);
   }
   return DrawWeighted(form, weights) + 1;
+}
+
+// The melee slot (1 to 4) when it is usable, else 0.
+int32_t MeleeSlot(const CpuScene& sc) {
+  for (int32_t k = 0; k < 4; ++k) {
+    if (sc.Slots[k].Usable && sc.Slots[k].Role == kRoleMelee) return k + 1;
+  }
+  return 0;
 }
 
 void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
@@ -127,18 +156,36 @@ void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const CharacterData& foe = form.Robots[0];
   int32_t weights[kPlanKinds];
   for (int p = 0; p < kPlanKinds; ++p) weights[p] = brain.PlanWeight[p];
-  bool mine = false;
-  for (const CpuWeapon& w : sc.Slots) mine = mine || (w.Usable && w.Role == kRoleMine);
+  bool mine = false, armed = false;
+  for (const CpuWeapon& w : sc.Slots) {
+    mine = mine || (w.Usable && w.Role == kRoleMine);
+    armed = armed || (w.Usable && w.Role != kRoleMine);
+  }
   if (!mine) weights[kPlanMine] = 0;
   if (!(foe.Action >= 1 && foe.Action <= 4)) weights[kPlanGuard] = 0;
   const bool cornered = NearWall(me, kWallMargin + 20) && sc.Dist < 250;
   if (!cornered || me.Energy <= brain.BoostEnergy) weights[kPlanBoostOut] = 0;
   if (sc.MyArmor < 0.3) weights[kPlanKeepAway] *= 2;
   if (sc.FoeArmor < 0.25) weights[kPlanClose] *= 3;  // goes in for the kill
+  // A guarding player 1 cannot fire back: step in and strike, or lay mines in its way.
+  const int32_t melee = MeleeSlot(sc);
+  const bool guarded = sc.FoeGuarding || cpu.FoeGuard > kGuardedLately;
+  if (guarded) {
+    weights[kPlanKeepAway] = 0;
+    weights[kPlanGuard] = 0;
+    if (melee != 0) weights[kPlanClose] += 100;
+    weights[kPlanMine] *= 3;
+  }
+  if (!armed && !mine) {  // nothing left to fire: keep out of reach and dodge
+    for (int32_t& w : weights) w = 0;
+    weights[kPlanKeepAway] = 3;
+    weights[kPlanStrafe] = 1;
+  }
 
   cpu.Plan = std::max(DrawWeighted(form, weights), 0);
   const PlanShape& shape = kPlans[cpu.Plan];
   cpu.Weapon = shape.Fire ? ChooseWeapon(form, brain, sc, cpu.Plan) : 0;
+  if (guarded && melee != 0 && cpu.Plan == kPlanClose) cpu.Weapon = melee;
   cpu.Counter = shape.MinFrames + Draw(form, shape.MaxFrames - shape.MinFrames + 1);
   cpu.Side = Draw(form, 2) == 0 ? 1 : -1;
   cpu.DodgeLeft = 0;
@@ -250,6 +297,36 @@ bool LineSpot(const CharacterData& foe, int32_t first, int32_t side, double dist
 
 namespace {
 
+int32_t Radial(const PlanShape& shape) {
+  return shape.Radial;
+}
+
+// A spot `dist` from `foe` in a gap between its firing lines, nearest `me`: just inside the
+// edge of an axis direction's sector (which spans 30 degrees each way), where the line it fires
+// along passes wide of a robot standing there while a strike back still reaches.
+bool GapSpot(const CharacterData& foe, const CharacterData& me, double dist, double& x, double& y) {
+  constexpr double kEdge = 0.4887;                             // 28 degrees
+  const double here = std::atan2(me.X - foe.X, foe.Y - me.Y);  // clockwise from up
+  double best = 1e9;
+  bool found = false;
+  for (int32_t i = 0; i < 8; ++i) {
+    const double a = (i / 2) * 1.5707963 + (i % 2 == 0 ? kEdge : -kEdge);
+    const double sx = foe.X + std::sin(a) * dist, sy = foe.Y - std::cos(a) * dist;
+    if (sx < kWallMargin / 2 || sx > kFieldWidth - kWallMargin / 2 || sy < kWallMargin / 2 ||
+        sy > kFieldHeight - kWallMargin / 2) {
+      continue;
+    }
+    const double turn = std::fabs(std::remainder(a - here, 6.283185307));
+    if (turn < best) {
+      best = turn;
+      x = sx;
+      y = sy;
+      found = true;
+    }
+  }
+  return found;
+}
+
 // The plan's wish to move: a unit-sized direction, or (returning true) the way to a spot in
 // pixels.
 bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
@@ -273,8 +350,28 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       if (w->Role == kRoleMine) lo = hi = 90;  // walks into player 1's way
     }
   }
+  // Out of reach of player 1's melee strike, unless striking too or player 1 guards.
+  if (w != nullptr && w->Role != kRoleMelee && !sc.FoeGuarding && sc.FoeReach > 0) {
+    lo = std::max(lo, sc.FoeReach + 15);
+    hi = std::max(hi, lo + 30);
+  }
   // A weapon that flies straight wants a spot on a firing line within its band; circling
   // heads for the next line round unless it already stands on one.
+  // Long without a press, a strike goes straight in.
+  if (w != nullptr && w->Role == kRoleMelee && cpu.Idle > 2 * kPatience && sc.Dist > 0) {
+    x = sc.UX;
+    y = sc.UY;
+    return false;
+  }
+  // A strike goes in from a gap between player 1's firing lines, where it cannot fire back.
+  if (w != nullptr && w->Role == kRoleMelee && Radial(shape) != 0 && sc.FoeGuarding) {
+    double tx, ty;
+    if (GapSpot(foe, me, std::min(w->Far * 0.85, hi), tx, ty)) {
+      x = tx - me.X;
+      y = ty - me.Y;
+      return true;
+    }
+  }
   if (shape.Align && w != nullptr && (w->Role == kRoleLine || w->Role == kRoleMelee)) {
     const bool on_line = sc.LineOffset <= w->Aim;
     const int32_t first = cpu.Plan == kPlanCircle && !on_line ? sc.Facing + cpu.Side : sc.Facing;
@@ -306,27 +403,39 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   return false;
 }
 
-// Whether the plan's weapon would hit now.
+// Whether weapon `k` (1 to 4) would hit now, and is worth what it spends.
 bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
-               const CharacterData& me) {
-  if (cpu.Weapon < 1 || me.Action == 6) return false;
-  const CpuWeapon& w = sc.Slots[cpu.Weapon - 1];
+               const CharacterData& me, int32_t k) {
+  if (k < 1 || k > 4 || me.Action == 6) return false;
+  const CpuWeapon& w = sc.Slots[k - 1];
   if (!w.Usable) return false;
-  // Against a player who guards a lot, what a guard stops waits until it cannot guard.
-  if (cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && !sc.FoeOpen) return false;
+  const bool restless = cpu.Idle > kPatience;  // nothing has gone off for a while
+  // Against a guard a limited weapon that does not break it waits, unless nothing else fires.
+  if (sc.FoeGuarding && w.Limited && !w.BreaksGuard && w.Role != kRoleMelee && !restless) {
+    return false;
+  }
+  // The last volleys, and a run of misses, wait for a sure shot (or a close one at a seeker).
+  const bool careful = w.Limited && (w.Ammo <= kLastVolleys || cpu.Misses >= kMissesToMove);
   switch (w.Role) {
     case kRoleMine:
-      return sc.Dist < 220;
+      return sc.Dist < 220 && (!careful || sc.Dist < 120);
     case kRoleSeeker:
-      return InBand(w, sc.Dist);
+      return InBand(w, sc.Dist) && (!careful || sc.Dist < 200 || sc.FoeOpen);
+    case kRoleMelee:
+      return w.Hits;
     default: {
-      // A straight shot from afar is easily walked out of: it waits for the kind's band.
-      if (!InBand(w, sc.Dist) || sc.Dist > brain.Far + kShotSlack || sc.LineOffset > w.Aim) {
-        return false;
-      }
-      const double frames = w.Speed > 0 ? sc.Dist / (w.Speed * sc.LineScale) : 0;
-      return brain.Patient != 1 || w.Role == kRoleMelee ||
-             std::fabs(sc.LineOffset + sc.Drift * frames) <= w.Aim;
+      if (!w.Hits || (cpu.Hold > 0 && !w.Sure)) return false;
+      // A shot from afar is easily walked out of: beyond the kind's band only sure ones go, and
+      // a careful or patient kind waits for player 1 to stand on the line.
+      // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
+      const bool quick = w.Arrive <= kQuickFrames;
+      if ((w.Sure && quick) || sc.FoeOpen) return true;
+      if (restless && (w.Sure || brain.Patient != 1)) return true;
+      // A player who guards what it sees coming, and a patient kind, get only those.
+      const bool guardy = cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && w.Limited;
+      if (guardy || brain.Patient == 1) return false;
+      const bool far = sc.Dist > brain.Far + kShotSlack;
+      return w.Sure || (!far && !careful);
     }
   }
 }
@@ -361,24 +470,32 @@ int32_t FireButton(TForm1& form, const CpuBrain& brain, const CpuScene& sc, bool
   if (!want || (me.Action != 0 && me.Step.Accept != 1)) return 0;
   cpu.Held = 1;
   cpu.Trigger = w.Rapid ? 15 + Draw(form, 30) : 3;
+  // A straight volley is watched: if player 1's armour has not fallen by the time it should
+  // have arrived, it missed.
+  if (w.Role == kRoleLine && w.Limited && cpu.Watch == 0) {
+    cpu.Watch = static_cast<int32_t>(std::min(w.Arrive, 60.0)) + 6;
+    cpu.WatchArmor = form.Robots[0].Armor;
+  }
   return cpu.Weapon;
 }
 
-// Between presses, another weapon that would hit now is taken when the plan's would not; a
-// melee strike that would hit is taken first, since it costs nothing.
+// Between presses the best weapon that would hit now is taken: a melee strike first (it costs
+// nothing), then against a guard what breaks it, then the plan's weapon, then any other.
 void TakeChance(CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc, const CharacterData& me) {
   if (cpu.Trigger != 0) return;
-  const int32_t planned = cpu.Weapon;
-  for (int32_t pass = 0; pass < 2; ++pass) {
-    for (int32_t k = 1; k <= 4; ++k) {
-      const int32_t role = sc.Slots[k - 1].Role;
-      if ((role == kRoleMelee) != (pass == 0) || role == kRoleMine) continue;
-      cpu.Weapon = k;
-      if (WantsFire(cpu, brain, sc, me)) return;
+  int32_t best = 0, best_rank = 0;
+  for (int32_t k = 1; k <= 4; ++k) {
+    if (!WantsFire(cpu, brain, sc, me, k)) continue;
+    const CpuWeapon& w = sc.Slots[k - 1];
+    int32_t rank = k == cpu.Weapon ? 3 : 2;
+    if (w.Role == kRoleMelee) rank = 5;
+    if (sc.FoeGuarding && w.BreaksGuard) rank = 4;
+    if (rank > best_rank) {
+      best = k;
+      best_rank = rank;
     }
-    cpu.Weapon = planned;
-    if (WantsFire(cpu, brain, sc, me)) return;
   }
+  if (best != 0) cpu.Weapon = best;
 }
 
 // Keeps the plan's weapon usable: when it has run dry another of the same kind of use is taken.
@@ -390,13 +507,58 @@ void KeepWeaponUsable(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   cpu.Held = 0;
 }
 
+// What it remembers of player 1 and of its own shots.
+void Remember(TForm1& form, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& foe = form.Robots[0];
+  if (cpu.Alert > 0) --cpu.Alert;
+  if (cpu.Hold > 0) --cpu.Hold;
+  cpu.FoeGuard = std::clamp(cpu.FoeGuard + (sc.FoeGuarding ? 6 : -1), 0, 400);
+  if (foe.Armor < cpu.WatchArmor) cpu.Misses = 0;  // something hit
+  if (cpu.Watch > 0 && --cpu.Watch == 0) {
+    cpu.Misses = foe.Armor < cpu.WatchArmor ? 0 : cpu.Misses + 1;
+    if (cpu.Misses >= kMissesToMove) {  // this line does not pay: circle to another one
+      cpu.Hold = kMoveFrames;
+      cpu.Side = -cpu.Side;
+      if (cpu.Plan != kPlanGuard && cpu.Plan != kPlanBoostOut) {
+        cpu.Plan = kPlanCircle;
+        cpu.Counter = std::max(cpu.Counter, kMoveFrames);
+      }
+    }
+  }
+  cpu.WatchArmor = cpu.Watch > 0 ? cpu.WatchArmor : foe.Armor;
+}
+
+// A fresh fight (player 2's armour has come back): the last fight's press, dodge and watch are
+// dropped, and what was learnt of player 1's guarding counts for half.
+void NewFight(CpuPlan& cpu) {
+  cpu.Trigger = 0;
+  cpu.Held = 0;
+  cpu.DodgeLeft = 0;
+  cpu.Alert = 0;
+  cpu.FoeGuard /= 2;
+  cpu.Quiet = 0;
+  cpu.Idle = 0;
+  cpu.Misses = 0;
+  cpu.Watch = 0;
+  cpu.Hold = 0;
+}
+
 void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
   CharacterData& me = form.Robots[1];
-  if (cpu.Alert > 0) --cpu.Alert;
-  const bool guarding = form.Robots[0].Action == 5;
-  cpu.FoeGuard = std::clamp(cpu.FoeGuard + (guarding ? 6 : -1), 0, 400);
+  Remember(form, sc);
 
+  // Player 1's melee strike on its way: strike first if ours would land, else guard.
+  if (false && sc.FoeStriking && cpu.DodgeLeft <= 0 && me.Action != 6) {
+    const int32_t melee = MeleeSlot(sc);
+    if (melee == 0 || !sc.Slots[melee - 1].Hits || me.Action != 0) {
+      cpu.DodgeX = cpu.DodgeY = 0;
+      cpu.DodgeButton = 5;
+      cpu.DodgeLeft = 4;
+      cpu.Trigger = std::min(cpu.Trigger, 0);
+    }
+  }
   if (cpu.DodgeLeft <= 0 && StartDodge(form, brain, sc)) cpu.Trigger = std::min(cpu.Trigger, 0);
   if (cpu.DodgeLeft > 0) {
     --cpu.DodgeLeft;
@@ -405,6 +567,14 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     me.InputButton = cpu.DodgeButton;
   } else {
     KeepWeaponUsable(form, brain, sc);
+    // Too long without a press: go in with whatever can hit, melee first.
+    const int32_t melee = MeleeSlot(sc);
+    const bool armed = melee != 0 || sc.Slots[cpu.Weapon >= 1 ? cpu.Weapon - 1 : 0].Usable;
+    if (cpu.Idle > 2 * kPatience && cpu.Plan != kPlanClose && armed) {
+      cpu.Plan = kPlanClose;
+      cpu.Weapon = melee != 0 ? melee : ChooseWeapon(form, brain, sc, kPlanClose);
+      cpu.Counter = std::max(cpu.Counter, kMoveFrames);
+    }
     const PlanShape& shape = kPlans[cpu.Plan];
     double x, y;
     if (PlanMove(cpu, brain, sc, me, form.Robots[0], x, y)) {
@@ -415,14 +585,29 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     int32_t button = 0;
     if (shape.Guard) {
       button = 5;
-    } else if (shape.Fire && cpu.Weapon >= 1) {
+    } else if (shape.Fire || cpu.Idle > kPatience) {
       TakeChance(cpu, brain, sc, me);
-      button = FireButton(form, brain, sc, WantsFire(cpu, brain, sc, me));
+      if (cpu.Weapon >= 1) {
+        button = FireButton(form, brain, sc, WantsFire(cpu, brain, sc, me, cpu.Weapon));
+      }
     }
     const bool far = cpu.Plan == kPlanClose && sc.Dist > 380;
     if (button == 0 && (shape.Boost || far) && me.Energy > brain.BoostEnergy) button = 6;
     me.InputButton = button;
   }
+
+  // Sending nothing is never a plan: after a short while it circles player 1.
+  const bool quiet = me.InputX == 0 && me.InputY == 0 && me.InputButton == 0;
+  cpu.Quiet = quiet && me.Action != 5 ? cpu.Quiet + 1 : 0;
+  if (cpu.Quiet > kQuietFrames) {
+    if (NearWall(me, kWallMargin)) cpu.Side = -cpu.Side;
+    const double x = -sc.UY * cpu.Side + (kFieldWidth / 2.0 - me.X) / 400;
+    Steer(me, x, sc.UX * cpu.Side + (kFieldHeight / 2.0 - me.Y) / 300);
+    if (me.InputX == 0 && me.InputY == 0) me.InputX = x < 0 ? 2 : 1;
+    cpu.Quiet = 0;
+  }
+  const int32_t b = me.InputButton;
+  cpu.Idle = (b >= 1 && b <= 4) || b >= 7 ? 0 : cpu.Idle + 1;
 
   // Once a robot is down player 2 guards against what is still in flight. A frame that chooses a
   // plan writes nothing: no weapon button is left down into it, where its slot might have been
@@ -441,6 +626,8 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
 void ThinkWith(TForm1& form, const CpuBrain& brain) {
   const CpuScene sc = ReadScene(form.Robots[1], &form.Weapons[4], form.Robots[0], &form.Weapons[0]);
   CpuPlan& cpu = form.Cpu;
+  if (form.Robots[1].Armor > cpu.LastArmor) NewFight(cpu);
+  cpu.LastArmor = form.Robots[1].Armor;
   if (cpu.Phase != 1 || cpu.Plan < 0 || cpu.Plan >= kPlanKinds || cpu.Weapon < 0 ||
       cpu.Weapon > 4) {
     ChoosePlan(form, brain, sc);

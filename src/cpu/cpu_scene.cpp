@@ -173,6 +173,109 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   return out;
 }
 
+// One stretch of a shot's flight along its line: from and to (pixels from the muzzle), the frames
+// it begins and ends at, and the half size it hits with (0 <= half: it can hit).
+struct Leg {
+  double From, To;
+  double T0, T1;
+  double Half;
+};
+
+// The segment [from, to] of the ray from (ox, oy) along the unit (ux, uy) meets the box of half
+// sizes (hx, hy) about (bx, by).
+bool RayMeetsBox(double ox, double oy, double ux, double uy, double from, double to, double bx,
+                 double by, double hx, double hy) {
+  double lo = from, hi = to;
+  auto slab = [&](double o, double u, double b, double h) {
+    if (std::fabs(u) < 1e-9) return std::fabs(o - b) < h;
+    double t1 = (b - h - o) / u, t2 = (b + h - o) / u;
+    if (t1 > t2) std::swap(t1, t2);
+    lo = std::max(lo, t1);
+    hi = std::min(hi, t2);
+    return lo <= hi;  // a blast where it lands is a segment of no length
+  };
+  return slab(ox, ux, bx, hx) && slab(oy, uy, by, hy);
+}
+
+// Frames between a press and the shot leaving, and a little for player 1 to change its mind.
+constexpr double kWindUp = 2;
+// Pixels of player 1's body a shot must cross to count as a hit, not a graze.
+constexpr double kGraze = 2;
+
+// Whether a volley of `slot` fired now along `facing` would hit `foe`, where it will be (hits)
+// and where it stands (sure); `arrive`: frames until it gets there.
+void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
+               const CharacterData& foe, CpuWeapon& out) {
+  const double fvx = foe.SpeedRight - foe.SpeedLeft, fvy = foe.SpeedDown - foe.SpeedUp;
+  const double bx = DirTable[facing].dx, by = DirTable[facing].dy;
+  const int32_t cols = std::clamp(slot.Columns, 1, kShotCols);
+  out.Arrive = 1e9;
+  for (int32_t c = 0; c < cols; ++c) {
+    const ShotPhaseData& first = slot.Phases[c][0];
+    const double ox = me.X + slot.Aim[facing][c].X, oy = me.Y + slot.Aim[facing][c].Y;
+    if (first.Move == kMoveMelee) {  // the strike stands in front of its owner
+      const double sx = me.X + bx * first.Param, sy = me.Y + by * first.Param;
+      const double hx = first.HitHalf + foe.Status.HalfWidth - kGraze;
+      const double hy = first.HitHalf + foe.Status.HalfHeight - kGraze;
+      const double px = foe.X + fvx * kWindUp, py = foe.Y + fvy * kWindUp;
+      out.Sure = out.Sure || (std::fabs(sx - foe.X) < hx && std::fabs(sy - foe.Y) < hy);
+      out.Hits = out.Hits || (std::fabs(sx - px) < hx && std::fabs(sy - py) < hy);
+      out.Arrive = kWindUp;
+      continue;
+    }
+    const double dx = bx - by * slot.Spread[c], dy = by + bx * slot.Spread[c];
+    const double n = std::hypot(dx, dy);
+    if (n <= 0) continue;
+    const double ux = dx / n, uy = dy / n;
+    // The legs of its flight, phase by phase.
+    Leg legs[kShotPhases];
+    int32_t count = 0;
+    double travelled = 0, frames = 0;
+    int32_t phase = 0;
+    for (int step = 0; step < kShotPhases && phase >= 0 && phase < kShotPhases; ++step) {
+      const ShotPhaseData& p = slot.Phases[c][phase];
+      const double scale = phase == 0 ? slot.SpeedScale[c] : 1;
+      const double d = (p.Move == kMoveBeam ? p.MaxSpeed : PhaseTravel(p) * scale) * n;
+      const double life = p.Move == kMoveBeam && p.Speed > 0 ? p.MaxSpeed / p.Speed : p.Life;
+      const double half = p.HitTest == kHitNone ? -1 : std::max<double>(p.HitHalf, 0);
+      legs[count++] = Leg{travelled, travelled + d, frames, frames + std::max(life, 1.0), half};
+      travelled += p.Move == kMoveBeam ? 0 : d;
+      frames += std::max(p.Life, 1);
+      phase = p.NextPhase;
+    }
+    const double along = (foe.X - ox) * ux + (foe.Y - oy) * uy;
+    for (int32_t i = 0; i < count; ++i) {
+      const Leg& g = legs[i];
+      if (g.Half < 0) continue;
+      const double span = g.To - g.From;
+      const double at = span > 0 ? std::clamp((along - g.From) / span, 0.0, 1.0) : 0;
+      const double t = g.T0 + at * (g.T1 - g.T0) + kWindUp;
+      const double px = foe.X + fvx * t, py = foe.Y + fvy * t;
+      const double hx = g.Half + foe.Status.HalfWidth - kGraze;
+      const double hy = g.Half + foe.Status.HalfHeight - kGraze;
+      const bool now = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, foe.X, foe.Y, hx, hy);
+      const bool then = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, px, py, hx, hy);
+      if (then) out.Arrive = std::min(out.Arrive, t);
+      out.Hits = out.Hits || then;
+      out.Sure = out.Sure || (now && then);
+    }
+  }
+}
+
+// Player 1's melee reach against `me` (centre distance), 0 when it has no melee weapon, and its
+// slot (1 to 4).
+double MeleeReach(const CharacterData& me, const WeaponData* foe_slots, int32_t& slot) {
+  for (int k = 0; k < 4; ++k) {
+    const ShotPhaseData& p = foe_slots[k].Phases[0][0];
+    if (foe_slots[k].Armed == 1 && p.Move == kMoveMelee) {
+      slot = k + 1;
+      return p.Param + p.HitHalf + me.Status.HalfWidth;
+    }
+  }
+  slot = 0;
+  return 0;
+}
+
 }  // namespace
 
 CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
@@ -201,11 +304,22 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
 
   for (int k = 0; k < 4; ++k) {
     const bool rapid = (k == 0 && me.RapidFire1 > 0) || (k == 3 && me.RapidFire4 > 0);
-    sc.Slots[k] = ReadWeapon(my_slots[k], rapid, foe.Status.HalfWidth);
+    CpuWeapon& w = sc.Slots[k];
+    w = ReadWeapon(my_slots[k], rapid, foe.Status.HalfWidth);
+    w.Limited = my_slots[k].Unlimited != 1;
+    w.Ammo = my_slots[k].Ammo;
+    if (w.Usable && (w.Role == kRoleLine || w.Role == kRoleMelee)) {
+      AimVolley(me, my_slots[k], sc.Facing, foe, w);
+    }
   }
   sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
   sc.FoeArmor = Fraction(foe.Armor, foe.Status.MaxArmor);
   sc.FoeOpen = foe.Action == 6 || (foe.Action >= 1 && foe.Action <= 4 && foe.Step.Accept != 1);
+  sc.FoeGuarding = foe.Action == 5;
+  sc.FoeSpeed = std::hypot(vx, vy);
+  int32_t melee = 0;
+  sc.FoeReach = MeleeReach(me, foe_slots, melee);
+  sc.FoeStriking = melee != 0 && foe.Action == melee && sc.Dist < sc.FoeReach + 12;
   sc.Threat = NearestThreat(me, foe_slots);
   return sc;
 }

@@ -27,6 +27,14 @@ struct CpuWeapon {
   double Speed = 0;  // pixels a frame its shots first fly at along a level line
   bool Rapid = false;  // streams while held (a rapid-fire period on its slot)
   bool BreaksGuard = false;
+  bool Limited = false;  // spends ammunition
+  int32_t Ammo = 0;      // volleys left (limited weapons)
+  // Straight weapons and melee: whether a volley fired now along the facing passes through
+  // player 1's body box, from its real muzzles with its shots' real size, where player 1 will be
+  // when it arrives (Hits), and also where player 1 stands now (Sure: no step saves it).
+  bool Hits = false;
+  bool Sure = false;
+  double Arrive = 0;  // frames until a shot fired now reaches player 1
 };
 
 // Player 1's nearest shot that will pass through player 2.
@@ -49,7 +57,11 @@ struct CpuScene {
   double LineScale = 1;   // a shot's speed along that line for each pixel it flies level
   CpuWeapon Slots[4];
   double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
-  bool FoeOpen = false;  // player 1 is hit or busy with a weapon and cannot guard at once
+  bool FoeOpen = false;      // player 1 is hit or busy with a weapon and cannot guard at once
+  bool FoeGuarding = false;  // player 1 guards now
+  double FoeSpeed = 0;       // player 1's speed, pixels a frame
+  double FoeReach = 0;       // centre distance within which player 1's melee strike hits (0: none)
+  bool FoeStriking = false;  // player 1's melee strike is coming: in its action and within reach
   CpuThreat Threat;
 };
 

@@ -100,8 +100,9 @@ void TForm1::DrawMoveEffect(const CharacterData& robot) {
   const int32_t cell_w = DustSurface->Width() / kDustColumns;
   const int32_t cell_h = DustSurface->Height() / kDustRows;
   const Rect src{cycle * cell_w, row * cell_h, (cycle + 1) * cell_w, (row + 1) * cell_h};
-  // The rectangle runs to X + half - 1 inclusive.
-  Blit(*BackSurface, Rect{robot.X - half, robot.Y - half, robot.X + half, robot.Y + half},
+  // From X - half to X + half - 1, right and bottom exclusive like every rectangle: the cell is
+  // scaled to (2 * half - 1) pixels square.
+  Blit(*BackSurface, Rect{robot.X - half, robot.Y - half, robot.X + half - 1, robot.Y + half - 1},
        *DustSurface, src, kBlitSourceKey);
 }
 

@@ -23,7 +23,7 @@ void TForm1::Draw_Select2() {
   if (const Surface* bg = ViewSurfaces[1][1].get()) {
     Blit(back, Rect{0, 0, 800, 600}, *bg, bg->Bounds(), kBlitNone);
   }
-  if (GameStage != 6) return;
+  if (GameStage != kStageSelect) return;
 
   if (SheetSurfaceA) {
     for (const RobotCard& card : RobotCards) {
@@ -32,7 +32,7 @@ void TForm1::Draw_Select2() {
     }
   }
 
-  const int players = GameMode == 2 ? 2 : 1;
+  const int players = GameMode == kModeTwoPlayers ? 2 : 1;
   for (int p = 0; p < players; ++p) {
     const int32_t kind = p == 0 ? RobotKind1 : RobotKind2;
     const int32_t variant = Robots[p].WeaponType;
@@ -71,6 +71,12 @@ void TForm1::Draw_Select2() {
            Rect{p * size, 0, (p + 1) * size, size}, kBlitSourceKey);
     }
   }
+}
+
+// The backdrop covers 799 x 599 pixels: the last column and row keep the old picture.
+void TForm1::Draw_Backdrop() {
+  if (!BackdropSurface) return;
+  Blit(*BackSurface, Rect{0, 0, 799, 599}, *BackdropSurface, Rect{0, 0, 799, 599}, kBlitSourceKey);
 }
 
 }  // namespace zk

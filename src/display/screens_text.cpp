@@ -79,7 +79,7 @@ void TForm1::Draw_BS() {
   dc.SelectFont(Tools->LargeFont);
   dc.TextOut(370, 275, "VS");
 
-  if (GameMode == 3) {
+  if (GameMode == kModeSurvival) {
     dc.SelectFont(Tools->TextFont);
     dc.TextOut(20, 540, "Return:F1 KEY ON KEYBOARD!");
     const std::string score = std::string(HardSurvival == 1 ? "SURVIVAL HARD MODE :SCORE IS "
@@ -120,9 +120,9 @@ void TForm1::Draw_FS() {
 
   // The banners, centred across the screen.
   const char* banner = nullptr;
-  if (GameStage == 8) {
+  if (GameStage == kStageFightIntro) {
     banner = "It's Show Time!";
-  } else if (GameStage == 10) {
+  } else if (GameStage == kStageFightOver) {
     banner = Winner == 1 ? "Player1 Survived!" : Winner == 2 ? "Player2 Survived!" : "Draw....";
   }
   if (banner)

@@ -21,18 +21,18 @@ void TForm1::Draw_Start2() {
   if (!BackSurface || !SheetSurfaceA) return;
   Surface& back = *BackSurface;
   Blit(back, Rect{0, 0, 800, 600}, *SheetSurfaceA, SheetSurfaceA->Bounds(), kBlitNone);
-  if (GameStage != 1 || !SheetSurfaceB) return;
+  if (GameStage != kStageMenu || !SheetSurfaceB) return;
 
   const Surface& bar = *SheetSurfaceB;
   Blit(back, Rect{kBarLeft, kBarTop, kBarLeft + bar.Width(), kBarTop + bar.Height()}, bar,
        bar.Bounds(), kBlitSourceKey);
 
   const Surface* cursor = ViewSurfaces[1][0].get();
-  if (!cursor || GameMode < 1 || GameMode > 3) return;
+  if (!cursor || GameMode < kModeOnePlayer || GameMode > kModeSurvival) return;
   const int32_t size = std::min(cursor->Height(), cursor->Width());
   const int32_t row_height = bar.Height() / kBarRows;
   const int32_t left = kBarLeft - size - kCursorGap;
-  const int32_t top = kBarTop + (GameMode - 1) * row_height + (row_height - size) / 2;
+  const int32_t top = kBarTop + (GameMode - kModeOnePlayer) * row_height + (row_height - size) / 2;
   Blit(back, Rect{left, top, left + size, top + size}, *cursor, Rect{0, 0, size, size},
        kBlitSourceKey);
 }

@@ -147,7 +147,7 @@ bool FindPresetData(const std::string& path, uint64_t& begins, std::vector<uint8
 
 }  // namespace
 
-std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
+std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate, float gain) {
   // The synthesizer's own messages would reach stderr; its failures are reported here instead.
   for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
     fluid_set_log_function(level, nullptr, nullptr);
@@ -155,7 +155,7 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
   fluid_settings_t* settings = new_fluid_settings();
   if (settings == nullptr) return nullptr;
   fluid_settings_setnum(settings, "synth.sample-rate", rate);
-  fluid_settings_setnum(settings, "synth.gain", 1.0);  // as loud as SDL_mixer plays MIDI
+  fluid_settings_setnum(settings, "synth.gain", gain);
   // One lock guards the synthesizer already; 32 voices, as many as DirectMusic's software
   // synthesizer has by default; a preset's samples are read when a piece first selects it.
   fluid_settings_setint(settings, "synth.threadsafe-api", 0);
@@ -247,7 +247,7 @@ MidiSynth::~MidiSynth() {
 }
 
 void MidiSynth::Render(uint64_t frames) {
-  fluid_synth_write_s16(synth_, static_cast<int>(frames), out_, 0, 2, out_, 1, 2);
+  fluid_synth_write_float(synth_, static_cast<int>(frames), out_, 0, 2, out_, 1, 2);
   out_ += 2 * frames;
 }
 

@@ -1,6 +1,7 @@
-// The General MIDI synthesizer the music performance plays through: FluidSynth rendering 16-bit
-// stereo into the mixer's music stream, with one soundfont for the whole run of which only the
-// presets the loaded pieces select are built (the sample data is read from the file as needed).
+// The General MIDI synthesizer the music performance plays through: FluidSynth rendering float
+// stereo at the music's gain into the mixer's music stream, with one soundfont for the whole run of
+// which only the presets the loaded pieces select are built (the sample data is read from the file
+// as needed).
 #pragma once
 
 #include <fluidsynth.h>
@@ -17,8 +18,9 @@ namespace zk {
 
 class MidiSynth final : public MusicSink {
  public:
-  // Empty, after one line on stderr, when no General MIDI soundfont loads.
-  static std::unique_ptr<MidiSynth> Open(uint32_t rate);
+  // Renders at `rate` frames per second and `gain` (the mixer's music gain). Empty, after one
+  // line on stderr, when no General MIDI soundfont loads.
+  static std::unique_ptr<MidiSynth> Open(uint32_t rate, float gain);
   MidiSynth(fluid_settings_t* settings, fluid_synth_t* synth)
       : settings_(settings), synth_(synth) {}
   MidiSynth(const MidiSynth&) = delete;
@@ -29,7 +31,7 @@ class MidiSynth final : public MusicSink {
   void Use(const SoundFontPrograms& programs);
 
   // Where the next Render calls write, one interleaved stereo frame after another.
-  void SetOutput(int16_t* out) { out_ = out; }
+  void SetOutput(float* out) { out_ = out; }
   void Render(uint64_t frames) override;
   void Send(const MidiEvent& event) override;
   void Begin() override;
@@ -41,7 +43,7 @@ class MidiSynth final : public MusicSink {
 
   fluid_settings_t* settings_;
   fluid_synth_t* synth_;
-  int16_t* out_ = nullptr;
+  float* out_ = nullptr;
   std::string path_;
   std::string name_;       // the cut-down soundfont's name for the file callbacks
   uint64_t data_end_ = 0;  // where the file's preset data begins: all before it is read as is

@@ -26,7 +26,6 @@ class AppLoop {
   bool Started() const { return started_; }
   // Closed, or the frame limit reached.
   bool Finished() const;
-  int64_t FramesRun() const { return frames_; }
   const ScriptPlayback& Script() const { return script_; }
 
  private:

@@ -46,11 +46,10 @@ class HeadlessPlatform final : public Platform {
   void Record(std::string event) override;
   std::vector<std::string> TakeRecorded() override;
 
-  // For tests: what the message boxes said ("TITLE: TEXT"), the desktop, the clock, keys held
-  // besides the script's, where the window is, whether the cursor shows, how many pictures were
-  // presented, and the media player's completion notice.
+  // For tests: what the message boxes said ("TITLE: TEXT"), the clock, keys held besides the
+  // script's, where the window is, whether the cursor shows, how many pictures were presented,
+  // and the media player's completion notice.
   const std::vector<std::string>& Messages() const { return messages_; }
-  void SetDesktop(const DesktopRect& desktop) { desktop_ = desktop; }
   void SetTime(uint32_t ms) { clock_ = ms; }
   void SetKey(int key, bool held) { keys_[static_cast<size_t>(key & 0xFF)] = held ? 0x80 : 0; }
   struct WindowPlace {

@@ -242,20 +242,29 @@ void FillPixels(Surface& s, int64_t left, int64_t top, int64_t right, int64_t bo
   }
 }
 
-// Walks the points from (x0, y0) toward (x1, y1), the end point drawn only when `last` is set.
-// Each point is a square dot of the pen's width about it; after the first, only the column and
-// the row a step adds to the square are set, which draws the same pixels.
-void Walk(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool last, const Pen& pen,
-          uint32_t value) {
+// Walks the points of the line from (x0, y0) to (x1, y1) from its step `from` to its step `to`
+// (step k lies k pixels along the longer axis; the start point is step 0, the end point the
+// line's length), the point of step `to` drawn only when `last` is set. Each point is a square
+// dot of the pen's width about it; after the first, only the column and the row a step adds to
+// the square are set, which draws the same pixels.
+void Walk(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t from, int64_t to,
+          bool last, const Pen& pen, uint32_t value) {
   const int64_t w = std::max(pen.Width, 1), half = w / 2;
   const int64_t dx = std::llabs(x1 - x0);
   const int64_t dy = -std::llabs(y1 - y0);
   const int32_t sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-  int64_t err = dx + dy;
-  int64_t x = x0, y = y0;
+  // Step k's offsets along the axes: k along the longer, the shorter's nearest (halves up); the
+  // error term there is dx (1 + offset y) + dy (1 + offset x). The products need 128 bits.
+  using Wide = __int128;
+  const int64_t major = std::max(dx, -dy), minor = std::min(dx, -dy);
+  const auto minor_at =
+      static_cast<int64_t>(major == 0 ? 0 : (Wide{2} * from * minor + major) / (Wide{2} * major));
+  const int64_t off_x = dx >= -dy ? from : minor_at, off_y = dx >= -dy ? minor_at : from;
+  int64_t err = static_cast<int64_t>(Wide{dx} * (1 + off_y) + Wide{dy} * (1 + off_x));
+  int64_t x = x0 + sx * off_x, y = y0 + sy * off_y;
   bool moved_x = false, moved_y = false, first = true;
-  while (true) {
-    const bool end = x == x1 && y == y1;
+  for (int64_t step = from;; ++step) {
+    const bool end = step == to;
     if (end && !last) break;
     const int64_t left = x - half, top = y - half;
     if (first) {
@@ -286,14 +295,15 @@ void Walk(Surface& s, int64_t x0, int64_t y0, int64_t x1, int64_t y1, bool last,
   }
 }
 
-// A line as the pen draws it. A line longer than the surface could ever show is first cut to
-// the part that lies over the surface (widened by the pen), so a far-reaching line still draws
-// its visible part without walking billions of points.
+// A line as the pen draws it. A line longer than the surface could ever show is walked only over
+// the steps that lie over the surface (widened by the pen), with the error the whole walk has
+// there, so a far-reaching line sets the pixels of its whole walk without walking billions of
+// points.
 void Line(Surface& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, bool last, const Pen& pen) {
   const uint32_t value = ColorMatch(&s, pen.Color);
   const int64_t steps = std::max(std::llabs(static_cast<int64_t>(x1) - x0),
                                  std::llabs(static_cast<int64_t>(y1) - y0));
-  if (steps <= kLongLine) return Walk(s, x0, y0, x1, y1, last, pen, value);
+  if (steps <= kLongLine) return Walk(s, x0, y0, x1, y1, 0, steps, last, pen, value);
   // Liang-Barsky clipping of the segment to the widened surface.
   const double margin = std::min(std::max(pen.Width, 1), 4096) + 1.0;
   const double fx = static_cast<double>(x1) - x0, fy = static_cast<double>(y1) - y0;
@@ -312,10 +322,14 @@ void Line(Surface& s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, bool last,
       !clip(-fy, y0 + margin) || !clip(fy, s.Height() - 1 + margin - y0)) {
     return;
   }
-  const auto at = [](int32_t a, double f, double t) { return std::llround(a + f * t); };
-  // A cut-off end lies off the surface, where drawing it changes nothing.
-  Walk(s, at(x0, fx, t0), at(y0, fy, t0), at(x0, fx, t1), at(y0, fy, t1), last || t1 < 1, pen,
-       value);
+  // A step more on each side covers the rounding; a cut-off end lies off the surface, where
+  // drawing it changes nothing.
+  const auto step_at = [steps](double t) {
+    return std::clamp<int64_t>(std::llround(t * static_cast<double>(steps)), 0, steps);
+  };
+  const int64_t from = std::max<int64_t>(step_at(t0) - 1, 0);
+  const int64_t to = std::min<int64_t>(step_at(t1) + 1, steps);
+  Walk(s, x0, y0, x1, y1, from, to, last || to < steps, pen, value);
 }
 
 }  // namespace

@@ -19,13 +19,14 @@ void TForm1::LoadRobotKind(int32_t kind, int32_t player) {
   CharacterData& robot = Robots[player];
   WeaponData* weapons = &Weapons[player * 4];
 
-  // 1, 2: the kind's status and its working speed tables.
+  // The kind's status and its working speed tables.
   info->Status(robot.BaseStatus, info->Modifier);
   robot.WalkSpeed = robot.BaseStatus.WalkSpeed;
   robot.BoostSpeed = robot.BaseStatus.BoostSpeed;
 
-  // 3: the variant. A number the kind does not have loads its first variant and says so in
-  // WeaponType, so that nothing later reads past the kind's variants.
+  // The variant: its name, actions, weapons and rapid-fire periods. A number the kind does not have
+  // loads its first variant and says so in WeaponType, so that nothing later reads past the kind's
+  // variants.
   if (robot.WeaponType < 0 || robot.WeaponType >= static_cast<int32_t>(info->Variants.size())) {
     robot.WeaponType = 0;
   }
@@ -40,13 +41,13 @@ void TForm1::LoadRobotKind(int32_t kind, int32_t player) {
   }
   robot.RapidFire4 = variant.RapidFire4;
 
-  // 4: idle at the first step.
+  // Idle at the first step.
   robot.RestoreStatus();
 
-  // 5: the kind's sprite frames become the player's.
+  // The kind's sprite frames become the player's.
   MotionTables[player] = MotionTables[info->MotionIndex];
 
-  // 6, 7: the five views, magenta transparent on each; a picture that cannot be loaded ends the
+  // The five views, magenta transparent on each; a picture that cannot be loaded ends the
   // program.
   auto& views = ViewSurfaces[player];
   for (auto& view : views) view.reset();

@@ -3,121 +3,74 @@
 
 namespace zk {
 
+namespace {
+
+using Routine = void (TForm1::*)();
+
+// What each stage does in a frame; an empty routine does nothing.
+struct StageRoutines {
+  Routine Logic;
+  Routine Picture;  // drawing onto the back surface; without it the previous picture stays
+  Routine Text;     // drawing texts through the back surface's drawing context
+};
+
+constexpr StageRoutines kStageRoutines[kStageCount] = {
+    /* kStageTitle */ {&TForm1::StartStage, &TForm1::Draw_Start2, nullptr},
+    /* kStageMenu */ {&TForm1::StartStage, &TForm1::Draw_Start2, nullptr},
+    /* kStageUnused2 */ {&TForm1::StartStage, &TForm1::Draw_Start2, nullptr},
+    /* kStageUnused3 */ {&TForm1::StartStage, &TForm1::Draw_Start2, nullptr},
+    /* kStageMenuChosen */ {&TForm1::StartStage, &TForm1::Draw_Start2, nullptr},
+    /* kStageSelectIn */ {&TForm1::SelectStage, &TForm1::Draw_Select2, nullptr},
+    /* kStageSelect */ {&TForm1::SelectStage, &TForm1::Draw_Select2, nullptr},
+    /* kStageBeforeFight */ {&TForm1::BeforeStage, &TForm1::Draw_Backdrop, &TForm1::Draw_BS},
+    /* kStageFightIntro */ {&TForm1::FightStage, &TForm1::Draw_FS2, &TForm1::Draw_FS},
+    /* kStageFight */ {&TForm1::FightStage, &TForm1::Draw_FS2, &TForm1::Draw_FS},
+    /* kStageFightOver */ {&TForm1::FightStage, &TForm1::Draw_FS2, &TForm1::Draw_FS},
+    /* kStageResult */ {&TForm1::ResultStage, nullptr, &TForm1::Draw_Result},
+    /* kStageResultUnused */ {&TForm1::ResultStage, nullptr, &TForm1::Draw_Result},
+    /* kStageLimit */ {&TForm1::LimitStage, nullptr, &TForm1::Draw_Limit},
+    /* kStageEnding */ {&TForm1::EndingStage, &TForm1::Draw_End2, &TForm1::Draw_End},
+    /* kStageError */ {nullptr, nullptr, &TForm1::Draw_Error},
+};
+
+// The routine `which` of the stage, or nothing for a stage outside the table.
+Routine StageRoutine(int32_t stage, Routine StageRoutines::*which) {
+  if (stage < 0 || stage >= kStageCount) return nullptr;
+  return kStageRoutines[stage].*which;
+}
+
+}  // namespace
+
 void TForm1::AppIdle() {
   if (CheckClosed()) return;
 
-  // 1. Input.
   ControlHead();
   if (CheckClosed()) return;
 
-  // 2. The stage's logic.
-  switch (GameStage) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-      StartStage();
-      break;
-    case 5:
-    case 6:
-      SelectStage();
-      break;
-    case 7:
-      BeforeStage();
-      break;
-    case 8:
-    case 9:
-    case 10:
-      FightStage();
-      break;
-    case 11:
-    case 12:
-      ResultStage();
-      break;
-    case 13:
-      LimitStage();
-      break;
-    case 14:
-      EndingStage();
-      break;
-    default:  // 15, the error stage, has no logic
-      break;
-  }
+  if (const Routine logic = StageRoutine(GameStage, &StageRoutines::Logic)) (this->*logic)();
   if (CheckClosed()) return;
 
-  // 3.
+  // The frame's time is measured from here: drawing and presenting take at least 40 ms.
   FrameTime.Start(Host);
 
   // While DirectDraw is stopped nothing is drawn or presented.
   const bool can_draw = DrawDevice && BackSurface && PrimarySurface != nullptr;
   if (can_draw) {
-    // 4. Surface drawing, by the stage as it is now.
-    switch (GameStage) {
-      case 0:
-      case 1:
-      case 2:
-      case 3:
-      case 4:
-        Draw_Start2();
-        break;
-      case 5:
-      case 6:
-        Draw_Select2();
-        break;
-      case 7:
-        // The backdrop covers 799 x 599 pixels: the last column and row keep the old picture.
-        if (BackdropSurface) {
-          Blit(*BackSurface, Rect{0, 0, 799, 599}, *BackdropSurface, Rect{0, 0, 799, 599},
-               kBlitSourceKey);
-        }
-        break;
-      case 8:
-      case 9:
-      case 10:
-        Draw_FS2();
-        break;
-      case 14:
-        Draw_End2();
-        break;
-      default:  // 11 to 13 and 15 draw over the previous picture
-        break;
+    // The drawing follows the stage as the logic left it.
+    if (const Routine picture = StageRoutine(GameStage, &StageRoutines::Picture)) {
+      (this->*picture)();
     }
 
-    // 5. Text drawing through the back buffer's drawing context (none for a lost buffer).
+    // Texts go through the back buffer's drawing context (none for a lost buffer).
     if (!BackSurface->Lost()) {
       DrawContext dc(*BackSurface);
       BackDC = &dc;
-      switch (GameStage) {
-        case 7:
-          Draw_BS();
-          break;
-        case 8:
-        case 9:
-        case 10:
-          Draw_FS();
-          break;
-        case 11:
-        case 12:
-          Draw_Result();
-          break;
-        case 13:
-          Draw_Limit();
-          break;
-        case 14:
-          Draw_End();
-          break;
-        case 15:
-          Draw_Error();
-          break;
-        default:
-          break;
-      }
+      if (const Routine text = StageRoutine(GameStage, &StageRoutines::Text)) (this->*text)();
       BackDC = nullptr;
     }
 
-    // 6. Presenting. In a window the back buffer goes to a 799 x 599 area at the window's
-    // top-left corner, one pixel narrower and lower than the picture.
+    // In a window the back buffer goes to a 799 x 599 area at the window's top-left corner, one
+    // pixel narrower and lower than the picture; in full screen it is flipped.
     if (WindowMode == 1) {
       Surface& primary = DrawDevice->Primary();
       Blit(primary, Rect{0, 0, 799, 599}, *BackSurface, Rect{0, 0, 800, 600}, kBlitNone);
@@ -129,9 +82,8 @@ void TForm1::AppIdle() {
 
   // After a picture failure the display is stopped and the error screen cannot be drawn; the
   // player gets its texts in a box instead, once.
-  if (!can_draw && GameStage == 15) ReportErrorInBox();
+  if (!can_draw && GameStage == kStageError) ReportErrorInBox();
 
-  // 7. Pacing: drawing and presenting take at least 40 ms.
   FrameTime.Wait(Host);
 }
 

@@ -2,6 +2,7 @@
 // fight entry (survival carry-over, start positions, floor, music).
 #include <algorithm>
 
+#include "core/failure_texts.h"
 #include "display/load_bitmap.h"
 #include "shell/form.h"
 
@@ -64,20 +65,20 @@ void TForm1::ToBefore() {
   // The draws come from the one generator in this order: kind (survival), variant (one player
   // and survival), fight music (MIDI, two players and survival).
   int32_t route_kind = 0;
-  if (GameMode == 1) route_kind = RouteTable[Route][RouteStage];
+  if (GameMode == kModeOnePlayer) route_kind = RouteTable[Route][RouteStage];
 
   LoadRobot1(RobotKind1);
   if (CheckClosed()) return;
   switch (GameMode) {
-    case 2:
+    case kModeTwoPlayers:
       LoadRobot2(RobotKind2);
       break;
-    case 1:
+    case kModeOnePlayer:
       RobotKind2 = route_kind;
       Robots[1].WeaponType = Random.Next() % VariantCount[RobotKind2];
       LoadRobot2(RobotKind2);
       break;
-    case 3:
+    case kModeSurvival:
       RobotKind2 = Random.Next() % 11 + 1;
       Robots[1].WeaponType = Random.Next() % VariantCount[RobotKind2];
       LoadRobot2(RobotKind2);
@@ -90,7 +91,7 @@ void TForm1::ToBefore() {
   if (NewRun == 1) {
     Robots[0].Armor = Robots[0].Status.MaxArmor;
     CarriedArmor = Robots[0].Armor;
-    if (GameMode == 3) NewRun = 0;
+    if (GameMode == kModeSurvival) NewRun = 0;
   }
   Robots[1].Armor = Robots[1].Status.MaxArmor;
   Robots[0].Energy = Robots[0].Status.MaxEnergy;
@@ -112,7 +113,7 @@ void TForm1::ToBefore() {
     picture.Slot = LoadBitmapSurface(DrawDevice.get(), PrimarySurface, picture.Name);
     if (!picture.Slot) {
       EndDX();
-      EnterError(4);
+      EnterError(4, PictureFailure(picture.Name));
       return;
     }
   }
@@ -135,7 +136,7 @@ void TForm1::ToBefore() {
     MakeSegment_Fight2();
     if (CheckClosed()) return;
     bool first_piece;
-    if (GameMode == 1) {
+    if (GameMode == kModeOnePlayer) {
       first_piece = Route == 0;
     } else {
       first_piece = Random.Next() % 2 == 0;
@@ -156,7 +157,7 @@ void TForm1::ToFight() {
   CharacterData& p1 = Robots[0];
   CharacterData& p2 = Robots[1];
 
-  if (GameMode == 3) {
+  if (GameMode == kModeSurvival) {
     p1.Armor = CarryArmor(CarriedArmor, p1.Status.MaxArmor);
     p2.Armor = p2.Status.MaxArmor;
     if (SurvivalWins != 0) {
@@ -179,7 +180,7 @@ void TForm1::ToFight() {
   p2.X = 790;
   p2.Y = 400;
   for (CharacterData* robot : {&p1, &p2}) {
-    robot->Action = 0;
+    robot->Action = kActionIdle;
     robot->DecayTick = 0;
     robot->StepTick = 0;
   }

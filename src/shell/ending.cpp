@@ -99,7 +99,7 @@ void TForm1::SetEnd() {
 void TForm1::ToEnd() {
   for (EndUnit& unit : EndUnits) unit.Reset();
   StageFrame = 0;
-  GameStage = 14;
+  GameStage = kStageEnding;
 
   // Each picture keyed with the magenta of its own.
   for (int i = 0; i < 5; ++i) {
@@ -129,7 +129,7 @@ void TForm1::EndingStage() {
   if (StageFrame == kEndingFrames) {
     RouteStage = 0;
     Winner = 0;
-    GameStage = 1;
+    GameStage = kStageMenu;
     ToStart();
   }
 }

@@ -1,5 +1,7 @@
 // The fight loop: one frame of the intro (stage 8), the fight (9) and the fight
 // over (10).
+#include <string>
+
 #include "characters/body_box.h"
 #include "core/failure_texts.h"
 #include "shell/form.h"
@@ -65,7 +67,10 @@ void TForm1::FightDataChecks() {
                  {Robots[0].Status.MaxEnergy, 1},
                  {Robots[1].Status.MaxEnergy, 2}};
   for (const auto& check : checks) {
-    if (check.Value <= 0) EnterError(check.Code);
+    if (check.Value <= 0) {
+      EnterError(check.Code, "the robot of player " + std::to_string(check.Code) +
+                                 " has no armour or energy maximum");
+    }
   }
 }
 
@@ -84,13 +89,14 @@ void TForm1::FightStage() {
   CharacterData& p1 = Robots[0];
   CharacterData& p2 = Robots[1];
 
-  // 1, 2. Stopping the music for the error screen may close the form, which ends the frame.
+  // Bad robot data leads to the error screen; then the pinch music. Stopping the music for the
+  // error screen may close the form, which ends the frame.
   FightDataChecks();
   if (CheckClosed()) return;
   FightPinchMusic();
 
-  // 3. Turning: in the fight-over stage only the winner turns.
-  if (GameStage != 10) {
+  // Turning: in the fight-over stage only the winner turns.
+  if (GameStage != kStageFightOver) {
     p1.FaceOpponent(p2);
     p2.FaceOpponent(p1);
   } else if (Winner == 1) {
@@ -99,51 +105,51 @@ void TForm1::FightStage() {
     p2.FaceOpponent(p1);
   }
 
-  // 4. Input: none in the intro.
-  if (GameStage == 9) {
+  // Input: none in the intro; after the knock-out only the winner's.
+  if (GameStage == kStageFight) {
     p1.ApplyInput();
     p2.ApplyInput();
-  } else if (GameStage == 10) {
+  } else if (GameStage == kStageFightOver) {
     if (Winner == 1) p1.ApplyInput();
     if (Winner == 2) p2.ApplyInput();
   }
 
-  // 5, 6.
+  // Actions start from the latched buttons; the robots move and collide.
   p1.StartAction();
   p2.StartAction();
   p1.MoveAndCollide(p2);
   p2.MoveAndCollide(p1);
 
-  // 7. The camera: the floor moves twice as far as the robots and shots.
+  // The camera: the floor moves twice as far as the robots and shots.
   int32_t dx = 0;
   int32_t dy = 0;
-  if (GameStage == 9 || GameStage == 10) {
+  if (GameStage == kStageFight || GameStage == kStageFightOver) {
     CameraScroll(p1, p2, dx, dy);
     BackMove(dx, dy);
     BackMove(dx, dy);
   }
 
-  // 8, 9.
+  // The weapons fire and their shots move.
   ShotWeapon();
   ControlWeapon(dx, dy);
 
-  // 10. Player 2's test sees player 1 already shifted.
+  // The robots shift with the scroll; player 2's test sees player 1 already shifted.
   ShiftByScroll(p1, p2, dx, dy);
   ShiftByScroll(p2, p1, dx, dy);
 
-  // 11.
+  // Each robot's step advances.
   p1.AdvanceStep();
   p2.AdvanceStep();
 
-  // 12.
+  // The stage itself: the intro's walk, the knock-out's count, the fight-over's wait.
   switch (GameStage) {
-    case 8:
+    case kStageFightIntro:
       FightIntro();
       break;
-    case 9:
+    case kStageFight:
       FightKnockOut();
       break;
-    case 10:
+    case kStageFightOver:
       FightOver();
       break;
     default:
@@ -167,7 +173,7 @@ void TForm1::FightIntro() {
   KoPending = 0;
   Winner = 0;
   StageFrame = 0;
-  GameStage = 9;
+  GameStage = kStageFight;
 }
 
 // An armour below zero ends the fight ten frames later; whoever else is down by
@@ -189,7 +195,7 @@ void TForm1::FightKnockOut() {
     Winner = Robots[0].Armor < 0 ? 0 : 1;
   }
   StageFrame = 0;
-  GameStage = 10;
+  GameStage = kStageFightOver;
   EndSegment();
   if (CheckClosed()) return;
   PlaySoundBuffer(JingleSoundBuffer.get(), false);
@@ -206,39 +212,39 @@ void TForm1::FightOver() {
   StopSoundBuffer(BeatSoundBuffer.get());
 
   switch (GameMode) {
-    case 2:
+    case kModeTwoPlayers:
       Winner = 0;
-      GameStage = 6;
+      GameStage = kStageSelect;
       ToSelect();
       break;
-    case 1:
+    case kModeOnePlayer:
       if (Winner == 1 && RouteStage < 5) {
         ++RouteStage;
         Winner = 0;
-        GameStage = 7;
+        GameStage = kStageBeforeFight;
         ToBefore();
       } else if (Winner == 1 && RouteStage == 5) {
         RouteStage = 0;
         Winner = 0;
-        GameStage = 14;
+        GameStage = kStageEnding;
         ToEnd();
       } else {
         Winner = 0;
-        GameStage = 1;
+        GameStage = kStageMenu;
         ToStart();
       }
       break;
-    case 3:
+    case kModeSurvival:
       if (Winner == 1) {
         Winner = 0;
         ++SurvivalWins;
         CarriedArmor = Robots[0].Armor;
         for (int k = 0; k < 4; ++k) CarriedAmmo[k] = Weapons[k].Ammo;
-        GameStage = 7;
+        GameStage = kStageBeforeFight;
         ToBefore();
       } else {
         Winner = 0;
-        GameStage = 1;
+        GameStage = kStageMenu;
         ToStart();
       }
       break;

@@ -26,20 +26,20 @@ void TForm1::FormShow() {
 }
 
 void TForm1::Button1Click(const StartChoices& choices) {
-  // 1-3. The dialog's controls go; the window becomes the borderless 800 x 600 game screen,
+  // The dialog's controls go; the window becomes the borderless 800 x 600 game screen,
   // centred on the desktop (299 and 399, as the game places it).
   Dialog = choices;
   const DesktopRect desk = Host.Desktop();
   Top = (desk.Bottom - desk.Top) / 2 - 299;
   Left = (desk.Right - desk.Left) / 2 - 399;
 
-  // 4. Options.
+  // The dialog's options.
   WindowMode = Dialog.Screen == 1 ? 1 : 0;
   MusicMode = Dialog.Music == 1 ? 1 : 0;
   HardSurvival = Dialog.Survival == 1 ? 1 : 0;
   Host.SetGameWindow(WindowMode == 1, Left, Top);
 
-  // 5. DirectDraw, DirectSound and (MIDI mode) DirectMusic; each handles its own failure.
+  // DirectDraw, DirectSound and (MIDI mode) DirectMusic; each handles its own failure.
   StartDX();
   if (CheckClosed()) return;
   StartDS();
@@ -47,7 +47,7 @@ void TForm1::Button1Click(const StartChoices& choices) {
   StartDirectMusic();
   if (CheckClosed()) return;
 
-  // 6. The 24 name plates, six to a picture in three columns and two rows.
+  // The 24 name plates, six to a picture in three columns and two rows.
   static constexpr int32_t kVariants[12] = {0, 2, 3, 2, 2, 2, 3, 3, 2, 1, 2, 2};
   int32_t n = 0;
   for (int32_t kind = 1; kind <= 11; ++kind) {
@@ -57,14 +57,14 @@ void TForm1::Button1Click(const StartChoices& choices) {
     }
   }
 
-  // 7. Variant counts and the one-player routes.
+  // Variant counts and the one-player routes.
   for (int32_t kind = 0; kind < 12; ++kind) VariantCount[kind] = kVariants[kind];
   static constexpr int32_t kRoutes[2][6] = {{6, 7, 8, 9, 10, 11}, {1, 2, 3, 4, 5, 11}};
   for (int r = 0; r < 2; ++r) {
     for (int i = 0; i < 6; ++i) RouteTable[r][i] = kRoutes[r][i];
   }
 
-  // 8-10. Robots reset, decision routines bound, motion tables filled.
+  // Robots reset, decision routines bound, motion tables filled.
   Robots[0].ResetRuntime();
   Robots[1].ResetRuntime();
   FillThinkTable();
@@ -80,19 +80,19 @@ void TForm1::Button1Click(const StartChoices& choices) {
   DefaultLT_Motion();
   DefaultLV_Motion();
 
-  // 11. The Ro-da placeholders.
+  // Both players start as Ro-da placeholders.
   for (CharacterData& robot : Robots) {
-    robot.Action = 0;
+    robot.Action = kActionIdle;
     robot.StepTick = 0;
     robot.DecayTick = 0;
   }
-  GameMode = 1;
+  GameMode = kModeOnePlayer;
   DFIn1();
   if (CheckClosed()) return;
   DFIn2();
   if (CheckClosed()) return;
 
-  // 12. Placed, with full armour and energy.
+  // Placed, with full armour and energy.
   Robots[0].X = 100;
   Robots[0].Y = 100;
   Robots[1].X = 700;
@@ -102,13 +102,13 @@ void TForm1::Button1Click(const StartChoices& choices) {
     robot.Energy = robot.Status.MaxEnergy;
   }
 
-  // 13. Brushes, pens (their values are in TextTools) and the three "Impact" fonts.
+  // Brushes, pens (their values are in TextTools) and the three "Impact" fonts.
   Tools = std::make_unique<TextTools>();
   Tools->LargeFont = CreateFont({"Impact", 40, 40, 500});
   Tools->TextFont = CreateFont({"Impact", 20, 12, 400});
   Tools->SmallFont = CreateFont({"Impact", 14, 8, 400});
 
-  // 14. The "S_BEGIN" jingle; without it the game cannot start.
+  // The "S_BEGIN" jingle; without it the game cannot start.
   const bool sound_was_on = SoundOn();
   if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) {
     EndDirectSound();
@@ -116,9 +116,9 @@ void TForm1::Button1Click(const StartChoices& choices) {
     return;
   }
 
-  // 15-18.
+  // The ending roll's units, the title stage, the random generator and the route.
   SetEnd();
-  GameStage = 0;
+  GameStage = kStageTitle;
   KeyReady1 = 0;
   KeyReady2 = 0;
   StageFrame = 0;
@@ -127,7 +127,7 @@ void TForm1::Button1Click(const StartChoices& choices) {
   Route = 0;
   ScoreFileError = 0;
 
-  // 19. Joysticks: the centre is the middle of the x range, plus one.
+  // Joysticks: the centre is the middle of the x range, plus one.
   for (int id = 0; id < 2; ++id) {
     JoyState state;
     if (!Host.JoyPosition(id, state)) continue;
@@ -144,16 +144,16 @@ void TForm1::Button1Click(const StartChoices& choices) {
     }
   }
 
-  // 20. No mouse pointer over the game.
+  // No mouse pointer over the game.
   Host.ShowCursor(false);
 
-  // 21. The beat; without it the game shows the error screen, but the start-up goes on.
+  // The beat; without it the game shows the error screen, but the start-up goes on.
   if (CreateSoundData("S_BEAT", BeatSoundBuffer) == 0) {
     EndDirectSound();
-    EnterError(3);
+    EnterError(3, SoundFailure("S_BEAT"));
   }
 
-  // 22-24. The title, the robot cards, the timer, the select wrap, and the frame loop.
+  // The title, the robot cards, the timer, the select wrap, and the frame loop.
   // A title piece that cannot be opened (MP3 mode) is reported, and the start-up still
   // finishes, so that the game runs without the piece instead of never starting its frames.
   try {

@@ -9,6 +9,7 @@
 
 #include "characters/character_data.h"
 #include "characters/motion_table.h"
+#include "core/game_stage.h"
 #include "core/score_entry.h"
 #include "cpu/cpu_plan.h"
 #include "display/fight_status.h"
@@ -51,14 +52,14 @@ class TForm1 {
   int32_t WindowMode = 0;
   int32_t MusicMode = 0;
   uint8_t Mp3Playing = 0;
-  int32_t GameMode = 0;
+  int32_t GameMode = 0;  // a GameModeId once the game starts
   uint8_t NewRun = 0;
   int32_t SurvivalWins = 0;
   int32_t CarriedArmor = 0;
   ScoreEntry ScoreTable[13] = {};
   int32_t ScoreFileError = 0;
   uint8_t SelectUnlocked = 0;
-  int32_t GameStage = 0;
+  int32_t GameStage = 0;  // a GameStageId
   uint8_t KeyReady1 = 0, KeyReady2 = 0;
   int32_t KeyRepeat1 = 0, KeyRepeat2 = 0;
   int32_t StageFrame = 0;
@@ -98,6 +99,8 @@ class TForm1 {
   bool IdleInstalled = false;
   // The error screen could not be drawn (the display was stopped), so it was shown in a box.
   bool ErrorBoxShown = false;
+  // What first sent the game to the error screen; the run then ends with status 1.
+  std::string ErrorFailure;
 
   // The game's random generator, seeded at start-up from the time in seconds unless a seed is
   // given (the command line's --seed).

@@ -23,12 +23,12 @@ void TForm1::ControlHead() {
 
   // Player 2: the computer while fighting in the one-player and survival games (its fields stay
   // as they are in their other stages); joystick 2 or the keyboard in the two-player game.
-  if (GameMode == 1 || GameMode == 3) {
-    if (GameStage == 9) {
+  if (GameMode == kModeOnePlayer || GameMode == kModeSurvival) {
+    if (GameStage == kStageFight) {
       const int32_t kind = RobotKind2 >= 0 && RobotKind2 <= 11 ? RobotKind2 : 0;
       if (ThinkTable[kind] != nullptr) (this->*ThinkTable[kind])();
     }
-  } else if (GameMode == 2) {
+  } else if (GameMode == kModeTwoPlayers) {
     read_player(1, JoyCenter2, JoyButtons2, kPlayer2Keys, Robots[1]);
   }
 }
@@ -41,14 +41,14 @@ void TForm1::FormKeyDown(int key) {
       Close();
       break;
     case vk::kF1:
-      if (GameMode == 1 || GameMode == 2) {
-        GameStage = 1;
+      if (GameMode == kModeOnePlayer || GameMode == kModeTwoPlayers) {
+        GameStage = kStageMenu;
         ToStart();
-      } else if (GameMode == 3 && GameStage == 7) {
+      } else if (GameMode == kModeSurvival && GameStage == kStageBeforeFight) {
         RecordSurvivalScore();
         StopSoundBuffer(BeatSoundBuffer.get());
         PlaySoundBuffer(JingleSoundBuffer.get(), false);
-        GameStage = 11;
+        GameStage = kStageResult;
         StageFrame = 0;
       }
       break;

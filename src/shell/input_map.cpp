@@ -12,10 +12,12 @@ bool Held(const std::array<uint8_t, 256>& keys, int code) {
 
 void ReadKeyboard(const std::array<uint8_t, 256>& keys, const KeyMap& map, CharacterData& robot) {
   // Right wins over left, up over down.
-  robot.InputX = Held(keys, map.Right) ? 1 : Held(keys, map.Left) ? 2 : 0;
-  robot.InputY = Held(keys, map.Up) ? 1 : Held(keys, map.Down) ? 2 : 0;
+  robot.InputX = Held(keys, map.Right)  ? kInputRight
+                 : Held(keys, map.Left) ? kInputLeft
+                                        : kInputXNone;
+  robot.InputY = Held(keys, map.Up) ? kInputUp : Held(keys, map.Down) ? kInputDown : kInputYNone;
 
-  int32_t first_weapon = 0;
+  int32_t first_weapon = kButtonNone;
   for (int k = 0; k < 4; ++k) {
     if (Held(keys, map.Weapons[k])) {
       first_weapon = k + 1;
@@ -24,9 +26,9 @@ void ReadKeyboard(const std::array<uint8_t, 256>& keys, const KeyMap& map, Chara
   }
   if (Held(keys, map.Boost)) {
     // Boost ignores the guard key.
-    robot.InputButton = first_weapon != 0 ? first_weapon + 6 : 6;
+    robot.InputButton = first_weapon != 0 ? kButtonBoost + first_weapon : kButtonBoost;
   } else if (Held(keys, map.Guard)) {
-    robot.InputButton = 5;
+    robot.InputButton = kButtonGuard;
   } else {
     robot.InputButton = first_weapon;
   }
@@ -36,8 +38,8 @@ void ReadJoystick(const JoyState& joy, uint32_t center, int32_t buttons, Charact
   // The thresholds wrap like the unsigned numbers they are.
   const uint32_t high = center + 1000u;
   const uint32_t low = center - 1000u;
-  robot.InputX = joy.X > high ? 1 : joy.X < low ? 2 : 0;
-  robot.InputY = joy.Y > high ? 2 : joy.Y < low ? 1 : 0;
+  robot.InputX = joy.X > high ? kInputRight : joy.X < low ? kInputLeft : kInputXNone;
+  robot.InputY = joy.Y > high ? kInputDown : joy.Y < low ? kInputUp : kInputYNone;
 
   auto lookup = [&](const auto& table) {
     for (const ButtonMask& entry : table) {

@@ -31,13 +31,21 @@ struct ButtonMask {
 
 // More than six buttons: guard is button 7, boost button 8.
 inline constexpr ButtonMask kManyButtonMasks[] = {
-    {0x00, 0}, {0x01, 1}, {0x02, 2}, {0x04, 3}, {0x08, 4}, {0x40, 5}, {0x41, 5}, {0x42, 5},
-    {0x44, 5}, {0x48, 5}, {0xC0, 5}, {0x80, 6}, {0x81, 7}, {0x82, 8}, {0x84, 9}, {0x88, 10},
+    {0x00, kButtonNone},         {0x01, kButtonWeapon1},      {0x02, kButtonWeapon2},
+    {0x04, kButtonWeapon3},      {0x08, kButtonWeapon4},      {0x40, kButtonGuard},
+    {0x41, kButtonGuard},        {0x42, kButtonGuard},        {0x44, kButtonGuard},
+    {0x48, kButtonGuard},        {0xC0, kButtonGuard},        {0x80, kButtonBoost},
+    {0x81, kButtonBoostWeapon1}, {0x82, kButtonBoostWeapon2}, {0x84, kButtonBoostWeapon3},
+    {0x88, kButtonBoostWeapon4},
 };
 // Six or fewer: guard is button 5, boost button 6.
 inline constexpr ButtonMask kFewButtonMasks[] = {
-    {0x00, 0}, {0x01, 1}, {0x02, 2}, {0x04, 3}, {0x08, 4}, {0x10, 5}, {0x11, 5}, {0x12, 5},
-    {0x14, 5}, {0x18, 5}, {0x30, 5}, {0x20, 6}, {0x21, 7}, {0x22, 8}, {0x24, 9}, {0x28, 10},
+    {0x00, kButtonNone},         {0x01, kButtonWeapon1},      {0x02, kButtonWeapon2},
+    {0x04, kButtonWeapon3},      {0x08, kButtonWeapon4},      {0x10, kButtonGuard},
+    {0x11, kButtonGuard},        {0x12, kButtonGuard},        {0x14, kButtonGuard},
+    {0x18, kButtonGuard},        {0x30, kButtonGuard},        {0x20, kButtonBoost},
+    {0x21, kButtonBoostWeapon1}, {0x22, kButtonBoostWeapon2}, {0x24, kButtonBoostWeapon3},
+    {0x28, kButtonBoostWeapon4},
 };
 
 // Writes all three control fields from the keyboard state (a key is held when bit 0x80 is set).

@@ -1,8 +1,11 @@
 // The stage machine's own stages: the title, the before-fight wait, the survival result, the
 // never-entered time limit, and the error stage's music stop.
+#include <iostream>
 #include <string>
 
 #include "core/error_texts.h"
+#include "core/failure_texts.h"
+#include "shell/failure_line.h"
 #include "shell/form.h"
 
 namespace zk {
@@ -28,17 +31,17 @@ void TForm1::StopMp3() {
 
 void TForm1::StartStage() {
   switch (GameStage) {
-    case 0:
+    case kStageTitle:
       ++StageFrame;
       if (StageFrame == 60) {
         PlayJingle();
-        GameStage = 1;
+        GameStage = kStageMenu;
         StageFrame = 0;
         KeyRepeat1 = 0;
         KeyReady1 = 0;
       }
       break;
-    case 1:
+    case kStageMenu:
       if (KeyReady1 == 0) {
         if (++KeyRepeat1 == 10) {
           KeyRepeat1 = 0;
@@ -46,43 +49,43 @@ void TForm1::StartStage() {
         }
         break;
       }
-      if (Robots[0].InputY == 2) {
-        if (GameMode != 3) ++GameMode;
+      if (Robots[0].InputY == kInputDown) {
+        if (GameMode != kModeSurvival) ++GameMode;
         KeyReady1 = 0;
         KeyRepeat1 = 0;
-      } else if (Robots[0].InputY == 1) {
-        if (GameMode != 1) --GameMode;
+      } else if (Robots[0].InputY == kInputUp) {
+        if (GameMode != kModeOnePlayer) --GameMode;
         KeyReady1 = 0;
         KeyRepeat1 = 0;
       }
-      if (Robots[0].InputButton == 1) {
+      if (Robots[0].InputButton == kButtonWeapon1) {
         PlayJingle();
-        GameStage = 4;
+        GameStage = kStageMenuChosen;
         KeyRepeat1 = 0;
         KeyReady1 = 0;
       }
       break;
-    case 4:
+    case kStageMenuChosen:
       ++StageFrame;
       if (StageFrame == 60) {
-        GameStage = 5;
+        GameStage = kStageSelectIn;
         StageFrame = 0;
         KeyReady1 = 0;
         ToSelect();
       }
       break;
-    default:  // 2 and 3 are never entered
+    default:  // kStageUnused2 and kStageUnused3 are never entered
       break;
   }
 }
 
 int32_t TForm1::BeforeFightWait() const {
   switch (GameMode) {
-    case 1:
+    case kModeOnePlayer:
       return RouteStage == 0 ? 240 : 120;
-    case 2:
+    case kModeTwoPlayers:
       return 240;
-    case 3:
+    case kModeSurvival:
       return SurvivalWins == 0 ? 240 : 120;
     default:
       return 0;
@@ -94,7 +97,7 @@ void TForm1::BeforeStage() {
   ++StageFrame;
   if (StageFrame > wait) {
     Host.StopWaveSound();
-    GameStage = 8;
+    GameStage = kStageFightIntro;
     ToFight();
   }
 }
@@ -103,7 +106,7 @@ void TForm1::CountToTitle(int32_t frames) {
   ++StageFrame;
   if (StageFrame == frames) {
     StageFrame = 0;
-    GameStage = 1;
+    GameStage = kStageMenu;
     ScoreFileError = 0;
     ToStart();
   }
@@ -135,16 +138,20 @@ void TForm1::ToError() {
   }
 }
 
-void TForm1::EnterError(int32_t code) {
+void TForm1::EnterError(int32_t code, const std::string& what) {
+  if (ErrorFailure.empty()) {
+    ErrorFailure = what;
+    std::cerr << FailureLine(what) << std::endl;
+  }
   ErrorCode = code;
   ToError();
-  GameStage = 15;
+  GameStage = kStageError;
 }
 
 bool TForm1::MakeJingle(const char* name) {
   if (CreateSoundData(name, JingleSoundBuffer) != 0) return true;
   EndDirectSound();
-  EnterError(3);
+  EnterError(3, SoundFailure(name));
   return false;
 }
 

@@ -56,7 +56,7 @@ void TForm1::ToStart() {
   ResetChoices();
   RouteStage = 0;
   Route = 0;
-  GameStage = 0;
+  GameStage = kStageTitle;
 
   // The title picture, the menu bar and the menu cursor share the title picture's key.
   std::optional<uint32_t> key;
@@ -91,10 +91,15 @@ void TForm1::ToSelect() {
 
   std::optional<uint32_t> marks_key;
   std::optional<uint32_t> mos_key;
-  if (!LoadKeyed(*this, SheetSurfaceA, "SELECT_MARKS", marks_key) ||
-      !LoadKeyed(*this, SheetSurfaceB, "SELECT_MOS", mos_key)) {
+  const char* failed = nullptr;
+  if (!LoadKeyed(*this, SheetSurfaceA, "SELECT_MARKS", marks_key)) {
+    failed = "SELECT_MARKS";
+  } else if (!LoadKeyed(*this, SheetSurfaceB, "SELECT_MOS", mos_key)) {
+    failed = "SELECT_MOS";
+  }
+  if (failed != nullptr) {
     EndDX();
-    EnterError(4);
+    EnterError(4, PictureFailure(failed));
     return;
   }
 
@@ -132,16 +137,17 @@ struct Cursor {
 }  // namespace
 
 void TForm1::SelectStage() {
-  if (GameStage == 5) {
+  if (GameStage == kStageSelectIn) {
     ++StageFrame;
     if (StageFrame == 36) {
-      GameStage = 6;
+      GameStage = kStageSelect;
       StageFrame = 0;
     }
     return;
   }
-  if (GameStage != 6) return;
-  if (GameMode != 1 && GameMode != 2 && GameMode != 3) return;
+  if (GameStage != kStageSelect) return;
+  if (GameMode != kModeOnePlayer && GameMode != kModeTwoPlayers && GameMode != kModeSurvival)
+    return;
 
   auto move = [&](Cursor c, bool chooses_route) {
     if (c.Decided == 1) return;
@@ -152,11 +158,11 @@ void TForm1::SelectStage() {
       }
       return;
     }
-    if (c.Controls.InputY == 1) {
+    if (c.Controls.InputY == kInputUp) {
       c.Ready = 0;
       c.Kind = c.Kind == 1 ? 11 : c.Kind - 1;
       c.Variant = 0;
-    } else if (c.Controls.InputY == 2) {
+    } else if (c.Controls.InputY == kInputDown) {
       c.Ready = 0;
       int32_t next = c.Kind;
       if (SelectUnlocked != 0) {
@@ -169,15 +175,15 @@ void TForm1::SelectStage() {
         c.Variant = 0;
       }
     }
-    if (c.Controls.InputX == 1) {
+    if (c.Controls.InputX == kInputRight) {
       c.Ready = 0;
       if (c.Variant + 1 < VariantCount[c.Kind]) ++c.Variant;
     }
-    if (c.Controls.InputX == 2) {
+    if (c.Controls.InputX == kInputLeft) {
       c.Ready = 0;
       if (c.Variant - 1 >= 0) --c.Variant;
     }
-    if (c.Controls.InputButton == 1) {
+    if (c.Controls.InputButton == kButtonWeapon1) {
       PlayJingle();
       if (chooses_route) {
         if (c.Kind <= 5) {
@@ -194,18 +200,18 @@ void TForm1::SelectStage() {
   };
 
   move({RobotKind1, Robots[0].WeaponType, Decided1, KeyReady1, KeyRepeat1, Robots[0]},
-       GameMode != 2);
-  if (GameMode == 2) {
+       GameMode != kModeTwoPlayers);
+  if (GameMode == kModeTwoPlayers) {
     move({RobotKind2, Robots[1].WeaponType, Decided2, KeyReady2, KeyRepeat2, Robots[1]}, false);
   }
 
-  const bool all_decided = Decided1 == 1 && (GameMode != 2 || Decided2 == 1);
+  const bool all_decided = Decided1 == 1 && (GameMode != kModeTwoPlayers || Decided2 == 1);
   if (!all_decided) return;
   ++StageFrame;
   if (StageFrame == 15) {
     NewRun = 1;
-    if (GameMode == 3) SurvivalWins = 0;
-    GameStage = 7;
+    if (GameMode == kModeSurvival) SurvivalWins = 0;
+    GameStage = kStageBeforeFight;
     ToBefore();
   }
 }

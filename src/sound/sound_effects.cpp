@@ -2,26 +2,29 @@
 #include <memory>
 #include <string>
 
+#include "core/failure_texts.h"
 #include "platform/resources.h"
 #include "shell/form.h"
 
 namespace zk {
 
 void TForm1::StartDS() {
-  auto fail = [this] {
+  auto fail = [this](const std::string& what) {
     EndDirectSound();
-    EnterError(3);
+    EnterError(3, what);
   };
   SoundDev = Host.OpenSound();
-  if (!SoundDev) return fail();
+  if (!SoundDev) return fail("cannot open the sound device");
   static const char* const kHitSounds[4] = {"HITTED1", "HITTED2", "HITTED3", "HITTED4"};
   for (int i = 0; i < 4; ++i) {
-    if (CreateSoundData(kHitSounds[i], HitSoundBuffers[0][i]) == 0) return fail();
+    if (CreateSoundData(kHitSounds[i], HitSoundBuffers[0][i]) == 0) {
+      return fail(SoundFailure(kHitSounds[i]));
+    }
     // Player 2's weapons play duplicates that share the samples.
     HitSoundBuffers[1][i] = SoundDev->Duplicate(*HitSoundBuffers[0][i]);
-    if (!HitSoundBuffers[1][i]) return fail();
+    if (!HitSoundBuffers[1][i]) return fail(SoundFailure(kHitSounds[i]) + " for player 2");
   }
-  if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) return fail();
+  if (CreateSoundData("S_BEGIN", JingleSoundBuffer) == 0) return fail(SoundFailure("S_BEGIN"));
 }
 
 void TForm1::EndDirectSound() {

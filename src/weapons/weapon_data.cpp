@@ -174,7 +174,7 @@ void WeaponData::MoveShots() {
     ctx.TargetX = Target->X;
     ctx.TargetY = Target->Y;
   }
-  const bool ownerHit = Owner && EndOnOwnerHit == 1 && Owner->Action == 6;
+  const bool ownerHit = Owner && EndOnOwnerHit == 1 && Owner->Action == kActionHit;
   int32_t live = 0;
   for (auto& row : Shots) {
     for (ShotData& shot : row) {
@@ -270,7 +270,7 @@ int32_t WeaponData::TestHits() {
 
 void WeaponData::HitCheck(CharacterData& target, int32_t damage, int32_t stun, int32_t dir,
                           double shotX, double shotY) const {
-  if (target.Action == 5) {
+  if (target.Action == kActionGuard) {
     target.Armor -= damage / 4;
     if (stun / 4 > target.Stun) target.Stun = stun / 4;
     if (BreakGuard == 1) {

@@ -212,7 +212,6 @@ class WeaponData {
   void SetMissileX1_Lizard2();
 
  private:
-  void ClearSetup();
   void Launch(ShotData& shot);
   void EnterPhase(ShotData& shot, int32_t phase);
   void EndShot(ShotData& shot);

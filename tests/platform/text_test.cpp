@@ -1,6 +1,7 @@
 // Text, pens and fills through a surface's drawing context.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -219,6 +220,45 @@ TEST(Pen, WideLinesCoverTheSquaresAboutTheThinLinesPoints) {
             << "pen " << width << " to " << end[0] << "," << end[1] << " at " << i % 32 << ","
             << i / 32;
       }
+    }
+  }
+}
+
+// A line too long to walk whole is cut to the surface first; it must set the pixels the whole
+// walk sets: every point of the line from its start, a square dot of the pen's width about each.
+TEST(Pen, ACutLongLineSetsThePixelsOfTheWholeWalk) {
+  const struct {
+    int64_t x0, y0, x1, y1;
+  } lines[] = {{-20000, -7001, 25013, 9000},    {70000, -3, -9000, 47},  {5, -30000, 60, 30011},
+               {-99999, 60001, 100003, -59999}, {-40000, 17, 40000, 18}, {31, 70001, 30, -70001},
+               {-300, -100, 500, 211}};
+  for (const int32_t width : {1, 3}) {
+    for (const auto& l : lines) {
+      Surface drawn(64, 48), walked(64, 48);
+      DrawContext dc(drawn);
+      dc.SelectPen(Pen{width, 0x0000FF});
+      dc.MoveTo(static_cast<int32_t>(l.x0), static_cast<int32_t>(l.y0));
+      dc.LineTo(static_cast<int32_t>(l.x1), static_cast<int32_t>(l.y1));
+      // The whole walk, point by point, without the end point.
+      const int64_t dx = std::llabs(l.x1 - l.x0), dy = -std::llabs(l.y1 - l.y0);
+      const int64_t sx = l.x0 < l.x1 ? 1 : -1, sy = l.y0 < l.y1 ? 1 : -1, half = width / 2;
+      int64_t err = dx + dy, x = l.x0, y = l.y0;
+      while (x != l.x1 || y != l.y1) {
+        for (int64_t py = y - half; py < y - half + width; ++py) {
+          for (int64_t px = x - half; px < x - half + width; ++px) {
+            if (px >= 0 && px < 64 && py >= 0 && py < 48) walked.Row(py)[px] = 1;
+          }
+        }
+        const int64_t e2 = 2 * err;
+        if (e2 >= dy) err += dy, x += sx;
+        if (e2 <= dx) err += dx, y += sy;
+      }
+      int differ = 0;
+      for (int32_t py = 0; py < 48; ++py) {
+        for (int32_t px = 0; px < 64; ++px)
+          differ += (drawn.Pixel(px, py) != 0) != (walked.Pixel(px, py) != 0);
+      }
+      EXPECT_EQ(differ, 0) << "width " << width << " from " << l.x0 << "," << l.y0;
     }
   }
 }

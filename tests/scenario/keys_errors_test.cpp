@@ -209,6 +209,7 @@ TEST_F(KeysErrors, BadRobotDataEntersTheErrorStageWithTheLastFailingCode) {
     g.Frame();
     EXPECT_EQ(g.f().GameStage, 15);
     EXPECT_EQ(g.f().ErrorCode, c.code);
+    EXPECT_NE(g.f().ErrorFailure.find("no armour or energy maximum"), std::string::npos);
     // The error stage has no logic: nothing counts, only Esc or F1 leave it.
     g.Frames(20);
     EXPECT_EQ(g.f().GameStage, 15);
@@ -222,6 +223,7 @@ TEST_F(KeysErrors, ASoundFailureOnEnteringTheTitleShowsErrorThree) {
   g.Key(0x70);  // F1: the title's jingle cannot be made
   EXPECT_EQ(g.f().GameStage, 15);
   EXPECT_EQ(g.f().ErrorCode, 3);
+  EXPECT_EQ(g.f().ErrorFailure, "cannot make the sound \"S_BEGIN\"");
   g.Frames(5);
   EXPECT_EQ(g.f().GameStage, 15);
   // F1 tries the title again and fails again; in a survival game it would do nothing.
@@ -247,6 +249,7 @@ TEST_F(KeysErrors, APictureFailureOnTheSelectScreenShowsErrorFour) {
   g.f().EndDX();
   EXPECT_EQ(g.RunUntilStage(15, 100), 60);
   EXPECT_EQ(g.f().ErrorCode, 4);
+  EXPECT_EQ(g.f().ErrorFailure, "cannot load the picture \"SELECT_MARKS\"");
   EXPECT_FALSE(g.f().FormClosed);
   g.Frames(5);  // frames go on without drawing
   EXPECT_EQ(g.f().GameStage, 15);

@@ -52,5 +52,22 @@ TEST_F(OpponentRules, DrivesPlayerTwoOnlyWhileFightingInOnePlayerAndSurvival) {
   }
 }
 
+// A RobotKind2 outside the decision table (0 to 11) runs the table's entry 0. The table is filled
+// here with a routine whose work shows (ResetChoices puts StageFrame back to 0) in entry 0 only.
+TEST_F(OpponentRules, AKindOutsideTheDecisionTableUsesEntryZero) {
+  for (const int32_t kind : {-1, 12, 1000, 5}) {
+    Game g;
+    TForm1& f = g.f();
+    f.GameMode = kModeOnePlayer;
+    f.GameStage = kStageFight;
+    for (ThinkRoutine& entry : f.ThinkTable) entry = nullptr;
+    f.ThinkTable[0] = &TForm1::ResetChoices;
+    f.RobotKind2 = kind;
+    f.StageFrame = 77;
+    f.ControlHead();
+    EXPECT_EQ(f.StageFrame, kind == 5 ? 77 : 0) << "kind " << kind;
+  }
+}
+
 }  // namespace
 }  // namespace zk::test

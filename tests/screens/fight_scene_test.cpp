@@ -103,11 +103,12 @@ TEST_F(FightScene, MovementEffectBySizeCycleAndBoost) {
       EXPECT_EQ(At(400 - 45, 300 - 45), 0u) << c.effect << " " << c.speed;
       continue;
     }
-    // Drawn over the sprite as well as under it, from X - half to X + half - 1.
+    // Drawn over the sprite as well as under it, from X - half to X + half - 1 exclusive.
     EXPECT_EQ(At(400 - c.half, 300 - c.half), c.color) << c.effect;
-    EXPECT_EQ(At(400 + c.half - 1, 300 + c.half - 1), c.color) << c.effect;
+    EXPECT_EQ(At(400 + c.half - 2, 300 + c.half - 2), c.color) << c.effect;
     EXPECT_EQ(At(400, 300), c.color) << c.effect;
-    EXPECT_EQ(At(400 + c.half, 300), 0u) << c.effect;
+    EXPECT_EQ(At(400 + c.half - 1, 300), 0u) << c.effect;
+    EXPECT_EQ(At(400, 300 + c.half - 1), 0u) << c.effect;
     EXPECT_EQ(At(400 - c.half - 1, 300), 0u) << c.effect;
   }
 }

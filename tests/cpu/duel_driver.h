@@ -1,0 +1,265 @@
+// One-player fights driven in-process: a scripted player 1 against the computer opponent, frame
+// by frame through the fight loop, and the player-1 strategies the opponent is measured against.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <random>
+#include <set>
+#include <tuple>
+
+#include "characters/playfield.h"
+#include "cpu/cpu_scene.h"
+#include "platform/headless_platform.h"
+#include "robots/robot_kinds.h"
+#include "shell/form.h"
+#include "weapons/weapon_test_util.h"
+
+namespace zk::test {
+
+// Player 1's driver: writes its control fields for the frame.
+using Player1 = std::function<void(TForm1&, int32_t frame)>;
+
+struct Fighters {
+  int32_t kind1, variant1, kind2, variant2;
+};
+
+struct DuelResult {
+  int32_t winner = 0;  // 0: a draw, or no knock-out in time
+  int32_t frames = 0;
+  std::set<int32_t> pressed;  // player 2's weapon buttons
+  int32_t broken = 0;         // frames pressing an empty slot, or writing a field while planning
+  int32_t idle = 0;           // longest run of frames with no control field set, not guarding
+  int32_t volleys = 0;        // volleys of limited ammunition player 2 spent
+  int32_t damage = 0;         // armour player 1 lost
+};
+
+// A one-player fight as the intro leaves it.
+struct Duel {
+  std::unique_ptr<Platform> host = MakeHeadlessPlatform();
+  std::unique_ptr<TForm1> form = std::make_unique<TForm1>(*host);
+  TForm1& f = *form;
+
+  Duel(const Fighters& who, uint32_t seed) {
+    f.FillThinkTable();
+    f.GameMode = 1;
+    f.MusicMode = 1;
+    f.Random.Seed(seed);
+    Load(who);
+    const int32_t lane = static_cast<int32_t>(seed % 5) * 50;
+    f.Robots[0].X = 200;
+    f.Robots[0].Y = 200 + lane;
+    f.Robots[1].X = 600;
+    f.Robots[1].Y = 400 - lane;
+  }
+  // Loads both robots for a fight and resets the plan as the fight set-up does.
+  void Load(const Fighters& who) {
+    f.RobotKind2 = who.kind2;
+    for (int p = 0; p < 2; ++p) {
+      const RobotKind& kind = *FindRobotKind(p == 0 ? who.kind1 : who.kind2);
+      const size_t variant = p == 0 ? who.variant1 : who.variant2;
+      LoadVariant(f.Robots[p], &f.Weapons[p * 4], kind,
+                  kind.Variants[variant % kind.Variants.size()]);
+    }
+    f.Cpu.Phase = 0;
+    f.Cpu.Counter = 0;
+    f.KoPending = 0;
+    f.Winner = 0;
+    f.GameStage = 9;
+  }
+  // Player 2's decision routine, as the input routine calls it.
+  void Think() {
+    const ThinkRoutine think = f.ThinkTable[f.RobotKind2];
+    (f.*think)();
+  }
+};
+
+// Plays `duel` on until a robot is down (or `max_frames`).
+inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
+  TForm1& f = duel.f;
+  const CharacterData& p2 = f.Robots[1];
+  auto fields = [&p2] { return std::tuple(p2.InputX, p2.InputY, p2.InputButton); };
+  DuelResult r;
+  const int32_t armor0 = f.Robots[0].Armor;
+  int32_t idle = 0;
+  for (r.frames = 1; r.frames <= max_frames && f.GameStage == 9; ++r.frames) {
+    p1(f, r.frames);
+    const auto before = fields();
+    const bool planning = f.Cpu.Phase != 1;
+    duel.Think();
+    r.broken += planning && fields() != before;
+    const int32_t b = p2.InputButton, slot = b >= 7 && b <= 10 ? b - 6 : (b <= 4 ? b : 0);
+    if (slot >= 1) {
+      r.pressed.insert(slot);
+      const WeaponData& w = f.Weapons[3 + slot];
+      r.broken += w.Armed != 1 || (w.Unlimited != 1 && w.Ammo <= 0);
+    }
+    const bool quiet = fields() == std::tuple(0, 0, 0) && p2.Action != kActionGuard;
+    idle = quiet && f.KoPending == 0 ? idle + 1 : 0;
+    r.idle = std::max(r.idle, idle);
+    int32_t ammo = 0;
+    for (int k = 4; k < 8; ++k) ammo += f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
+    f.FightStage();
+    for (int k = 4; k < 8; ++k) ammo -= f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
+    r.volleys += std::max(ammo, 0);
+  }
+  r.winner = f.GameStage == 10 ? f.Winner : 0;
+  r.damage = armor0 - f.Robots[0].Armor;
+  return r;
+}
+
+inline DuelResult RunDuel(const Fighters& who, uint32_t seed, const Player1& p1,
+                          int32_t max_frames) {
+  Duel duel(who, seed);
+  return PlayOn(duel, p1, max_frames);
+}
+
+inline void SetFields(CharacterData& me, int32_t x, int32_t y, int32_t button) {
+  me.InputX = x;
+  me.InputY = y;
+  me.InputButton = button;
+}
+
+// ---- Player-1 strategies ----
+
+// Stands and does nothing.
+inline void Passive(TForm1& f, int32_t) {
+  SetFields(f.Robots[0], 0, 0, 0);
+}
+
+// Walks toward the nearest corner until it is near (the scene scrolls, so a corner is never
+// quite reached), then holds guard for ever.
+inline Player1 CornerGuard(uint32_t) {
+  return [guarding = false](TForm1& f, int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const double cx = me.X < kFieldWidth / 2 ? 0 : kFieldWidth;
+    const double cy = me.Y < kFieldHeight / 2 ? 0 : kFieldHeight;
+    guarding = guarding || frame > 75 || (std::fabs(me.X - cx) < 110 && std::fabs(me.Y - cy) < 110);
+    if (guarding) {
+      SetFields(me, 0, 0, kActionGuard);
+    } else {
+      SteerToSpot(me, cx - me.X, cy - me.Y);
+      me.InputButton = 0;
+    }
+  };
+}
+
+// Player 1's first usable weapon of the order given, -1 none.
+inline int32_t FirstUsable(const CpuScene& sc, std::initializer_list<int32_t> order) {
+  for (int32_t k : order) {
+    if (sc.Slots[k].Usable && sc.Slots[k].Role != kRoleMine) return k;
+  }
+  return -1;
+}
+
+inline bool LinedUp(const CpuScene& sc, int32_t k) {
+  const CpuWeapon& w = sc.Slots[k];
+  return sc.Dist >= w.Near && sc.Dist <= w.Far && (w.Role == kRoleSeeker || sc.LineOffset <= w.Aim);
+}
+
+// Holds guard where it stands; lets go only to fire a weapon that is lined up.
+inline void Turtle(TForm1& f, int32_t frame) {
+  CharacterData& me = f.Robots[0];
+  const CpuScene sc = ReadScene(me, &f.Weapons[0], f.Robots[1], &f.Weapons[4]);
+  int32_t button = kActionGuard;
+  for (int32_t k : {0, 2, 3, 1}) {
+    if (sc.Slots[k].Usable && sc.Slots[k].Role != kRoleMine && LinedUp(sc, k)) {
+      button = frame % 2 == 0 ? k + 1 : 0;
+      break;
+    }
+  }
+  SetFields(me, 0, 0, button);
+}
+
+// Walks into contact and strikes with slot 2 as fast as it takes presses, boosting in from afar.
+inline void MeleeRusher(TForm1& f, int32_t frame) {
+  CharacterData& me = f.Robots[0];
+  const CharacterData& foe = f.Robots[1];
+  const double dx = foe.X - me.X, dy = foe.Y - me.Y, dist = std::hypot(dx, dy);
+  const double reach = me.Status.HalfWidth + foe.Status.HalfWidth + 40;
+  SteerToSpot(me, dx, dy);
+  me.InputButton = 0;
+  if (dist < reach + 10) {
+    me.InputButton = frame % 2 == 0 ? 2 : 0;
+  } else if (dist > 200 && me.Energy > 60) {
+    me.InputButton = 6;
+  }
+}
+
+// Walks straight at player 2 firing slot 1 whenever it can.
+inline void Walker(TForm1& f, int32_t frame) {
+  CharacterData& me = f.Robots[0];
+  const CharacterData& foe = f.Robots[1];
+  const double dx = foe.X - me.X, dy = foe.Y - me.Y;
+  if (std::hypot(dx, dy) > 120) {
+    SteerToSpot(me, dx, dy);
+  } else {
+    me.InputX = me.InputY = 0;
+  }
+  me.InputButton = me.RapidFire1 > 0 || frame % 2 == 0 ? 1 : 0;
+}
+
+// Moves, weapons, guard and boost changing every 3 to 10 frames.
+inline Player1 Masher(uint32_t seed) {
+  return [rng = std::mt19937(seed), next = 0](TForm1& f, int32_t frame) mutable {
+    if (frame < next) return;
+    next = frame + 3 + static_cast<int32_t>(rng() % 8);
+    SetFields(f.Robots[0], static_cast<int32_t>(rng() % 3), static_cast<int32_t>(rng() % 3),
+              static_cast<int32_t>(rng() % 11));
+  };
+}
+
+// A competent player who reacts after 4 to 8 frames: keeps player 2 on a firing line at its
+// weapon's range and fires, guards a shot that will hit, and boosts away when low.
+inline Player1 Competent(uint32_t seed) {
+  struct Seen {
+    double x, y;  // where player 2 stood
+    bool lined;   // the weapon lined up
+    bool threat;  // a shot that will hit, soon
+  };
+  return [rng = std::mt19937(seed), seen = std::deque<Seen>(), guard = 0](TForm1& f,
+                                                                          int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const CharacterData& foe = f.Robots[1];
+    const CpuScene sc = ReadScene(me, &f.Weapons[0], foe, &f.Weapons[4]);
+    const int32_t slot = FirstUsable(sc, {0, 2, 3, 1});
+    const bool threat = sc.Threat.Seen && !sc.Threat.BreaksGuard && sc.Threat.Frames < 14;
+    seen.push_back({static_cast<double>(foe.X), static_cast<double>(foe.Y),
+                    slot >= 0 && LinedUp(sc, slot), threat});
+    const size_t lag = 4 + rng() % 5;
+    while (seen.size() > 9) seen.pop_front();
+    const Seen& then = seen.size() > lag ? seen[seen.size() - 1 - lag] : seen.front();
+    SetFields(me, 0, 0, 0);
+    if (then.threat) guard = 6;
+    if (guard > 0) {
+      --guard;
+      me.InputButton = kActionGuard;
+      return;
+    }
+    if (slot < 0) return;
+    const CpuWeapon& w = sc.Slots[slot];
+    const double fdx = then.x - me.X, fdy = then.y - me.Y, dist = std::hypot(fdx, fdy);
+    if (me.Armor * 4 < me.Status.MaxArmor && dist < 160 && me.Energy > 60) {
+      SteerToSpot(me, -fdx * 3, -fdy * 3);
+      me.InputButton = 6;
+      return;
+    }
+    const double want = std::clamp(dist, w.Near + 20, std::min(w.Far * 0.7, 320.0));
+    CharacterData ghost = foe;
+    ghost.X = static_cast<int32_t>(then.x);
+    ghost.Y = static_cast<int32_t>(then.y);
+    double x, y;
+    if (w.Role != kRoleSeeker && LineSpot(ghost, sc.Facing, 1, want, x, y)) {
+      SteerToSpot(me, x - me.X, y - me.Y);
+    } else if (dist > 0) {
+      SteerToSpot(me, (dist - want) * fdx / dist, (dist - want) * fdy / dist);
+    }
+    if (then.lined && (w.Rapid || frame % 2 == 0)) me.InputButton = slot + 1;
+  };
+}
+
+}  // namespace zk::test
