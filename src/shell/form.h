@@ -18,11 +18,11 @@
 //   weapons/form_weapons.inc        firing and moving the shots (form_weapons.cpp)
 //
 // Names kept from the game's own code: a screen's Draw_X draws its texts and Draw_X2 its picture
-// (Draw_FS and Draw_FS2 the fight screen, Draw_BS the before-fight screen's texts); FM_BS and its
-// siblings write one view of D.O.Z.'s motion table (FM the motion code; BACK, BS back-side, SIDE,
-// FS front-side, FRONT); DDIN fills the select screen's robot cards; StartDX/EndDX,
-// StartDS/EndDirectSound and StartDirectMusic/EndDirectMusic start and stop the display, the sound
-// effects and the MIDI music.
+// (FS the fight screen, BS the before-fight screen); FM_BS and its siblings write one view of
+// D.O.Z.'s motion table (FM its motion code; BACK, BS back-side, SIDE, FS front-side, FRONT);
+// DDIN fills the select screen's robot cards; StartDX/EndDX, StartDS/EndDirectSound and
+// StartDirectMusic/EndDirectMusic start and stop the display, the sound effects and the MIDI
+// music.
 #pragma once
 
 #include <array>
