@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "characters/character_data.h"
-#include "shell/form.h"
+#include "robots/robot_tables.h"
 
 namespace zk {
 namespace {
@@ -16,10 +16,10 @@ void PrepareRobot(CharacterData& robot, int32_t x, int32_t y) {
   std::memset(&robot, 0, sizeof robot);
   robot.ResetRuntime();
   robot.ClearActionTable();
-  TForm1::DFStatus(robot.BaseStatus, 1);
+  DFStatus(robot.BaseStatus, 1);
   robot.WalkSpeed = robot.BaseStatus.WalkSpeed;
   robot.BoostSpeed = robot.BaseStatus.BoostSpeed;
-  TForm1::DFAction_North(robot.Actions);
+  DFAction_North(robot.Actions);
   robot.RestoreStatus();
   robot.Armor = robot.Status.MaxArmor;
   robot.Energy = robot.Status.MaxEnergy;

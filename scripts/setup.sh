@@ -5,12 +5,13 @@
 # ZK_PLAY_ONLY=1 leaves out what only the tests need; ZK_EXTRA_PACKAGES adds packages.
 set -euo pipefail
 
-# What building and playing need: the toolchain, SDL2 with its mixer, FluidSynth and the small
-# General MIDI soundfont for the MIDI music, lame for the MP3 pieces, and the fonts
-# (fonts-wqy-microhei for the start dialog's Japanese text).
+# What building and playing need: the toolchain, SDL2 with its mixer (and libsamplerate, which
+# SDL's audio streams resample through), FluidSynth and the small General MIDI soundfont for the
+# MIDI music, lame for the MP3 pieces, and the fonts (fonts-wqy-microhei for the start dialog's
+# Japanese text).
 packages=(
   build-essential cmake ninja-build pkg-config zlib1g-dev
-  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libfluidsynth-dev
+  libsdl2-dev libsdl2-mixer-dev libsdl2-ttf-dev libsamplerate0 libfluidsynth-dev
   timgm6mb-soundfont lame
   fonts-liberation fonts-dejavu-core fonts-wqy-microhei
 )

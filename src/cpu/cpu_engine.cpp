@@ -42,9 +42,9 @@
 #include <cmath>
 
 #include "characters/playfield.h"
+#include "core/dir_table.h"
 #include "cpu/cpu_brain.h"
 #include "cpu/cpu_scene.h"
-#include "shell/dir_table.h"
 #include "shell/form.h"
 
 namespace zk {

@@ -8,7 +8,7 @@
 
 #include "characters/character_data.h"
 #include "characters/direction8.h"
-#include "shell/dir_table.h"
+#include "core/dir_table.h"
 #include "weapons/weapon_data.h"
 
 namespace zk {

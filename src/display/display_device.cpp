@@ -2,8 +2,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/failure_texts.h"
 #include "display/load_bitmap.h"
-#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

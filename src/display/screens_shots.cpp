@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/dir_table.h"
+#include "core/dir_table.h"
 #include "shell/form.h"
 #include "weapons/shot_moves.h"
 

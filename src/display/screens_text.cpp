@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/error_texts.h"
+#include "core/field_text.h"
+#include "core/score_entry.h"
 #include "display/fight_status.h"
+#include "display/text_tools.h"
 #include "platform/text_render.h"
-#include "shell/error_texts.h"
-#include "shell/field_text.h"
 #include "shell/form.h"
-#include "shell/score_file.h"
-#include "shell/text_tools.h"
 
 namespace zk {
 

@@ -57,16 +57,16 @@ struct MusicEngine {
   uint64_t millis_ = 0;
 };
 
-// The mixer's music callback: the next `len` bytes of 16-bit stereo.
+// The mixer's music callback: the next `len` bytes of float stereo.
 void MixMusic(void* engine_ptr, Uint8* stream, int len) {
   auto& engine = *static_cast<MusicEngine*>(engine_ptr);
   std::lock_guard<std::mutex> hold(engine.Lock);
   if (engine.Synth) {
-    engine.Synth->SetOutput(reinterpret_cast<int16_t*>(stream));
+    engine.Synth->SetOutput(reinterpret_cast<float*>(stream));
   } else {
     std::memset(stream, 0, static_cast<size_t>(len));
   }
-  engine.Sequencer.Advance(static_cast<uint64_t>(len) / 4);
+  engine.Sequencer.Advance(static_cast<uint64_t>(len) / (2 * sizeof(float)));
 }
 
 class SequencedMidi final : public MidiPerformance {
@@ -122,7 +122,7 @@ class SequencedMidi final : public MidiPerformance {
 
 std::unique_ptr<MidiPerformance> MakeSdlMidi(std::function<void(std::string)> record) {
   auto session = MixerSession::Acquire();
-  if (session && (session->Format() != AUDIO_S16SYS || session->Channels() != 2)) session.reset();
+  if (session && (session->Format() != AUDIO_F32SYS || session->Channels() != 2)) session.reset();
   const uint32_t rate = session ? static_cast<uint32_t>(session->Frequency()) : kHeadlessRate;
   auto synth = session ? MidiSynth::Open(rate) : nullptr;
   auto engine = std::make_shared<MusicEngine>(std::move(record), std::move(synth), rate);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/byte_order.h"
+#include "platform/sound_mixer.h"
 
 namespace zk {
 
@@ -155,7 +156,7 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
   fluid_settings_t* settings = new_fluid_settings();
   if (settings == nullptr) return nullptr;
   fluid_settings_setnum(settings, "synth.sample-rate", rate);
-  fluid_settings_setnum(settings, "synth.gain", 1.0);  // as loud as SDL_mixer plays MIDI
+  fluid_settings_setnum(settings, "synth.gain", kMusicGain);
   // One lock guards the synthesizer already; 32 voices, as many as DirectMusic's software
   // synthesizer has by default; a preset's samples are read when a piece first selects it.
   fluid_settings_setint(settings, "synth.threadsafe-api", 0);
@@ -247,7 +248,7 @@ MidiSynth::~MidiSynth() {
 }
 
 void MidiSynth::Render(uint64_t frames) {
-  fluid_synth_write_s16(synth_, static_cast<int>(frames), out_, 0, 2, out_, 1, 2);
+  fluid_synth_write_float(synth_, static_cast<int>(frames), out_, 0, 2, out_, 1, 2);
   out_ += 2 * frames;
 }
 

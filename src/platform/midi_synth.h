@@ -1,6 +1,7 @@
-// The General MIDI synthesizer the music performance plays through: FluidSynth rendering 16-bit
-// stereo into the mixer's music stream, with one soundfont for the whole run of which only the
-// presets the loaded pieces select are built (the sample data is read from the file as needed).
+// The General MIDI synthesizer the music performance plays through: FluidSynth rendering float
+// stereo at the music's gain into the mixer's music stream, with one soundfont for the whole run of
+// which only the presets the loaded pieces select are built (the sample data is read from the file
+// as needed).
 #pragma once
 
 #include <fluidsynth.h>
@@ -29,7 +30,7 @@ class MidiSynth final : public MusicSink {
   void Use(const SoundFontPrograms& programs);
 
   // Where the next Render calls write, one interleaved stereo frame after another.
-  void SetOutput(int16_t* out) { out_ = out; }
+  void SetOutput(float* out) { out_ = out; }
   void Render(uint64_t frames) override;
   void Send(const MidiEvent& event) override;
   void Begin() override;
@@ -41,7 +42,7 @@ class MidiSynth final : public MusicSink {
 
   fluid_settings_t* settings_;
   fluid_synth_t* synth_;
-  int16_t* out_ = nullptr;
+  float* out_ = nullptr;
   std::string path_;
   std::string name_;       // the cut-down soundfont's name for the file callbacks
   uint64_t data_end_ = 0;  // where the file's preset data begins: all before it is read as is

@@ -3,10 +3,26 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+#include "platform/audio.h"
 
 namespace zk {
 
-// While any holder keeps it, SDL's audio and SDL_mixer are open at 44100 Hz, 16-bit stereo.
+// The mix's levels, as factors of the sources' own full scale. The loudest piece reaches 1.28
+// (+2.1 dBFS) from the synthesizer, and the loudest effects sounding together (a beam, a blast and
+// a hit) 1.58; at these gains the two together stay below the limiter's threshold, and the effects
+// sound about 3 dB over the music.
+inline constexpr float kMusicGain = 0.25f;
+inline constexpr float kEffectGain = 0.34f;
+// The limiter on the sum passes everything up to its threshold (-1 dBFS) unchanged and bends what
+// goes beyond it smoothly toward its ceiling, which stays below full scale.
+inline constexpr float kLimiterThreshold = 0.891f;
+inline constexpr float kLimiterCeiling = 0.98f;
+float SoftLimit(float sample);
+
+// While any holder keeps it, SDL's audio and SDL_mixer are open at 44100 Hz, stereo, mixing in
+// 32-bit float; the mixed sum goes through SoftLimit.
 class MixerSession {
   struct Key {
     explicit Key() = default;
@@ -22,6 +38,11 @@ class MixerSession {
   int Frequency() const { return frequency_; }
   uint16_t Format() const { return format_; }
   int Channels() const { return channels_; }
+
+  // The wave's samples in the mix's format (interleaved float frames at the session's rate and
+  // channels), resampled band-limited, times `gain`: round(frames x rate ratio) frames. Empty when
+  // they cannot be converted.
+  std::vector<float> Convert(const WaveData& wave, float gain) const;
 
  private:
   int frequency_ = 0;

@@ -1,4 +1,5 @@
-// The SDL_mixer sound device: every buffer owns one mixer channel and plays converted samples.
+// The SDL_mixer sound device: every buffer owns one mixer channel and plays samples converted once,
+// when the buffer is made, to the mix's format at the effects' gain.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -49,11 +50,11 @@ class ChannelPool {
   std::vector<bool> used_;
 };
 
-// Samples converted to the mixer's output format, shared by a buffer and its duplicates.
+// Samples converted to the mixer's format, shared by a buffer and its duplicates.
 struct MixedSamples {
-  std::vector<uint8_t> Bytes;
+  std::vector<float> Samples;  // interleaved frames
   uint32_t SourceFrames = 0;
-  uint32_t FrameBytes = 4;
+  uint32_t Channels = 2;
 };
 
 class SdlSoundBuffer final : public SoundBuffer {
@@ -97,13 +98,14 @@ class SdlSoundBuffer final : public SoundBuffer {
   void Start() {
     Mix_HaltChannel(channel_);  // the mixer no longer reads chunk_ after this
     const MixedSamples& s = *samples_;
-    const uint64_t total_frames = s.Bytes.size() / s.FrameBytes;
+    const uint64_t total_frames = s.Samples.size() / s.Channels;
     const uint64_t frame = s.SourceFrames == 0 ? 0 : total_frames * position_ / s.SourceFrames;
-    const size_t offset = static_cast<size_t>(frame) * s.FrameBytes;
-    if (offset >= s.Bytes.size()) return;
+    const size_t offset = static_cast<size_t>(frame) * s.Channels;
+    if (offset >= s.Samples.size()) return;
     chunk_.allocated = 0;
-    chunk_.abuf = const_cast<uint8_t*>(s.Bytes.data()) + offset;  // the mixer only reads it
-    chunk_.alen = static_cast<Uint32>(s.Bytes.size() - offset);
+    // The mixer only reads it.
+    chunk_.abuf = reinterpret_cast<Uint8*>(const_cast<float*>(s.Samples.data() + offset));
+    chunk_.alen = static_cast<Uint32>((s.Samples.size() - offset) * sizeof(float));
     chunk_.volume = MIX_MAX_VOLUME;
     Mix_PlayChannel(channel_, &chunk_, looping_ ? -1 : 0);
   }
@@ -142,30 +144,11 @@ class SdlSoundDevice final : public SoundDevice {
 
  private:
   std::shared_ptr<const MixedSamples> Convert(const WaveData& wave) const {
-    const SDL_AudioFormat from = wave.BitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(wave.Channels), wave.SampleRate,
-                          session_->Format(), static_cast<Uint8>(session_->Channels()),
-                          session_->Frequency()) < 0) {
-      return nullptr;
-    }
     auto out = std::make_shared<MixedSamples>();
+    out->Samples = session_->Convert(wave, kEffectGain);
+    if (out->Samples.empty()) return nullptr;
     out->SourceFrames = static_cast<uint32_t>(wave.Samples.size() / WaveFrameBytes(wave));
-    out->FrameBytes =
-        static_cast<uint32_t>(SDL_AUDIO_BITSIZE(session_->Format()) / 8 * session_->Channels());
-    const size_t len = wave.Samples.size();
-    out->Bytes.assign(len * static_cast<size_t>(cvt.len_mult > 0 ? cvt.len_mult : 1), 0);
-    std::copy(wave.Samples.begin(), wave.Samples.end(), out->Bytes.begin());
-    if (cvt.needed) {
-      cvt.buf = out->Bytes.data();
-      cvt.len = static_cast<int>(len);
-      if (SDL_ConvertAudio(&cvt) != 0) return nullptr;
-      out->Bytes.resize(static_cast<size_t>(cvt.len_cvt));
-    } else {
-      out->Bytes.resize(len);
-    }
-    out->Bytes.resize(out->Bytes.size() - out->Bytes.size() % out->FrameBytes);
-    if (out->Bytes.empty()) return nullptr;
+    out->Channels = static_cast<uint32_t>(session_->Channels());
     return out;
   }
 

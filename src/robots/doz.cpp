@@ -1,7 +1,7 @@
 // D.O.Z.: status values and the action chains of Ruva Duvud Ovived and Dezu Ridev Adud.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -58,16 +58,16 @@ constexpr StepRow kHell[] = {
 
 }  // namespace
 
-void TForm1::FMHStatus(CharacterStatus& dst, int32_t modifier) {
+void FMHStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kDoz, modifier);
 }
 
-void TForm1::FMHAction_Heaven(ActionTable& dst) {
+void FMHAction_Heaven(ActionTable& dst) {
   WriteSteps(dst, kShared);
   WriteSteps(dst, kHeaven);
 }
 
-void TForm1::FMHAction_Hell(ActionTable& dst) {
+void FMHAction_Hell(ActionTable& dst) {
   WriteSteps(dst, kShared);
   WriteSteps(dst, kHell);
   CopyIdleToSlot(dst, 4);

@@ -1,7 +1,7 @@
 // DuvuZirada: status values and the action chains of Bannila Boy and Pepper Girl.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -85,16 +85,16 @@ constexpr StepRow kPepperGirl[] = {
 
 }  // namespace
 
-void TForm1::PyroStatus(CharacterStatus& dst, int32_t modifier) {
+void PyroStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kDuvuZirada, modifier);
 }
 
-void TForm1::PyroAction_BannilaBoy(ActionTable& dst) {
+void PyroAction_BannilaBoy(ActionTable& dst) {
   WriteSteps(dst, kShared);
   WriteSteps(dst, kBannilaBoy);
 }
 
-void TForm1::PyroAction_PepperGirl(ActionTable& dst) {
+void PyroAction_PepperGirl(ActionTable& dst) {
   WriteSteps(dst, kShared);
   WriteSteps(dst, kPepperGirl);
 }

@@ -1,6 +1,6 @@
 // Lizard: the action chains of Tekkira, Vocka and Jin (its status comes from LizardStatus).
+#include "robots/robot_tables.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -63,15 +63,15 @@ void WriteLizard(ActionTable& dst, std::span<const StepRow> own) {
 
 }  // namespace
 
-void TForm1::Lizard2Action_Tekkira(ActionTable& dst) {
+void Lizard2Action_Tekkira(ActionTable& dst) {
   WriteLizard(dst, kTekkira);
 }
 
-void TForm1::Lizard2Action_Vocka(ActionTable& dst) {
+void Lizard2Action_Vocka(ActionTable& dst) {
   WriteLizard(dst, kVocka);
 }
 
-void TForm1::Lizard2Action_Jin(ActionTable& dst) {
+void Lizard2Action_Jin(ActionTable& dst) {
   WriteLizard(dst, kJin);
 }
 

@@ -1,7 +1,7 @@
 // Ridezazo: the status filler it shares with Lizard, and the action chains of both its variants.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -39,11 +39,11 @@ constexpr StepRow kRidezazo[] = {
 
 }  // namespace
 
-void TForm1::LizardStatus(CharacterStatus& dst, int32_t modifier) {
+void LizardStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kLizardKinds, modifier);
 }
 
-void TForm1::LizardAction(ActionTable& dst) {
+void LizardAction(ActionTable& dst) {
   WriteSteps(dst, kRidezazo);
   CopyIdleToSlot(dst, 4);
 }

@@ -1,7 +1,7 @@
 // RiziVov: status values and the action chains of S.L.A.B and F.L.A.B.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -35,16 +35,16 @@ constexpr StepRow kFlabChanges[] = {
 
 }  // namespace
 
-void TForm1::BuzzBStatus(CharacterStatus& dst, int32_t modifier) {
+void BuzzBStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kRiziVov, modifier);
 }
 
-void TForm1::BuzzBAction_SLAB(ActionTable& dst) {
+void BuzzBAction_SLAB(ActionTable& dst) {
   WriteSteps(dst, kSlab);
   CopyIdleToSlot(dst, 4);
 }
 
-void TForm1::BuzzBAction_FLAB(ActionTable& dst) {
+void BuzzBAction_FLAB(ActionTable& dst) {
   WriteSteps(dst, kSlab);
   WriteSteps(dst, kFlabChanges);
   CopyIdleToSlot(dst, 4);

@@ -1,7 +1,7 @@
 // Ro-da: status values and the action chains of North, West and South.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -44,22 +44,22 @@ constexpr StepRow kSouthChanges[] = {
 
 }  // namespace
 
-void TForm1::DFStatus(CharacterStatus& dst, int32_t modifier) {
+void DFStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kRoDa, modifier);
 }
 
-void TForm1::DFAction_North(ActionTable& dst) {
+void DFAction_North(ActionTable& dst) {
   WriteSteps(dst, kNorth);
   CopyIdleToSlot(dst, 4);
 }
 
-void TForm1::DFAction_West(ActionTable& dst) {
+void DFAction_West(ActionTable& dst) {
   WriteSteps(dst, kNorth);
   WriteSteps(dst, kWestChanges);
   CopyIdleToSlot(dst, 4);
 }
 
-void TForm1::DFAction_South(ActionTable& dst) {
+void DFAction_South(ActionTable& dst) {
   WriteSteps(dst, kNorth);
   WriteSteps(dst, kSouthChanges);
   CopyIdleToSlot(dst, 4);

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "robots/character_status.h"
+#include "characters/character_status.h"
 
 namespace zk {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "robots/action_table.h"
+#include "characters/action_table.h"
 
 namespace zk {
 

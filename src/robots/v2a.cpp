@@ -1,7 +1,7 @@
 // V-2-A: status values and the action chains of L.M.T.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -48,11 +48,11 @@ constexpr StepRow kLmt[] = {
 
 }  // namespace
 
-void TForm1::AgehaStatus(CharacterStatus& dst, int32_t modifier) {
+void AgehaStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kV2A, modifier);
 }
 
-void TForm1::AgehaAction(ActionTable& dst) {
+void AgehaAction(ActionTable& dst) {
   WriteSteps(dst, kLmt);
   CopyIdleToSlot(dst, 4);
 }

@@ -1,7 +1,7 @@
 // VedoZad: status values and the action chains of StaryDog, Hyaena and Coyote.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -43,20 +43,20 @@ void WriteHyaena(ActionTable& dst) {
 
 }  // namespace
 
-void TForm1::FDogStatus(CharacterStatus& dst, int32_t modifier) {
+void FDogStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kVedoZad, modifier);
 }
 
-void TForm1::FDogAction_StaryDog(ActionTable& dst) {
+void FDogAction_StaryDog(ActionTable& dst) {
   WriteHyaena(dst);
   WriteSteps(dst, kStaryDogChanges);
 }
 
-void TForm1::FDogAction_Hyaena(ActionTable& dst) {
+void FDogAction_Hyaena(ActionTable& dst) {
   WriteHyaena(dst);
 }
 
-void TForm1::FDogAction_Coyote(ActionTable& dst) {
+void FDogAction_Coyote(ActionTable& dst) {
   WriteHyaena(dst);
 }
 

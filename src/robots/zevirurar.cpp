@@ -1,7 +1,7 @@
 // ZeviruraR: status values and the action chains of Skinny Crow and Fat Owl.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -62,15 +62,15 @@ void WriteZeviruraR(ActionTable& dst, std::span<const StepRow> own) {
 
 }  // namespace
 
-void TForm1::ScavStatus(CharacterStatus& dst, int32_t modifier) {
+void ScavStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kZeviruraR, modifier);
 }
 
-void TForm1::ScavAction_SkinnyCrow(ActionTable& dst) {
+void ScavAction_SkinnyCrow(ActionTable& dst) {
   WriteZeviruraR(dst, kSkinnyCrow);
 }
 
-void TForm1::ScavAction_FatOwl(ActionTable& dst) {
+void ScavAction_FatOwl(ActionTable& dst) {
   WriteZeviruraR(dst, kFatOwl);
 }
 

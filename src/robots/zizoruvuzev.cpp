@@ -1,7 +1,7 @@
 // ZizoruVuzev: status values and the action chains of the Nine and the Six.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -90,16 +90,16 @@ constexpr StepRow kSix[] = {
 
 }  // namespace
 
-void TForm1::TBahaoStatus(CharacterStatus& dst, int32_t modifier) {
+void TBahaoStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kZizoruVuzev, modifier);
 }
 
-void TForm1::TBahaoAction_Nine(ActionTable& dst) {
+void TBahaoAction_Nine(ActionTable& dst) {
   WriteSteps(dst, kShared);
   WriteSteps(dst, kNine);
 }
 
-void TForm1::TBahaoAction_Six(ActionTable& dst) {
+void TBahaoAction_Six(ActionTable& dst) {
   WriteSteps(dst, kShared);
   WriteSteps(dst, kSix);
 }

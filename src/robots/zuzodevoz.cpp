@@ -1,7 +1,7 @@
 // ZuzodEvoz: status values and the action chains of Pupa and Cocoon.
+#include "robots/robot_tables.h"
 #include "robots/status_template.h"
 #include "robots/step_rows.h"
-#include "shell/form.h"
 
 namespace zk {
 
@@ -42,15 +42,15 @@ constexpr StepRow kCocoonChanges[] = {
 
 }  // namespace
 
-void TForm1::HBackStatus(CharacterStatus& dst, int32_t modifier) {
+void HBackStatus(CharacterStatus& dst, int32_t modifier) {
   FillStatus(dst, kZuzodEvoz, modifier);
 }
 
-void TForm1::HBackAction_Pupa(ActionTable& dst) {
+void HBackAction_Pupa(ActionTable& dst) {
   WriteSteps(dst, kPupa);
 }
 
-void TForm1::HBackAction_Cocoon(ActionTable& dst) {
+void HBackAction_Cocoon(ActionTable& dst) {
   WriteSteps(dst, kPupa);
   WriteSteps(dst, kCocoonChanges);
 }

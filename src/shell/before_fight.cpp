@@ -2,8 +2,8 @@
 // fight entry (survival carry-over, start positions, floor, music).
 #include <algorithm>
 
+#include "core/failure_texts.h"
 #include "display/load_bitmap.h"
-#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

@@ -1,8 +1,8 @@
 // The ending roll: five pictures in turn and 23 lines fading in and out, then the title.
 #include <cstring>
 
-#include "shell/failure_texts.h"
-#include "shell/field_text.h"
+#include "core/failure_texts.h"
+#include "core/field_text.h"
 #include "shell/form.h"
 
 namespace zk {

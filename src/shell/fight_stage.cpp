@@ -3,7 +3,7 @@
 #include <string>
 
 #include "characters/body_box.h"
-#include "shell/failure_texts.h"
+#include "core/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

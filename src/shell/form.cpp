@@ -5,14 +5,14 @@
 #include <ctime>
 #include <utility>
 
+#include "core/failure_texts.h"
+#include "display/text_tools.h"
 #include "platform/platform.h"
-#include "shell/failure_texts.h"
-#include "shell/text_tools.h"
 
 namespace zk {
 
 // The weapon slots are constructed in slot order 0 to 7 as members; the direction vectors are a
-// constant table (shell/dir_table.h). Everything else waits for "start".
+// constant table (core/dir_table.h). Everything else waits for "start".
 TForm1::TForm1(Platform& platform) : Host(platform) {}
 
 TForm1::~TForm1() = default;

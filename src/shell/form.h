@@ -2,18 +2,18 @@
 // methods are the game's routines and live in the folder of their subsystem.
 //
 // Where the routines are declared (the fragments included at the end of the class) and defined:
-//   characters/form_characters.inc  motion tables, D.O.Z.'s views, robot loaders
-//                                   (motion_grid.cpp, motion_fmh.cpp, robot_loaders.cpp)
-//   cpu/form_cpu.inc                the computer opponent's decision routines (src/cpu)
+//   characters/form_characters.inc  motion tables, D.O.Z.'s views (motion_grid.cpp, motion_fmh.cpp)
+//   cpu/form_cpu.inc                the computer opponent's routines and their table (src/cpu)
 //   display/form_display.inc        display device, picture slots, floor, select cards
 //                                   (display_device.cpp, floor_scroll.cpp, select_cards.cpp)
 //   display/form_screens.inc        each screen's drawing (screens_*.cpp)
-//   robots/form_robots.inc          status fillers and action tables (one file per kind)
+//   robots/form_robots.inc          robot loaders (robot_loaders.cpp; the kinds' tables are free
+//                                   functions, one file per kind: see robots/robot_kinds.h)
 //   shell/form_fight.inc            score file, ending, before-fight and fight set-up, fight loop
 //                                   (score_file.cpp, ending.cpp, before_fight.cpp, fight_stage.cpp)
 //   shell/form_shell.inc            start-up and close, frame, input, stages, title and select
 //                                   (form.cpp, app_idle.cpp, input.cpp, stages.cpp,
-//                                   title_select.cpp, think_table.cpp)
+//                                   title_select.cpp)
 //   sound/form_sound.inc            sound effects and music (sound_effects.cpp, music.cpp)
 //   weapons/form_weapons.inc        firing and moving the shots (form_weapons.cpp)
 //
@@ -33,6 +33,7 @@
 #include "characters/character_data.h"
 #include "characters/motion_table.h"
 #include "core/game_stage.h"
+#include "core/score_entry.h"
 #include "cpu/cpu_plan.h"
 #include "display/fight_status.h"
 #include "display/select_catalogue.h"
@@ -43,7 +44,6 @@
 #include "shell/end_unit.h"
 #include "shell/frame_timer.h"
 #include "shell/random.h"
-#include "shell/score_entry.h"
 #include "weapons/weapon_data.h"
 
 namespace zk {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "shell/field_text.h"
+#include "core/field_text.h"
 #include "shell/form.h"
 #include "shell/score_file.h"
 

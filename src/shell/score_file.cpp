@@ -6,8 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/field_text.h"
 #include "platform/byte_order.h"
-#include "shell/field_text.h"
 #include "shell/form.h"
 #include "shell/score_file_io.h"
 
@@ -50,10 +50,6 @@ void ClearScoreTable(ScoreEntry* table) {
     table[r].Score = 0;
     std::memset(table[r].Text, 0, sizeof table[r].Text);
   }
-}
-
-std::string_view ScoreText(const ScoreEntry& entry) {
-  return FieldText(entry.Text);
 }
 
 void CopyScoreText(char (&field)[60], std::string_view text) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/score_entry.h"
+#include "core/score_entry.h"
 #include "shell/score_file_io.h"
 
 namespace zk {
@@ -38,9 +38,6 @@ bool ScoreTableValid(const ScoreEntry* table, bool hard);
 
 // Every row: score 0 and empty text.
 void ClearScoreTable(ScoreEntry* table);
-
-// The row's text: up to its NUL byte, or all 60 bytes when the field holds none.
-std::string_view ScoreText(const ScoreEntry& entry);
 
 // Copies a text into a 60-byte field: at most 60 bytes, the rest of the field zeroed.
 void CopyScoreText(char (&field)[60], std::string_view text);

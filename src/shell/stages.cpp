@@ -3,9 +3,9 @@
 #include <iostream>
 #include <string>
 
-#include "shell/error_texts.h"
+#include "core/error_texts.h"
+#include "core/failure_texts.h"
 #include "shell/failure_line.h"
-#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

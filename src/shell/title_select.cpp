@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "shell/failure_texts.h"
+#include "core/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

@@ -1,7 +1,7 @@
 // MIDI music through the performance, and the MP3 player's completion notice.
 #include <memory>
 
-#include "shell/failure_texts.h"
+#include "core/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

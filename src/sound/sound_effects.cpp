@@ -2,8 +2,8 @@
 #include <memory>
 #include <string>
 
+#include "core/failure_texts.h"
 #include "platform/resources.h"
-#include "shell/failure_texts.h"
 #include "shell/form.h"
 
 namespace zk {

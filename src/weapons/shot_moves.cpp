@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/dir_table.h"
+#include "core/dir_table.h"
 
 namespace zk {
 

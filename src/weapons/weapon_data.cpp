@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "characters/character_data.h"
-#include "shell/dir_table.h"
+#include "core/dir_table.h"
 #include "weapons/shot_moves.h"
 
 namespace zk {

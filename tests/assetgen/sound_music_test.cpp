@@ -37,10 +37,11 @@ TEST(Effects, EveryNamedSoundIsMono8000Hz8BitPcm) {
     EXPECT_EQ(w->Bits, 8u) << e.Name;
     EXPECT_EQ(w->BlockAlign, 1u) << e.Name;
     EXPECT_EQ(w->ByteRate, 8000u) << e.Name;
-    // Audible, not clipped flat, and short enough for an effect buffer.
+    // Audible (the steady beam is levelled lower than the bursts), not clipped flat, and short
+    // enough for an effect buffer.
     int peak = 0;
     for (uint8_t s : w->Data) peak = std::max(peak, std::abs(int{s} - 128));
-    EXPECT_GT(peak, 60) << e.Name;
+    EXPECT_GT(peak, 24) << e.Name;
     EXPECT_GT(w->Data.size(), 400u) << e.Name;
     EXPECT_LT(w->Data.size(), 8000u * 3) << e.Name;
   }

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "characters/motion_table.h"
-#include "characters/robot_kinds.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
+#include "robots/robot_kinds.h"
 #include "shell/form.h"
 #include "support/media_builders.h"
 #include "support/motion_tables.h"

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "characters/robot_kinds.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
+#include "robots/robot_kinds.h"
 #include "shell/form.h"
 #include "support/motion_tables.h"
 

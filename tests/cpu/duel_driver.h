@@ -13,9 +13,9 @@
 #include <tuple>
 
 #include "characters/playfield.h"
-#include "characters/robot_kinds.h"
 #include "cpu/cpu_scene.h"
 #include "platform/headless_platform.h"
+#include "robots/robot_kinds.h"
 #include "shell/form.h"
 #include "weapons/weapon_test_util.h"
 

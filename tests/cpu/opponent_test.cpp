@@ -11,8 +11,8 @@
 #include <tuple>
 #include <vector>
 
+#include "core/dir_table.h"
 #include "cpu/duel_driver.h"
-#include "shell/dir_table.h"
 
 namespace zk::test {
 namespace {

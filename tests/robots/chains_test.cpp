@@ -93,29 +93,29 @@ TEST(Chains, SinglePressRunsTheWholeChainOnce) {
   using namespace testing_robots;
   const ChainCase cases[] = {
       // Published chains, as a check of the harness.
-      {"VedoZad melee", &TForm1::FDogAction_Hyaena, &kVedoZad, 2, 38},
-      {"Ro-da bazooka", &TForm1::DFAction_North, &kRoDa, 3, 19},
-      {"RiziVov melee", &TForm1::BuzzBAction_SLAB, &kRiziVov, 2, 1 + 24},
+      {"VedoZad melee", &FDogAction_Hyaena, &kVedoZad, 2, 38},
+      {"Ro-da bazooka", &DFAction_North, &kRoDa, 3, 19},
+      {"RiziVov melee", &BuzzBAction_SLAB, &kRiziVov, 2, 1 + 24},
       // Designed chains.
-      {"Bannila Boy gatling", &TForm1::PyroAction_BannilaBoy, &kDuvuZirada, 1, 1 + 16},
-      {"Bannila Boy melee", &TForm1::PyroAction_BannilaBoy, &kDuvuZirada, 2, 1 + 17},
-      {"Bannila Boy 180mm", &TForm1::PyroAction_BannilaBoy, &kDuvuZirada, 3, 1 + 31},
-      {"Bannila Boy missile", &TForm1::PyroAction_BannilaBoy, &kDuvuZirada, 4, 1 + 18},
-      {"Pepper Girl 80mm", &TForm1::PyroAction_PepperGirl, &kDuvuZirada, 3, 1 + 20},
-      {"Pepper Girl missiles", &TForm1::PyroAction_PepperGirl, &kDuvuZirada, 4, 1 + 30},
-      {"L.M.T rifle", &TForm1::AgehaAction, &kV2A, 1, 1 + 15},
-      {"L.M.T melee", &TForm1::AgehaAction, &kV2A, 2, 1 + 17},
-      {"L.M.T laser", &TForm1::AgehaAction, &kV2A, 3, 1 + 22},
-      {"Skinny Crow rifle", &TForm1::ScavAction_SkinnyCrow, &kZeviruraR, 1, 1 + 11},
-      {"Skinny Crow firefly", &TForm1::ScavAction_SkinnyCrow, &kZeviruraR, 2, 1 + 20},
-      {"Fat Owl missiles", &TForm1::ScavAction_FatOwl, &kZeviruraR, 2, 1 + 28},
-      {"Nine shotgun", &TForm1::TBahaoAction_Nine, &kZizoruVuzev, 1, 1 + 22},
-      {"Nine melee", &TForm1::TBahaoAction_Nine, &kZizoruVuzev, 2, 1 + 21},
-      {"Nine canon", &TForm1::TBahaoAction_Nine, &kZizoruVuzev, 3, 1 + 26},
-      {"Nine rockets", &TForm1::TBahaoAction_Nine, &kZizoruVuzev, 4, 1 + 30},
-      {"Six cannon", &TForm1::TBahaoAction_Six, &kZizoruVuzev, 1, 1 + 21},
-      {"Six granade", &TForm1::TBahaoAction_Six, &kZizoruVuzev, 3, 1 + 20},
-      {"Six snatcher", &TForm1::TBahaoAction_Six, &kZizoruVuzev, 4, 1 + 20},
+      {"Bannila Boy gatling", &PyroAction_BannilaBoy, &kDuvuZirada, 1, 1 + 16},
+      {"Bannila Boy melee", &PyroAction_BannilaBoy, &kDuvuZirada, 2, 1 + 17},
+      {"Bannila Boy 180mm", &PyroAction_BannilaBoy, &kDuvuZirada, 3, 1 + 31},
+      {"Bannila Boy missile", &PyroAction_BannilaBoy, &kDuvuZirada, 4, 1 + 18},
+      {"Pepper Girl 80mm", &PyroAction_PepperGirl, &kDuvuZirada, 3, 1 + 20},
+      {"Pepper Girl missiles", &PyroAction_PepperGirl, &kDuvuZirada, 4, 1 + 30},
+      {"L.M.T rifle", &AgehaAction, &kV2A, 1, 1 + 15},
+      {"L.M.T melee", &AgehaAction, &kV2A, 2, 1 + 17},
+      {"L.M.T laser", &AgehaAction, &kV2A, 3, 1 + 22},
+      {"Skinny Crow rifle", &ScavAction_SkinnyCrow, &kZeviruraR, 1, 1 + 11},
+      {"Skinny Crow firefly", &ScavAction_SkinnyCrow, &kZeviruraR, 2, 1 + 20},
+      {"Fat Owl missiles", &ScavAction_FatOwl, &kZeviruraR, 2, 1 + 28},
+      {"Nine shotgun", &TBahaoAction_Nine, &kZizoruVuzev, 1, 1 + 22},
+      {"Nine melee", &TBahaoAction_Nine, &kZizoruVuzev, 2, 1 + 21},
+      {"Nine canon", &TBahaoAction_Nine, &kZizoruVuzev, 3, 1 + 26},
+      {"Nine rockets", &TBahaoAction_Nine, &kZizoruVuzev, 4, 1 + 30},
+      {"Six cannon", &TBahaoAction_Six, &kZizoruVuzev, 1, 1 + 21},
+      {"Six granade", &TBahaoAction_Six, &kZizoruVuzev, 3, 1 + 20},
+      {"Six snatcher", &TBahaoAction_Six, &kZizoruVuzev, 4, 1 + 20},
   };
   for (const ChainCase& c : cases) {
     Stepper s(c.Filler, *c.Kind);
@@ -133,13 +133,13 @@ TEST(Chains, HeldStreamsFireEveryRapidFirePeriod) {
     int32_t Button, Rapid1, Rapid4, Gap;
   };
   const StreamCase cases[] = {
-      {"DuvuZirada gatling", &TForm1::PyroAction_BannilaBoy, 1, 2, 0, 2},
-      {"Pepper Girl gatling", &TForm1::PyroAction_PepperGirl, 1, 2, 0, 2},
-      {"the Six's snatcher", &TForm1::TBahaoAction_Six, 4, 0, 3, 3},
+      {"DuvuZirada gatling", &PyroAction_BannilaBoy, 1, 2, 0, 2},
+      {"Pepper Girl gatling", &PyroAction_PepperGirl, 1, 2, 0, 2},
+      {"the Six's snatcher", &TBahaoAction_Six, 4, 0, 3, 3},
   };
   for (const StreamCase& c : cases) {
-    const KindInfo& kind = c.Filler == &TForm1::TBahaoAction_Six ? testing_robots::kZizoruVuzev
-                                                                 : testing_robots::kDuvuZirada;
+    const KindInfo& kind =
+        c.Filler == &TBahaoAction_Six ? testing_robots::kZizoruVuzev : testing_robots::kDuvuZirada;
     Stepper s(c.Filler, kind, c.Rapid1, c.Rapid4);
     const PlayResult run = Play(s, c.Button, 60);
     ASSERT_GE(run.Shots, 15) << c.Name;
@@ -154,11 +154,11 @@ TEST(Chains, HeldStreamsFireEveryRapidFirePeriod) {
 
 // A held cannon cycles without firing again; a fresh press in its loop step fires at once.
 TEST(Chains, HeldCannonsFireOnceAndFreshPressesFireAgain) {
-  Stepper held(&TForm1::PyroAction_PepperGirl, testing_robots::kDuvuZirada);
+  Stepper held(&PyroAction_PepperGirl, testing_robots::kDuvuZirada);
   EXPECT_EQ(Play(held, 3, 80).Shots, 1);
 
   // Pepper Girl: release in step 34 and press again; the loop back to 31 fires in 32.
-  Stepper tapped(&TForm1::PyroAction_PepperGirl, testing_robots::kDuvuZirada);
+  Stepper tapped(&PyroAction_PepperGirl, testing_robots::kDuvuZirada);
   int shots = 0;
   for (int frame = 1; frame <= 16; ++frame) shots += tapped.Frame(frame == 1 ? 3 : 0);
   EXPECT_EQ(shots, 1);
@@ -169,7 +169,7 @@ TEST(Chains, HeldCannonsFireOnceAndFreshPressesFireAgain) {
   EXPECT_EQ(shots, 2);
 
   // The Six's twin cannon: a fresh press during step 13 leads to step 11 and fires again.
-  Stepper six(&TForm1::TBahaoAction_Six, testing_robots::kZizoruVuzev);
+  Stepper six(&TBahaoAction_Six, testing_robots::kZizoruVuzev);
   shots = 0;
   for (int frame = 1; frame <= 18; ++frame) shots += six.Frame(frame == 1 ? 1 : 0);
   ASSERT_EQ(six.Robot().Step.Frame, 3);  // step 13
@@ -182,7 +182,7 @@ TEST(Chains, HeldCannonsFireOnceAndFreshPressesFireAgain) {
 // ZeviruraR's empty slots leave it idle-looking and free, firing nothing.
 TEST(Chains, WeaponlessButtonsKeepTheRobotIdle) {
   for (int32_t button : {3, 4}) {
-    Stepper s(&TForm1::ScavAction_FatOwl, testing_robots::kZeviruraR);
+    Stepper s(&ScavAction_FatOwl, testing_robots::kZeviruraR);
     int shots = 0;
     for (int frame = 0; frame < 10; ++frame) {
       shots += s.Frame(button);
@@ -205,11 +205,10 @@ TEST(Chains, HeavyWeaponsHoldTheRobotStillWhileFiring) {
   };
   using namespace testing_robots;
   for (const Heavy& h :
-       {Heavy{&TForm1::PyroAction_BannilaBoy, &kDuvuZirada, 3},
-        Heavy{&TForm1::PyroAction_PepperGirl, &kDuvuZirada, 4},
-        Heavy{&TForm1::TBahaoAction_Nine, &kZizoruVuzev, 3},
-        Heavy{&TForm1::TBahaoAction_Nine, &kZizoruVuzev, 4},
-        Heavy{&TForm1::ScavAction_FatOwl, &kZeviruraR, 2}, Heavy{&TForm1::AgehaAction, &kV2A, 3}}) {
+       {Heavy{&PyroAction_BannilaBoy, &kDuvuZirada, 3},
+        Heavy{&PyroAction_PepperGirl, &kDuvuZirada, 4}, Heavy{&TBahaoAction_Nine, &kZizoruVuzev, 3},
+        Heavy{&TBahaoAction_Nine, &kZizoruVuzev, 4}, Heavy{&ScavAction_FatOwl, &kZeviruraR, 2},
+        Heavy{&AgehaAction, &kV2A, 3}}) {
     Stepper s(h.Filler, *h.Kind);
     for (int frame = 1; frame <= 60; ++frame) {
       const ActionStep step = s.Robot().Step;

@@ -49,22 +49,22 @@ struct GivenTable {
 };
 
 const GivenTable kGiven[] = {
-    {"BuzzBAction_SLAB", &TForm1::BuzzBAction_SLAB, 0x7011254bu},
-    {"BuzzBAction_FLAB", &TForm1::BuzzBAction_FLAB, 0xee766d8bu},
-    {"DFAction_North", &TForm1::DFAction_North, 0x7dd6c389u},
-    {"DFAction_West", &TForm1::DFAction_West, 0x45897cd0u},
-    {"DFAction_South", &TForm1::DFAction_South, 0x3c188c36u},
-    {"FDogAction_StaryDog", &TForm1::FDogAction_StaryDog, 0x695aab8bu},
-    {"FDogAction_Hyaena", &TForm1::FDogAction_Hyaena, 0xf0b805c3u},
-    {"FDogAction_Coyote", &TForm1::FDogAction_Coyote, 0xf0b805c3u},
-    {"FMHAction_Heaven", &TForm1::FMHAction_Heaven, 0x9be248a3u},
-    {"FMHAction_Hell", &TForm1::FMHAction_Hell, 0xc0e08d81u},
-    {"HBackAction_Pupa", &TForm1::HBackAction_Pupa, 0xba2162c8u},
-    {"HBackAction_Cocoon", &TForm1::HBackAction_Cocoon, 0xbb9c409du},
-    {"LizardAction", &TForm1::LizardAction, 0xddc17eedu},
-    {"Lizard2Action_Tekkira", &TForm1::Lizard2Action_Tekkira, 0x5efd75b1u},
-    {"Lizard2Action_Vocka", &TForm1::Lizard2Action_Vocka, 0x95cf2f37u},
-    {"Lizard2Action_Jin", &TForm1::Lizard2Action_Jin, 0x1a769b97u},
+    {"BuzzBAction_SLAB", &BuzzBAction_SLAB, 0x7011254bu},
+    {"BuzzBAction_FLAB", &BuzzBAction_FLAB, 0xee766d8bu},
+    {"DFAction_North", &DFAction_North, 0x7dd6c389u},
+    {"DFAction_West", &DFAction_West, 0x45897cd0u},
+    {"DFAction_South", &DFAction_South, 0x3c188c36u},
+    {"FDogAction_StaryDog", &FDogAction_StaryDog, 0x695aab8bu},
+    {"FDogAction_Hyaena", &FDogAction_Hyaena, 0xf0b805c3u},
+    {"FDogAction_Coyote", &FDogAction_Coyote, 0xf0b805c3u},
+    {"FMHAction_Heaven", &FMHAction_Heaven, 0x9be248a3u},
+    {"FMHAction_Hell", &FMHAction_Hell, 0xc0e08d81u},
+    {"HBackAction_Pupa", &HBackAction_Pupa, 0xba2162c8u},
+    {"HBackAction_Cocoon", &HBackAction_Cocoon, 0xbb9c409du},
+    {"LizardAction", &LizardAction, 0xddc17eedu},
+    {"Lizard2Action_Tekkira", &Lizard2Action_Tekkira, 0x5efd75b1u},
+    {"Lizard2Action_Vocka", &Lizard2Action_Vocka, 0x95cf2f37u},
+    {"Lizard2Action_Jin", &Lizard2Action_Jin, 0x1a769b97u},
 };
 
 TEST(GivenTables, EveryRowMatchesItsChecksum) {
@@ -82,31 +82,31 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {&TForm1::BuzzBAction_SLAB, 11, 1, 1, 1, 6, 1, 0, 1, 1, {12, 11, 12, 12, 12, 12}},
-    {&TForm1::BuzzBAction_SLAB, 30, 0, 3, 1, 6, 0, 1, 0, 0, {31, 31, 31, 31, 31, 31}},
-    {&TForm1::BuzzBAction_FLAB, 32, 0, 3, 1, 4, 1, 0, 3, 0, {33, 33, 33, 33, 33, 33}},
-    {&TForm1::BuzzBAction_FLAB, 40, 0, 0, 1, 1, 0, 1, 0, 0, {0, 10, 20, 30, 40, 50}},
-    {&TForm1::DFAction_North, 34, 0, 3, 1, 4, 0, 0, 3, 1, {35, 35, 35, 31, 35, 35}},
-    {&TForm1::DFAction_North, 22, 1, 2, 1, 10, 0, 0, 2, 2, {0, 0, 21, 0, 0, 0}},
-    {&TForm1::DFAction_West, 22, 1, 2, 1, 10, 0, 0, 2, 2, {0, 0, 0, 0, 0, 0}},
-    {&TForm1::DFAction_South, 12, 1, 1, 1, 2, 0, 1, 1, 2, {0, 11, 0, 0, 0, 0}},
-    {&TForm1::FDogAction_Hyaena, 23, 0, 2, 1, 20, 1, 0, 2, 3, {24, 24, 24, 24, 24, 24}},
-    {&TForm1::FDogAction_StaryDog, 10, 0, 1, 1, 6, 0, 0, 1, 0, {11, 11, 11, 11, 11, 11}},
-    {&TForm1::FDogAction_Coyote, 32, 1, 3, 1, 4, 0, 0, 3, 2, {0, 0, 0, 0, 0, 0}},
-    {&TForm1::FMHAction_Heaven, 43, 0, 4, 0, 6, 1, 0, 4, 3, {44, 44, 44, 44, 44, 44}},
-    {&TForm1::FMHAction_Heaven, 29, 0, 2, 1, 4, 0, 0, 2, 9, {0, 0, 0, 0, 0, 0}},
-    {&TForm1::FMHAction_Hell, 33, 0, 3, 0, 6, 1, 0, 4, 3, {34, 34, 34, 34, 34, 34}},
-    {&TForm1::FMHAction_Hell, 11, 0, 1, 0, 12, 1, 0, 1, 1, {12, 12, 12, 12, 12, 12}},
-    {&TForm1::HBackAction_Pupa, 23, 0, 2, 1, 3, 0, 0, 2, 3, {24, 24, 24, 24, 24, 24}},
-    {&TForm1::HBackAction_Cocoon, 23, 0, 2, 1, 3, 1, 0, 2, 3, {24, 24, 24, 24, 24, 24}},
-    {&TForm1::HBackAction_Pupa, 50, 0, 5, 0, 1, 0, 1, 5, 0, {0, 0, 0, 0, 0, 50}},
-    {&TForm1::LizardAction, 1, 1, 0, 1, 1, 0, 1, 0, 1, {1, 10, 20, 30, 40, 50}},
-    {&TForm1::LizardAction, 23, 0, 2, 1, 4, 1, 1, 2, 2, {24, 24, 24, 24, 24, 24}},
-    {&TForm1::LizardAction, 60, 0, 6, 1, 10, 0, 0, 6, 0, {1, 1, 1, 1, 1, 1}},
-    {&TForm1::Lizard2Action_Tekkira, 12, 1, 1, 1, 3, 0, 0, 1, 2, {13, 11, 13, 13, 13, 13}},
-    {&TForm1::Lizard2Action_Vocka, 32, 1, 3, 1, 10, 0, 0, 3, 2, {0, 0, 0, 11, 0, 0}},
-    {&TForm1::Lizard2Action_Jin, 31, 0, 3, 0, 10, 1, 1, 3, 1, {32, 32, 32, 32, 32, 32}},
-    {&TForm1::Lizard2Action_Jin, 26, 0, 2, 1, 4, 0, 0, 2, 6, {27, 27, 27, 27, 27, 27}},
+    {&BuzzBAction_SLAB, 11, 1, 1, 1, 6, 1, 0, 1, 1, {12, 11, 12, 12, 12, 12}},
+    {&BuzzBAction_SLAB, 30, 0, 3, 1, 6, 0, 1, 0, 0, {31, 31, 31, 31, 31, 31}},
+    {&BuzzBAction_FLAB, 32, 0, 3, 1, 4, 1, 0, 3, 0, {33, 33, 33, 33, 33, 33}},
+    {&BuzzBAction_FLAB, 40, 0, 0, 1, 1, 0, 1, 0, 0, {0, 10, 20, 30, 40, 50}},
+    {&DFAction_North, 34, 0, 3, 1, 4, 0, 0, 3, 1, {35, 35, 35, 31, 35, 35}},
+    {&DFAction_North, 22, 1, 2, 1, 10, 0, 0, 2, 2, {0, 0, 21, 0, 0, 0}},
+    {&DFAction_West, 22, 1, 2, 1, 10, 0, 0, 2, 2, {0, 0, 0, 0, 0, 0}},
+    {&DFAction_South, 12, 1, 1, 1, 2, 0, 1, 1, 2, {0, 11, 0, 0, 0, 0}},
+    {&FDogAction_Hyaena, 23, 0, 2, 1, 20, 1, 0, 2, 3, {24, 24, 24, 24, 24, 24}},
+    {&FDogAction_StaryDog, 10, 0, 1, 1, 6, 0, 0, 1, 0, {11, 11, 11, 11, 11, 11}},
+    {&FDogAction_Coyote, 32, 1, 3, 1, 4, 0, 0, 3, 2, {0, 0, 0, 0, 0, 0}},
+    {&FMHAction_Heaven, 43, 0, 4, 0, 6, 1, 0, 4, 3, {44, 44, 44, 44, 44, 44}},
+    {&FMHAction_Heaven, 29, 0, 2, 1, 4, 0, 0, 2, 9, {0, 0, 0, 0, 0, 0}},
+    {&FMHAction_Hell, 33, 0, 3, 0, 6, 1, 0, 4, 3, {34, 34, 34, 34, 34, 34}},
+    {&FMHAction_Hell, 11, 0, 1, 0, 12, 1, 0, 1, 1, {12, 12, 12, 12, 12, 12}},
+    {&HBackAction_Pupa, 23, 0, 2, 1, 3, 0, 0, 2, 3, {24, 24, 24, 24, 24, 24}},
+    {&HBackAction_Cocoon, 23, 0, 2, 1, 3, 1, 0, 2, 3, {24, 24, 24, 24, 24, 24}},
+    {&HBackAction_Pupa, 50, 0, 5, 0, 1, 0, 1, 5, 0, {0, 0, 0, 0, 0, 50}},
+    {&LizardAction, 1, 1, 0, 1, 1, 0, 1, 0, 1, {1, 10, 20, 30, 40, 50}},
+    {&LizardAction, 23, 0, 2, 1, 4, 1, 1, 2, 2, {24, 24, 24, 24, 24, 24}},
+    {&LizardAction, 60, 0, 6, 1, 10, 0, 0, 6, 0, {1, 1, 1, 1, 1, 1}},
+    {&Lizard2Action_Tekkira, 12, 1, 1, 1, 3, 0, 0, 1, 2, {13, 11, 13, 13, 13, 13}},
+    {&Lizard2Action_Vocka, 32, 1, 3, 1, 10, 0, 0, 3, 2, {0, 0, 0, 11, 0, 0}},
+    {&Lizard2Action_Jin, 31, 0, 3, 0, 10, 1, 1, 3, 1, {32, 32, 32, 32, 32, 32}},
+    {&Lizard2Action_Jin, 26, 0, 2, 1, 4, 0, 0, 2, 6, {27, 27, 27, 27, 27, 27}},
 };
 
 TEST(GivenTables, SpotRows) {
@@ -128,7 +128,7 @@ TEST(GivenTables, SpotRows) {
 
 // Slots a filler leaves alone keep the cleared default step.
 TEST(GivenTables, UnlistedSlotsKeepTheDefaultStep) {
-  const ActionTable t = ClearedAndFilled(&TForm1::BuzzBAction_SLAB);
+  const ActionTable t = ClearedAndFilled(&BuzzBAction_SLAB);
   for (int id : {1, 13, 23, 34, 41, 51, 61}) {
     const ActionStep& s = t.Steps[StepAction(id)][StepIndex(id)];
     EXPECT_EQ(s.Duration, 2) << id;

@@ -111,8 +111,8 @@ TEST(StatusTemplate, StraightAheadSpeedsByModifier) {
 
 TEST(StatusTemplate, ModifierShiftsEveryMovingCellButThreeExceptions) {
   CharacterStatus ridezazo{}, lizard{};
-  TForm1::LizardStatus(ridezazo, 1);
-  TForm1::LizardStatus(lizard, 0);
+  LizardStatus(ridezazo, 1);
+  LizardStatus(lizard, 0);
   int equal = 0;
   for (int t = 0; t < 2; ++t) {
     const SpeedTable& a = t == 0 ? ridezazo.WalkSpeed : ridezazo.BoostSpeed;
@@ -143,7 +143,7 @@ TEST(StatusTemplate, MirrorSymmetricApartFromTheBoostExceptions) {
   constexpr int kMirrorTB[8] = {0, 1, 5, 7, 6, 2, 4, 3};  // up<->down, ur<->dr, ul<->dl
   for (int m = -1; m <= 1; ++m) {
     CharacterStatus s{};
-    TForm1::FDogStatus(s, m);
+    FDogStatus(s, m);
     for (int t = 0; t < 2; ++t) {
       const SpeedTable& tab = t == 0 ? s.WalkSpeed : s.BoostSpeed;
       for (int f = 0; f < 8; ++f) {
@@ -165,7 +165,7 @@ TEST(StatusTemplate, MirrorSymmetricApartFromTheBoostExceptions) {
 TEST(StatusTemplate, SpeedBoundsForTheModifiersInUse) {
   for (int m = -1; m <= 1; ++m) {
     CharacterStatus s{};
-    TForm1::HBackStatus(s, m);
+    HBackStatus(s, m);
     int walkMax = 0, boostMax = 0, moveMin = 100;
     for (int f = 0; f < 8; ++f) {
       for (int g = 0; g < 8; ++g) {

@@ -7,10 +7,10 @@
 #include <set>
 #include <string>
 
+#include "display/text_tools.h"
 #include "platform/platform.h"
 #include "shell/form.h"
 #include "shell/score_file.h"
-#include "shell/text_tools.h"
 #include "support/headless_form.h"
 
 namespace zk {

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "characters/robot_kinds.h"
 #include "platform/headless_platform.h"
+#include "robots/robot_kinds.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"
 #include "weapon_test_util.h"

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "shell/dir_table.h"
+#include "core/dir_table.h"
 
 namespace zk {
 namespace {

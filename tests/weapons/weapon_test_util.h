@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "characters/character_data.h"
-#include "characters/robot_kinds.h"
+#include "robots/robot_kinds.h"
 #include "weapons/weapon_data.h"
 
 namespace zk::test {

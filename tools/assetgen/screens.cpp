@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/dir_table.h"
 #include "font.h"
 #include "layout.h"
 #include "robot_art.h"
 #include "robot_kinds.h"
-#include "shell/dir_table.h"
 #include "wave.h"
 #include "weapons/weapon_sprites.h"
 

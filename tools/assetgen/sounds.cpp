@@ -202,7 +202,10 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> MakeEffects() {
   }
   std::vector<std::pair<std::string, std::vector<uint8_t>>> out;
   for (auto& [name, samples] : fx) {
-    Normalise(samples, name == "S_BEAT" ? 0.8 : 0.9);
+    // The beam is a steady tone, not a decaying burst: at the others' peak its RMS would be
+    // -4 dBFS against -14 to -17 for the other shots. At this peak it is -15 dBFS, level with them.
+    const double peak = name == "S_BEAT" ? 0.8 : name == "BEAM" ? 0.25 : 0.9;
+    Normalise(samples, peak);
     out.emplace_back(name, EncodeWave(samples, kEffectRate, 8));
   }
   return out;

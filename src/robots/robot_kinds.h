@@ -21,8 +21,8 @@
 #include <cstdint>
 #include <span>
 
-#include "robots/action_table.h"
-#include "robots/character_status.h"
+#include "characters/action_table.h"
+#include "characters/character_status.h"
 
 namespace zk {
 

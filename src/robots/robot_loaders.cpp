@@ -1,7 +1,7 @@
 // The robot loaders: one kind, in the variant the player chose, into one player slot.
-#include "characters/robot_kinds.h"
-#include "shell/failure_texts.h"
-#include "shell/field_text.h"
+#include "core/failure_texts.h"
+#include "core/field_text.h"
+#include "robots/robot_kinds.h"
 #include "shell/form.h"
 
 namespace zk {
