@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/midi_file.h"
-#include "platform/midi_song.h"
+#include "media/midi_file.h"
+#include "media/midi_song.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/sf2_subset.h"
+#include "media/sf2_subset.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zk::SoundFontPrograms all;

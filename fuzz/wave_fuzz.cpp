@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/audio.h"
+#include "media/wave_parse.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zk::WaveData wave;

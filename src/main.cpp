@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/input_script.h"
+#include "media/input_script.h"
+#include "media/png_writer.h"
 #include "platform/platform.h"
-#include "platform/png_writer.h"
 #include "shell/command_line.h"
 #include "shell/failure_line.h"
 #include "shell/form.h"

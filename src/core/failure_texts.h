@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/media_files.h"
+#include "media/media_files.h"
 
 namespace zk {
 

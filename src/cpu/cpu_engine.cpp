@@ -355,6 +355,12 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
     lo = std::max(lo, sc.FoeReach + 15);
     hi = std::max(hi, lo + 30);
   }
+  // Long without a press, a straight weapon closes to where its shot arrives before player 1
+  // can guard.
+  if (w != nullptr && w->Role == kRoleLine && cpu.Idle > 2 * kPatience) {
+    lo = std::min(lo, std::max(w->Near, sc.FoeReach + 5));
+    hi = std::min(hi, lo + 30);
+  }
   // A weapon that flies straight wants a spot on a firing line within its band; circling
   // heads for the next line round unless it already stands on one.
   // Long without a press, a strike goes straight in.
@@ -590,6 +596,14 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       if (cpu.Weapon >= 1) {
         button = FireButton(form, brain, sc, WantsFire(cpu, brain, sc, me, cpu.Weapon));
       }
+    }
+    // Between its own shots it does not linger where player 1's straight weapons reach.
+    const bool firing = button >= 1 && button <= 4;
+    if (sc.FoeLined && !firing && cpu.Trigger <= 0 && me.Action == 0 && cpu.Idle <= 2 * kPatience &&
+        form.Robots[0].Action != 6 && !shape.Guard) {
+      if (NearWall(me, kWallMargin)) cpu.Side = -cpu.Side;
+      const double m = std::max(std::hypot(x, y), 1.0);
+      Steer(me, -sc.UY * cpu.Side + x / m * 0.3, sc.UX * cpu.Side + y / m * 0.3);
     }
     const bool far = cpu.Plan == kPlanClose && sc.Dist > 380;
     if (button == 0 && (shape.Boost || far) && me.Energy > brain.BoostEnergy) button = 6;

@@ -321,6 +321,19 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   sc.FoeReach = MeleeReach(me, foe_slots, melee);
   sc.FoeStriking = melee != 0 && foe.Action == melee && sc.Dist < sc.FoeReach + 12;
   sc.Threat = NearestThreat(me, foe_slots);
+  // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
+  const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == 0
+                                 ? Direction8(-dx, -dy, foe.Facing & 7)
+                                 : (foe.Facing & 7);
+  const DirVector fd = DirTable[foe_facing];
+  const double fn = std::hypot(fd.dx, fd.dy);
+  const bool ahead = -dx * fd.dx - dy * fd.dy >= 0;
+  const double foe_offset = std::fabs(-dx * -fd.dy / fn - dy * fd.dx / fn);
+  for (int k = 0; k < 4 && ahead && !sc.FoeLined; ++k) {
+    const CpuWeapon w = ReadWeapon(foe_slots[k], false, me.Status.HalfWidth);
+    sc.FoeLined = w.Usable && w.Role == kRoleLine && sc.Dist >= w.Near && sc.Dist <= w.Far &&
+                  foe_offset <= w.Aim;
+  }
   return sc;
 }
 

@@ -62,6 +62,7 @@ struct CpuScene {
   double FoeSpeed = 0;       // player 1's speed, pixels a frame
   double FoeReach = 0;       // centre distance within which player 1's melee strike hits (0: none)
   bool FoeStriking = false;  // player 1's melee strike is coming: in its action and within reach
+  bool FoeLined = false;     // player 2 stands where a straight weapon of player 1's would hit it
   CpuThreat Threat;
 };
 

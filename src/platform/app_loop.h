@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/input_script.h"
+#include "media/input_script.h"
 #include "platform/platform.h"
 
 namespace zk {

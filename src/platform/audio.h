@@ -7,19 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "media/wave_parse.h"
+
 namespace zk {
-
-// Decoded PCM samples of a WAVE resource.
-struct WaveData {
-  int Channels = 1;
-  int SampleRate = 8000;
-  int BitsPerSample = 8;
-  std::vector<uint8_t> Samples;  // as stored in the data chunk
-};
-
-// Reads a RIFF WAVE image. On failure returns 0 and sets `reason` to the digit (1 to 7) that the
-// game's "WaveFormatデータの読み込み失敗N" message shows; see wave_parse.cpp for the reasons.
-int ParseWave(std::span<const uint8_t> bytes, WaveData& out, int& reason);
 
 class SoundBuffer {
  public:

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/bmp_check.h"
-#include "platform/media_files.h"
+#include "media/bmp_check.h"
+#include "media/media_files.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 

@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
+#include "media/midi_file.h"
+#include "media/midi_sequencer.h"
+#include "media/midi_synth.h"
 #include "platform/audio_backends.h"
-#include "platform/midi_file.h"
-#include "platform/midi_sequencer.h"
-#include "platform/midi_synth.h"
 #include "platform/sound_mixer.h"
 
 namespace zk {
@@ -124,7 +124,7 @@ std::unique_ptr<MidiPerformance> MakeSdlMidi(std::function<void(std::string)> re
   auto session = MixerSession::Acquire();
   if (session && (session->Format() != AUDIO_F32SYS || session->Channels() != 2)) session.reset();
   const uint32_t rate = session ? static_cast<uint32_t>(session->Frequency()) : kHeadlessRate;
-  auto synth = session ? MidiSynth::Open(rate) : nullptr;
+  auto synth = session ? MidiSynth::Open(rate, kMusicGain) : nullptr;
   auto engine = std::make_shared<MusicEngine>(std::move(record), std::move(synth), rate);
   return std::make_unique<SequencedMidi>(std::move(engine), std::move(session));
 }

@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "media/media_files.h"
 #include "platform/audio_backends.h"
-#include "platform/media_files.h"
 #include "platform/sound_mixer.h"
 
 namespace zk {

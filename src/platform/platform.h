@@ -1,6 +1,7 @@
 // The game's view of the machine: window, pictures, text, sound, music, input and time.
 //
-// Game code includes only the headers of this folder; only this folder's sources include SDL.
+// Game code includes the headers of this folder and of src/media (file formats and music, which
+// knows nothing of the machine); only this folder's sources include SDL.
 // Two backends implement `Platform`: the SDL one (a real window, audio device and joysticks) and
 // the headless one (memory surfaces, no device, no sleeping, everything played recorded).
 #pragma once
@@ -15,40 +16,12 @@
 #include <string_view>
 #include <vector>
 
+#include "media/input_codes.h"
+#include "media/music_boundary.h"
 #include "platform/audio.h"
 #include "platform/surface.h"
 
 namespace zk {
-
-// Virtual-key codes as the game's key handler and keyboard table use them.
-namespace vk {
-inline constexpr int kEscape = 0x1B;
-inline constexpr int kReturn = 0x0D;
-inline constexpr int kSpace = 0x20;
-inline constexpr int kLeft = 0x25;
-inline constexpr int kUp = 0x26;
-inline constexpr int kRight = 0x27;
-inline constexpr int kDown = 0x28;
-inline constexpr int kNumpad0 = 0x60;  // ..kNumpad0 + 9
-inline constexpr int kAdd = 0x6B;
-inline constexpr int kF1 = 0x70;  // ..kF1 + 11 is F12
-inline constexpr int kF12 = 0x7B;
-// Letters and digits are their upper-case ASCII codes ('A' 0x41, '0' 0x30).
-}  // namespace vk
-
-// A joystick's answer to a position query: x and y in 0..65535, the pressed-button mask.
-struct JoyState {
-  uint32_t X = 0;
-  uint32_t Y = 0;
-  uint32_t Buttons = 0;
-};
-
-// A joystick's capabilities: its x range and its number of buttons.
-struct JoyCaps {
-  uint32_t XMin = 0;
-  uint32_t XMax = 65535;
-  uint32_t NumButtons = 0;
-};
 
 // Screen rectangle of the desktop (left, top, right, bottom).
 struct DesktopRect {
@@ -102,7 +75,7 @@ struct AppHandlers {
   std::function<void()> OnClose;
 };
 
-class InputScript;  // scripted keys and joysticks by frame (platform/input_script.h)
+class InputScript;  // scripted keys and joysticks by frame (media/input_script.h)
 
 // How the loop runs: skip the dialog, stop after a number of frames, apply a script.
 struct RunOptions {
@@ -134,8 +107,6 @@ class MidiSegment {
  public:
   virtual ~MidiSegment() = default;
 };
-
-enum class MusicBoundary { Now, Beat, Measure };
 
 class MidiPerformance {
  public:

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "media/sound_wave_check.h"
 #include "platform/audio_backends.h"
-#include "platform/sound_wave_check.h"
 
 namespace zk {
 

@@ -15,7 +15,7 @@
 #include <mutex>
 #include <vector>
 
-#include "platform/sound_wave_check.h"
+#include "media/sound_wave_check.h"
 
 namespace zk {
 

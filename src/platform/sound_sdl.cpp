@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "media/sound_wave_check.h"
 #include "platform/audio_backends.h"
 #include "platform/sound_mixer.h"
-#include "platform/sound_wave_check.h"
 
 namespace zk {
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "core/field_text.h"
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 #include "shell/form.h"
 #include "shell/score_file_io.h"
 

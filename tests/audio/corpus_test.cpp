@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "media/midi_file.h"
+#include "media/midi_song.h"
+#include "media/sf2_subset.h"
 #include "platform/audio.h"
-#include "platform/midi_file.h"
-#include "platform/midi_song.h"
-#include "platform/sf2_subset.h"
 #include "platform/surface.h"
 #include "support/files.h"
 

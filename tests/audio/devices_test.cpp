@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "media/midi_file.h"
 #include "platform/audio_backends.h"
-#include "platform/midi_file.h"
 #include "support/media_builders.h"
 #include "support/scratch_dir.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "media/midi_song.h"
 #include "platform/headless_platform.h"
-#include "platform/midi_song.h"
 #include "support/media_builders.h"
 #include "support/scratch_dir.h"
 

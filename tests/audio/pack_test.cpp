@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "media/media_files.h"
+#include "media/midi_file.h"
 #include "platform/audio.h"
-#include "platform/media_files.h"
-#include "platform/midi_file.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 

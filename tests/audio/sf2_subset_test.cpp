@@ -1,5 +1,5 @@
 // Cutting a soundfont's preset data down to the presets the pieces select.
-#include "platform/sf2_subset.h"
+#include "media/sf2_subset.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk {
 namespace {

@@ -1,5 +1,5 @@
 // The input script: its reader with the line of every error, and its playback.
-#include "platform/input_script.h"
+#include "media/input_script.h"
 
 #include <gtest/gtest.h>
 

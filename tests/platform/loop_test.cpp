@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "media/input_script.h"
 #include "platform/headless_platform.h"
-#include "platform/input_script.h"
 
 namespace zk {
 namespace {

@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/png_writer.h"
+#include "media/png_writer.h"
+#include "platform/surface.h"
 #include "support/files.h"
 #include "support/scratch_dir.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk::test {
 

@@ -1,6 +1,6 @@
 #include "bmp.h"
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk::assetgen {
 

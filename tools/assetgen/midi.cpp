@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk::assetgen {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk::assetgen {
 

@@ -1,11 +1,11 @@
 // Reading a MIDI file's tracks into one timed event list and its beat grid.
-#include "platform/midi_song.h"
+#include "media/midi_song.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "platform/byte_order.h"
-#include "platform/midi_file.h"
+#include "media/byte_order.h"
+#include "media/midi_file.h"
 
 namespace zk {
 

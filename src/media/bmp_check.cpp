@@ -3,11 +3,11 @@
 // SDL's loader rejects most broken images but clips RLE runs that leave their row or the image
 // instead of refusing them, and does not check RLE colour indexes against the colour table. We
 // refuse all of that here, so an image either passes in full or gives no picture.
-#include "platform/bmp_check.h"
+#include "media/bmp_check.h"
 
 #include <cstdint>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk {
 

@@ -1,5 +1,5 @@
 // Paths and bounded file reads for the loaders of pictures, MIDI and MP3 files.
-#include "platform/media_files.h"
+#include "media/media_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

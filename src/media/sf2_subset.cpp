@@ -1,12 +1,12 @@
 // The preset data of a SoundFont 2 is a three-level index: presets own bags of generators that
 // name instruments, instruments own bags of generators that name samples. Each table ends with a
 // terminal record. The subset copies the wanted presets and what they reach, renumbered.
-#include "platform/sf2_subset.h"
+#include "media/sf2_subset.h"
 
 #include <array>
 #include <cstring>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk {
 

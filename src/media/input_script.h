@@ -25,7 +25,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/platform.h"
+#include "media/input_codes.h"
 
 namespace zk {
 

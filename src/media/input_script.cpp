@@ -1,11 +1,11 @@
 // The input script's reader and its playback.
-#include "platform/input_script.h"
+#include "media/input_script.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
-#include "platform/media_files.h"
+#include "media/media_files.h"
 
 namespace zk {
 

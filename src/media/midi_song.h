@@ -7,8 +7,8 @@
 #include <span>
 #include <vector>
 
-#include "platform/platform.h"
-#include "platform/sf2_subset.h"
+#include "media/music_boundary.h"
+#include "media/sf2_subset.h"
 
 namespace zk {
 

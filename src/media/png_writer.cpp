@@ -1,12 +1,12 @@
 // A small PNG encoder: IHDR, one zlib-compressed IDAT, IEND.
-#include "platform/png_writer.h"
+#include "media/png_writer.h"
 
 #include <zlib.h>
 
 #include <cstdio>
 #include <memory>
 
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk {
 
@@ -23,8 +23,8 @@ void Chunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint
 
 }  // namespace
 
-std::vector<uint8_t> EncodePng(const Surface& surface) {
-  const int32_t w = surface.Width(), h = surface.Height();
+std::vector<uint8_t> EncodePngRows(int32_t w, int32_t h,
+                                   const std::function<const uint32_t*(int32_t y)>& row_of) {
   if (w <= 0 || h <= 0) return {};
 
   // Each row: filter type 0, then R, G, B per pixel.
@@ -32,7 +32,7 @@ std::vector<uint8_t> EncodePng(const Surface& surface) {
   raw.reserve(static_cast<size_t>(h) * (1 + 3 * static_cast<size_t>(w)));
   for (int32_t y = 0; y < h; ++y) {
     raw.push_back(0);
-    const uint32_t* row = surface.Row(y);
+    const uint32_t* row = row_of(y);
     for (int32_t x = 0; x < w; ++x) {
       raw.push_back(static_cast<uint8_t>(row[x] >> 16));
       raw.push_back(static_cast<uint8_t>(row[x] >> 8));
@@ -59,8 +59,7 @@ std::vector<uint8_t> EncodePng(const Surface& surface) {
   return png;
 }
 
-bool SavePng(const Surface& surface, const std::string& path) {
-  const std::vector<uint8_t> png = EncodePng(surface);
+bool WritePngFile(const std::vector<uint8_t>& png, const std::string& path) {
   if (png.empty()) return false;
   std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
   if (!file) return false;

@@ -12,12 +12,13 @@
 //   7  no "data" chunk, a "data" chunk that runs past the end, or no whole sample frame in it
 // Chunks are walked in order inside the RIFF body, each padded to an even size. A chunk other
 // than "fmt " and "data" whose size runs past the end ends the walk.
+#include "media/wave_parse.h"
+
 #include <cstdint>
 #include <cstring>
 #include <span>
 
-#include "platform/audio.h"
-#include "platform/byte_order.h"
+#include "media/byte_order.h"
 
 namespace zk {
 

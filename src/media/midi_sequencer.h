@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/midi_song.h"
+#include "media/midi_song.h"
 
 namespace zk {
 

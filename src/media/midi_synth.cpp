@@ -1,4 +1,4 @@
-#include "platform/midi_synth.h"
+#include "media/midi_synth.h"
 
 #include <sys/stat.h>
 
@@ -15,8 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/byte_order.h"
-#include "platform/sound_mixer.h"
+#include "media/byte_order.h"
 
 namespace zk {
 
@@ -148,7 +147,7 @@ bool FindPresetData(const std::string& path, uint64_t& begins, std::vector<uint8
 
 }  // namespace
 
-std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
+std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate, float gain) {
   // The synthesizer's own messages would reach stderr; its failures are reported here instead.
   for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
     fluid_set_log_function(level, nullptr, nullptr);
@@ -156,7 +155,7 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate) {
   fluid_settings_t* settings = new_fluid_settings();
   if (settings == nullptr) return nullptr;
   fluid_settings_setnum(settings, "synth.sample-rate", rate);
-  fluid_settings_setnum(settings, "synth.gain", kMusicGain);
+  fluid_settings_setnum(settings, "synth.gain", gain);
   // One lock guards the synthesizer already; 32 voices, as many as DirectMusic's software
   // synthesizer has by default; a preset's samples are read when a piece first selects it.
   fluid_settings_setint(settings, "synth.threadsafe-api", 0);

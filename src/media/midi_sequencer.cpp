@@ -1,4 +1,4 @@
-#include "platform/midi_sequencer.h"
+#include "media/midi_sequencer.h"
 
 #include <algorithm>
 #include <utility>

@@ -11,15 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/midi_sequencer.h"
-#include "platform/sf2_subset.h"
+#include "media/midi_sequencer.h"
+#include "media/sf2_subset.h"
 
 namespace zk {
 
 class MidiSynth final : public MusicSink {
  public:
-  // Empty, after one line on stderr, when no General MIDI soundfont loads.
-  static std::unique_ptr<MidiSynth> Open(uint32_t rate);
+  // Renders at `rate` frames per second and `gain` (the mixer's music gain). Empty, after one
+  // line on stderr, when no General MIDI soundfont loads.
+  static std::unique_ptr<MidiSynth> Open(uint32_t rate, float gain);
   MidiSynth(fluid_settings_t* settings, fluid_synth_t* synth)
       : settings_(settings), synth_(synth) {}
   MidiSynth(const MidiSynth&) = delete;

@@ -1,10 +1,10 @@
 // Checking standard MIDI files before the synthesizer parses them.
-#include "platform/midi_file.h"
+#include "media/midi_file.h"
 
 #include <cstring>
 
-#include "platform/byte_order.h"
-#include "platform/media_files.h"
+#include "media/byte_order.h"
+#include "media/media_files.h"
 
 namespace zk {
 

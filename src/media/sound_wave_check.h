@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "platform/audio.h"
+#include "media/wave_parse.h"
 
 namespace zk {
 
