@@ -74,7 +74,7 @@ void TForm1::Draw_Select2() {
 }
 
 // The backdrop covers 799 x 599 pixels: the last column and row keep the old picture.
-void TForm1::Draw_Backdrop() {
+void TForm1::Draw_BS2() {
   if (!BackdropSurface) return;
   Blit(*BackSurface, Rect{0, 0, 799, 599}, *BackdropSurface, Rect{0, 0, 799, 599}, kBlitSourceKey);
 }

@@ -22,7 +22,7 @@ constexpr StageRoutines kStageRoutines[kStageCount] = {
     /* kStageMenuChosen */ {&TForm1::StartStage, &TForm1::Draw_Start2, nullptr},
     /* kStageSelectIn */ {&TForm1::SelectStage, &TForm1::Draw_Select2, nullptr},
     /* kStageSelect */ {&TForm1::SelectStage, &TForm1::Draw_Select2, nullptr},
-    /* kStageBeforeFight */ {&TForm1::BeforeStage, &TForm1::Draw_Backdrop, &TForm1::Draw_BS},
+    /* kStageBeforeFight */ {&TForm1::BeforeStage, &TForm1::Draw_BS2, &TForm1::Draw_BS},
     /* kStageFightIntro */ {&TForm1::FightStage, &TForm1::Draw_FS2, &TForm1::Draw_FS},
     /* kStageFight */ {&TForm1::FightStage, &TForm1::Draw_FS2, &TForm1::Draw_FS},
     /* kStageFightOver */ {&TForm1::FightStage, &TForm1::Draw_FS2, &TForm1::Draw_FS},

@@ -1,5 +1,28 @@
 // The main form: the game object. It owns every record of the game for the whole run; its
 // methods are the game's routines and live in the folder of their subsystem.
+//
+// Where the routines are declared (the fragments included at the end of the class) and defined:
+//   characters/form_characters.inc  motion tables, D.O.Z.'s views (motion_grid.cpp, motion_fmh.cpp)
+//   cpu/form_cpu.inc                the computer opponent's routines and their table (src/cpu)
+//   display/form_display.inc        display device, picture slots, floor, select cards
+//                                   (display_device.cpp, floor_scroll.cpp, select_cards.cpp)
+//   display/form_screens.inc        each screen's drawing (screens_*.cpp)
+//   robots/form_robots.inc          robot loaders (robot_loaders.cpp; the kinds' tables are free
+//                                   functions, one file per kind: see robots/robot_kinds.h)
+//   shell/form_fight.inc            score file, ending, before-fight and fight set-up, fight loop
+//                                   (score_file.cpp, ending.cpp, before_fight.cpp, fight_stage.cpp)
+//   shell/form_shell.inc            start-up and close, frame, input, stages, title and select
+//                                   (form.cpp, app_idle.cpp, input.cpp, stages.cpp,
+//                                   title_select.cpp)
+//   sound/form_sound.inc            sound effects and music (sound_effects.cpp, music.cpp)
+//   weapons/form_weapons.inc        firing and moving the shots (form_weapons.cpp)
+//
+// Names kept from the game's own code: a screen's Draw_X draws its texts and Draw_X2 its picture
+// (FS the fight screen, BS the before-fight screen); FM_BS and its siblings write one view of
+// D.O.Z.'s motion table (FM its motion code; BACK, BS back-side, SIDE, FS front-side, FRONT);
+// DDIN fills the select screen's robot cards; StartDX/EndDX, StartDS/EndDirectSound and
+// StartDirectMusic/EndDirectMusic start and stop the display, the sound effects and the MIDI
+// music.
 #pragma once
 
 #include <array>
@@ -46,12 +69,15 @@ class TForm1 {
   // The start dialog's choices (the radio groups' item indexes).
   StartChoices Dialog;
 
-  // Game state, in the game's declaration order.
+  // Game state, in the game's declaration order, which mixes the groups below a little.
+  // The players' robots and their four weapon slots each (player 2's from Weapons[4]).
   CharacterData Robots[2] = {};
   WeaponData Weapons[8];
+  // The dialog's options and the music playing.
   int32_t WindowMode = 0;
   int32_t MusicMode = 0;
   uint8_t Mp3Playing = 0;
+  // The run: its mode, the survival chain and score table, the select screen's wrap.
   int32_t GameMode = 0;  // a GameModeId once the game starts
   uint8_t NewRun = 0;
   int32_t SurvivalWins = 0;
@@ -59,6 +85,8 @@ class TForm1 {
   ScoreEntry ScoreTable[13] = {};
   int32_t ScoreFileError = 0;
   uint8_t SelectUnlocked = 0;
+  // The stage machine: the stage, the menu and select keys' repeat, the stage's frame count, the
+  // robots chosen, the fight's outcome.
   int32_t GameStage = 0;  // a GameStageId
   uint8_t KeyReady1 = 0, KeyReady2 = 0;
   int32_t KeyRepeat1 = 0, KeyRepeat2 = 0;
@@ -67,14 +95,18 @@ class TForm1 {
   int32_t Decided1 = 0, Decided2 = 0;
   int32_t Winner = 0;
   int32_t KoPending = 0;
+  // Joysticks, the computer opponent (its plan and its routine by RobotKind2), the pinch music.
   uint32_t JoyCenter1 = 0, JoyCenter2 = 0;
   CpuPlan Cpu = {};
   ThinkRoutine ThinkTable[12] = {};
   uint8_t PinchPlayed = 0;
   int32_t JoyButtons1 = 0, JoyButtons2 = 0;
+  // The one-player routes: six opponents on each of two routes.
   int32_t RouteTable[2][6] = {};
   int32_t RouteStage = 0;
   int32_t Route = 0;
+  // Tables filled at start-up: variants per kind, the floor grid, motion tables, select cards
+  // and name plates, the ending roll's units.
   int32_t VariantCount[12] = {};
   TilePos FloorTiles[8][7] = {};
   MotionTable MotionTables[13] = {};
@@ -82,6 +114,7 @@ class TForm1 {
   NamePlate NamePlates[11][3] = {};
   EndUnit EndUnits[30] = {};
   TilePos EndUnitPos[30] = {};
+  // Survival's option and the ammunition carried between fights; the error screen's code.
   uint8_t HardSurvival = 0;
   int32_t CarriedAmmo[4] = {};
   int32_t ErrorCode = 0;

@@ -5,6 +5,9 @@
 # keep the game's behaviour keeps every hash.
 # Usage: trace_baseline.sh PROGRAM DATA_DIR [--update]
 #   --update writes the hashes of this build into trace_baseline.txt (next to this script).
+# To take another branch's record (e.g. main's, after merging it), build that branch in a worktree
+# (git worktree add /tmp/m main), run this script there with its PROGRAM, DATA_DIR and --update,
+# and compare its trace_baseline.txt with this one's.
 set -euo pipefail
 program=$(realpath "$1")
 data=$(realpath "$2")

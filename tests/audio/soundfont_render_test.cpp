@@ -1,0 +1,69 @@
+// A piece played through the cut-down soundfont sounds as through the whole soundfont.
+#include <fluidsynth.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/midi_song.h"
+#include "platform/midi_synth.h"
+
+namespace zk {
+namespace {
+
+// The piece's first `frames`, event by event, into 16-bit stereo samples.
+std::vector<int16_t> Play(MidiSynth& synth, const MidiSong& song, uint64_t frames) {
+  std::vector<int16_t> out(2 * frames);
+  synth.SetOutput(out.data());
+  synth.Begin();
+  uint64_t at = 0;
+  for (const MidiEvent& event : song.Events()) {
+    if (event.Sample >= frames) break;
+    synth.Render(event.Sample - at);
+    at = event.Sample;
+    synth.Send(event);
+  }
+  synth.Render(frames - at);
+  return out;
+}
+
+TEST(SoundFontSubset, APieceSoundsTheSameThroughTheCutDownAndTheWholeFont) {
+  constexpr const char* kFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+  constexpr uint32_t kRate = 22050;
+  if (!std::filesystem::is_regular_file(kFont)) GTEST_SKIP() << "no " << kFont;
+  ::setenv("SDL_SOUNDFONTS", kFont, 1);
+  std::ifstream file("music/Fighting1.mid", std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  const auto song = MidiSong::Parse(bytes, kRate);
+  ASSERT_TRUE(song);
+  ASSERT_GT(song->Programs().Melodic.count() + song->Programs().Drums.count(), 2u);
+
+  const auto cut = MidiSynth::Open(kRate);
+  ASSERT_TRUE(cut);
+  cut->Use(song->Programs());
+  // The whole font in a synthesizer set up as Open sets its own.
+  fluid_settings_t* settings = new_fluid_settings();
+  fluid_settings_setnum(settings, "synth.sample-rate", kRate);
+  fluid_settings_setnum(settings, "synth.gain", 1.0);
+  fluid_settings_setint(settings, "synth.threadsafe-api", 0);
+  fluid_settings_setint(settings, "synth.polyphony", 32);
+  fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+  fluid_settings_setint(settings, "synth.lock-memory", 0);
+  fluid_synth_t* synth = new_fluid_synth(settings);
+  MidiSynth whole(settings, synth);
+  ASSERT_NE(fluid_synth_sfload(synth, kFont, 1), FLUID_FAILED);
+
+  const uint64_t frames = 8 * kRate;
+  const std::vector<int16_t> through_cut = Play(*cut, *song, frames);
+  const std::vector<int16_t> through_whole = Play(whole, *song, frames);
+  int64_t loud = 0;
+  for (const int16_t sample : through_whole) loud += sample != 0;
+  EXPECT_GT(loud, static_cast<int64_t>(frames / 2));  // the piece is heard
+  EXPECT_TRUE(through_cut == through_whole);
+}
+
+}  // namespace
+}  // namespace zk
