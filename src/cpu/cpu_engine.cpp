@@ -57,8 +57,11 @@ constexpr double kSpotSlack = 4;        // pixels from a spot that count as ther
 constexpr int32_t kGuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
 constexpr double kShotSlack = 80;       // straight shots fly this far past the kind's far band
 constexpr int32_t kLastVolleys = 3;
-constexpr double kQuickFrames = 7;  // a shot arriving this soon cannot be guarded in time     // a
-                                    // limited weapon's last volleys go only on sure shots
+constexpr double kQuickFrames = 7;
+constexpr int32_t kLongFight = 1200;  // frames after which it goes in with melee more often
+constexpr double kLongFlight =
+    16;  // frames of flight a moving player is likely to leave  // a shot arriving this soon cannot
+         // be guarded in time     // a limited weapon's last volleys go only on sure shots
 constexpr int32_t kQuietFrames = 12;  // sending nothing this long, it moves on
 constexpr int32_t kPatience = 60;     // frames without a press before any hit is taken
 constexpr int32_t kMissesToMove = 2;  // straight volleys missed in a row before it moves
@@ -170,6 +173,8 @@ void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   // A guarding player 1 cannot fire back: step in and strike, or lay mines in its way.
   const int32_t melee = MeleeSlot(sc);
   const bool guarded = sc.FoeGuarding || cpu.FoeGuard > kGuardedLately;
+  const bool dragging = cpu.Frames > kLongFight && melee != 0;  // shooting has not settled it
+  if (dragging) weights[kPlanClose] += 60;
   if (guarded) {
     weights[kPlanKeepAway] = 0;
     weights[kPlanGuard] = 0;
@@ -185,7 +190,7 @@ void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   cpu.Plan = std::max(DrawWeighted(form, weights), 0);
   const PlanShape& shape = kPlans[cpu.Plan];
   cpu.Weapon = shape.Fire ? ChooseWeapon(form, brain, sc, cpu.Plan) : 0;
-  if (guarded && melee != 0 && cpu.Plan == kPlanClose) cpu.Weapon = melee;
+  if ((guarded || dragging) && melee != 0 && cpu.Plan == kPlanClose) cpu.Weapon = melee;
   cpu.Counter = shape.MinFrames + Draw(form, shape.MaxFrames - shape.MinFrames + 1);
   cpu.Side = Draw(form, 2) == 0 ? 1 : -1;
   cpu.DodgeLeft = 0;
@@ -440,8 +445,10 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       // A player who guards what it sees coming, and a patient kind, get only those.
       const bool guardy = cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && w.Limited;
       if (guardy || brain.Patient == 1) return false;
-      const bool far = sc.Dist > brain.Far + kShotSlack;
-      return w.Sure || (!far && !careful);
+      // A long flight is walked out of unless player 1 stands still.
+      const bool still = w.Sure && sc.FoeSpeed == 0;
+      const bool far = sc.Dist > brain.Far + kShotSlack || (w.Limited && w.Arrive > kLongFlight);
+      return still || (!far && !careful);
     }
   }
 }
@@ -520,6 +527,8 @@ void Remember(TForm1& form, const CpuScene& sc) {
   if (cpu.Alert > 0) --cpu.Alert;
   if (cpu.Hold > 0) --cpu.Hold;
   cpu.FoeGuard = std::clamp(cpu.FoeGuard + (sc.FoeGuarding ? 6 : -1), 0, 400);
+  const bool firing = foe.Action >= 1 && foe.Action <= 4;
+  cpu.FoeFire = std::clamp(cpu.FoeFire + (firing ? 10 : -1), 0, 200);
   if (foe.Armor < cpu.WatchArmor) cpu.Misses = 0;  // something hit
   if (cpu.Watch > 0 && --cpu.Watch == 0) {
     cpu.Misses = foe.Armor < cpu.WatchArmor ? 0 : cpu.Misses + 1;
@@ -548,6 +557,7 @@ void NewFight(CpuPlan& cpu) {
   cpu.Misses = 0;
   cpu.Watch = 0;
   cpu.Hold = 0;
+  cpu.Frames = 0;
 }
 
 void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
@@ -599,8 +609,8 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     }
     // Between its own shots it does not linger where player 1's straight weapons reach.
     const bool firing = button >= 1 && button <= 4;
-    if (sc.FoeLined && !firing && cpu.Trigger <= 0 && me.Action == 0 && cpu.Idle <= 2 * kPatience &&
-        form.Robots[0].Action != 6 && !shape.Guard) {
+    if (sc.FoeLined && cpu.FoeFire > 0 && !firing && cpu.Trigger <= 0 && me.Action == 0 &&
+        cpu.Idle <= 2 * kPatience && form.Robots[0].Action != 6 && !shape.Guard) {
       if (NearWall(me, kWallMargin)) cpu.Side = -cpu.Side;
       const double m = std::max(std::hypot(x, y), 1.0);
       Steer(me, -sc.UY * cpu.Side + x / m * 0.3, sc.UX * cpu.Side + y / m * 0.3);
@@ -641,6 +651,7 @@ void ThinkWith(TForm1& form, const CpuBrain& brain) {
   const CpuScene sc = ReadScene(form.Robots[1], &form.Weapons[4], form.Robots[0], &form.Weapons[0]);
   CpuPlan& cpu = form.Cpu;
   if (form.Robots[1].Armor > cpu.LastArmor) NewFight(cpu);
+  ++cpu.Frames;
   cpu.LastArmor = form.Robots[1].Armor;
   if (cpu.Phase != 1 || cpu.Plan < 0 || cpu.Plan >= kPlanKinds || cpu.Weapon < 0 ||
       cpu.Weapon > 4) {

@@ -26,6 +26,8 @@ struct CpuPlan {
   int32_t WatchArmor;  // player 1's armour when that volley went
   int32_t Hold;        // frames straight weapons wait while it moves to another line
   int32_t LastArmor;   // player 2's armour in the last frame (more now: a new fight)
+  int32_t FoeFire;     // how much player 1 has been firing lately
+  int32_t Frames;      // frames of this fight so far
 };
 
 }  // namespace zk
