@@ -28,8 +28,8 @@ struct CpuBrain {
   int32_t DodgeChance;             // percent of incoming shots it sees and steps away from
   int32_t FireGap;                 // frames a weapon button stays up between two presses
   int32_t BoostEnergy;             // energy it keeps before boosting
-  int32_t Patient;                 // 1: a straight shot waits until player 1 will still be on
-                                   // the line when it gets there
+  int32_t Patient;                 // 1: every weapon runs dry; a straight shot goes only where
+                                   // it arrives before a guard can go up, or player 1 cannot guard
 };
 
 // One frame of the computer opponent with `brain`: reads the scene, and either chooses a new plan

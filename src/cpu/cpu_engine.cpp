@@ -1,40 +1,49 @@
 // The computer opponent: one engine that drives player 2 for every robot kind.
 //
 // Design. Each frame the engine reads the scene once (cpu_scene.h): distance and bearing to
-// player 1 by hypot; how far player 1 stands off the line player 2's next shot leaves along (the
-// facing, or the locked facing in a step that may not turn); each weapon slot's reach, worked out
-// from its shot templates, and whether it is usable (armed, ammunition left); both robots'
-// armour (energy is read where a boost is decided); whether player 1 can guard at once; player 1's
-// nearest shot that will pass through player 2.
+// player 1 by hypot; the facing player 2's next shot leaves along; each weapon slot's reach,
+// worked out from its shot templates, whether it is usable (armed, ammunition left) and, for
+// straight weapons and melee, whether a volley fired now would pass through player 1's body
+// where it will be (Hits) and where it stands (Sure), from the real muzzles with the shots' real
+// size; both robots' armour; whether player 1 guards, can guard at once, or could hit player 2
+// with a straight weapon where it stands; player 1's nearest shot that will pass through player 2
+// and its nearest chasing shot or mine.
 //
 // Plans (cpu_brain.h) last a random few frames to a few seconds. In a frame with Phase 0 the
 // engine draws the next plan, its weapon and its circling side from the game's one random
 // generator, weighted by the kind's table and by the scene (a mine plan only with a mine left,
 // guard only while player 1 fires, a boost out of a corner only in one and with energy to spare,
-// keeping away more often when player 2's armour is low, the close plan more often when player 1
-// is nearly down); that frame writes no control field, and the last frame of every plan lifts its
-// weapon button; once a robot is down player 2 guards. The other frames turn the plan into
-// control fields: a distance band (the weapon's reach within the kind's band, or the kind's far
-// band), a walk to a spot on one of player 1's eight firing lines for weapons that fly straight
-// (the next line round when circling), or a sideways run, guard or boost (the close plan also
-// boosts while player 1 is far off).
+// keeping away more often when player 2's armour is low, closing in more often when player 1 is
+// nearly down, against a guard, or when the fight drags on, then with melee); that frame writes
+// no control field, and the last frame of every plan lifts its weapon button; once a robot is
+// down player 2 guards. The other frames turn the plan into control fields: a distance band (the
+// weapon's reach within the kind's band, kept outside player 1's melee reach), a walk to a spot on
+// one of player 1's eight firing lines for weapons that fly straight (the next line round when
+// circling), a strike from a gap between those lines against a guard, or a sideways run, guard or
+// boost. Between its own shots it steps off the lines of a player 1 who fires.
 //
 // Fire follows the action chains' rules: a weapon button goes down only after a frame up and in
 // a step that accepts a fresh press (or idle), is held until its action has started (a streaming
-// weapon for a burst, while the line holds), then goes up for the kind's gap. A weapon fires
-// only within its reach and on the line (seekers need no line); between presses a weapon that
-// would hit now is taken instead, melee first. A straight shot also waits until player 1 is within
-// a little of the kind's far band (a shot from afar is easily walked out of), and a patient kind's
-// until player 1 will still be on the line when it arrives. Only a slot its variant arms and that
-// has ammunition left is ever pressed, and a plan's weapon that runs dry is replaced at once.
-// Against a player who guards a lot, guard breakers are preferred and other weapons wait until
-// player 1 cannot guard.
+// weapon for a burst, while the line holds), then goes up for the kind's gap. Between presses the
+// best weapon that would hit now is taken: melee first, then against a guard what breaks it, then
+// the plan's. Straight shots go only where they hit; against a player who guards what it sees
+// coming, and for a patient kind, only shots that arrive before a guard can go up or while player 1
+// cannot guard; from beyond the kind's band, on a long flight, with the last three volleys or
+// after two misses, only at a player who stands still. Two misses in a row move it to another
+// line. Nothing holds fire for long: after 60 frames without a press any hit goes, after 120
+// melee goes straight in. Only a slot its variant arms and that has ammunition left is ever
+// pressed, and a plan's weapon that runs dry is replaced at once. Sending nothing for 12 frames,
+// it circles player 1.
 //
 // The dodge comes before the plan: when player 1's nearest shot will hit, the kind's dodge
 // chance decides whether it is seen (an unseen shot is not looked at again until it would have
 // arrived); a seen shot is stepped away from sideways to its path, toward the side that needs
 // less to clear and has the room, boosting when energy allows; when the step cannot clear it in
-// time and the shot does not break guards, player 2 guards.
+// time and the shot does not break guards, player 2 guards. A chasing shot or mine about to catch
+// it is run from, toward the open field.
+//
+// A new fight shows as player 2's armour coming back: the last fight's press, dodge and watch
+// are dropped and what was learnt of player 1's guarding counts half.
 //
 // Per-kind differences are data: each decision routine (think.cpp) is one call with its kind's
 // CpuBrain.
@@ -58,6 +67,7 @@ constexpr int32_t kGuardedLately = 30;  // FoeGuard above this: player 1 guards 
 constexpr double kShotSlack = 80;       // straight shots fly this far past the kind's far band
 constexpr int32_t kLastVolleys = 3;
 constexpr double kQuickFrames = 7;
+constexpr double kChaserFrames = 6;   // a chasing shot or mine this close is run from
 constexpr int32_t kLongFight = 1200;  // frames after which it goes in with melee more often
 constexpr double kLongFlight =
     16;  // frames of flight a moving player is likely to leave  // a shot arriving this soon cannot
@@ -283,6 +293,27 @@ bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   return true;
 }
 
+// Runs from a chasing shot or a mine about to catch player 2: away from it, bending toward the
+// open field, boosting when energy allows; true when it started.
+bool EvadeChaser(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CpuThreat& c = sc.Chaser;
+  if (!c.Seen || c.Frames > kChaserFrames || cpu.Alert > 0) return false;
+  if (Draw(form, 100) >= brain.DodgeChance) {
+    cpu.Alert = kChaserFrames;
+    return false;
+  }
+  const double x = c.DirX + (kFieldWidth / 2.0 - me.X) / 400;
+  const double y = c.DirY + (kFieldHeight / 2.0 - me.Y) / 300;
+  const double big = std::max({std::fabs(x), std::fabs(y), 0.01});
+  cpu.DodgeX = x / big > 0.4 ? 1 : (x / big < -0.4 ? 2 : 0);
+  cpu.DodgeY = y / big > 0.4 ? 2 : (y / big < -0.4 ? 1 : 0);
+  cpu.DodgeButton = me.Energy > brain.BoostEnergy ? 6 : 0;
+  cpu.DodgeLeft = 8;
+  return true;
+}
+
 }  // namespace
 
 bool LineSpot(const CharacterData& foe, int32_t first, int32_t side, double dist, double& x,
@@ -310,7 +341,7 @@ int32_t Radial(const PlanShape& shape) {
 // edge of an axis direction's sector (which spans 30 degrees each way), where the line it fires
 // along passes wide of a robot standing there while a strike back still reaches.
 bool GapSpot(const CharacterData& foe, const CharacterData& me, double dist, double& x, double& y) {
-  constexpr double kEdge = 0.4887;                             // 28 degrees
+  constexpr double kEdge = 0.5061;                             // 29 degrees
   const double here = std::atan2(me.X - foe.X, foe.Y - me.Y);  // clockwise from up
   double best = 1e9;
   bool found = false;
@@ -436,8 +467,6 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       return w.Hits;
     default: {
       if (!w.Hits || (cpu.Hold > 0 && !w.Sure)) return false;
-      // A shot from afar is easily walked out of: beyond the kind's band only sure ones go, and
-      // a careful or patient kind waits for player 1 to stand on the line.
       // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
       const bool quick = w.Arrive <= kQuickFrames;
       if ((w.Sure && quick) || sc.FoeOpen) return true;
@@ -445,7 +474,8 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       // A player who guards what it sees coming, and a patient kind, get only those.
       const bool guardy = cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && w.Limited;
       if (guardy || brain.Patient == 1) return false;
-      // A long flight is walked out of unless player 1 stands still.
+      // A shot from beyond the kind's band, or a long flight, is walked out of unless player 1
+      // stands still; the last volleys and a run of misses wait for that too.
       const bool still = w.Sure && sc.FoeSpeed == 0;
       const bool far = sc.Dist > brain.Far + kShotSlack || (w.Limited && w.Arrive > kLongFlight);
       return still || (!far && !careful);
@@ -565,17 +595,9 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CharacterData& me = form.Robots[1];
   Remember(form, sc);
 
-  // Player 1's melee strike on its way: strike first if ours would land, else guard.
-  if (false && sc.FoeStriking && cpu.DodgeLeft <= 0 && me.Action != 6) {
-    const int32_t melee = MeleeSlot(sc);
-    if (melee == 0 || !sc.Slots[melee - 1].Hits || me.Action != 0) {
-      cpu.DodgeX = cpu.DodgeY = 0;
-      cpu.DodgeButton = 5;
-      cpu.DodgeLeft = 4;
-      cpu.Trigger = std::min(cpu.Trigger, 0);
-    }
+  if (cpu.DodgeLeft <= 0 && (StartDodge(form, brain, sc) || EvadeChaser(form, brain, sc))) {
+    cpu.Trigger = std::min(cpu.Trigger, 0);
   }
-  if (cpu.DodgeLeft <= 0 && StartDodge(form, brain, sc)) cpu.Trigger = std::min(cpu.Trigger, 0);
   if (cpu.DodgeLeft > 0) {
     --cpu.DodgeLeft;
     me.InputX = cpu.DodgeX;

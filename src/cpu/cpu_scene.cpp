@@ -87,7 +87,22 @@ double Fraction(int32_t value, int32_t max) {
 }
 
 // The nearest of `slots`' live shots that will pass within reach of `me`.
-CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots) {
+// A chasing shot or a mine within reach of catching `me` is kept in `chaser` when it is the
+// nearest.
+void NoteChaser(const CharacterData& me, const WeaponData& w, const ShotData& s,
+                const ShotPhaseData& p, CpuThreat& chaser) {
+  const double rx = me.X - s.X, ry = me.Y - s.Y, d = std::hypot(rx, ry);
+  // A mine goes off within its trigger square; its blast's half size follows it.
+  const int32_t next = p.NextPhase >= 0 && p.NextPhase < kShotPhases ? p.NextPhase : s.Phase;
+  const double blast = std::max(w.Phases[s.Column][next].HitHalf, p.HitHalf);
+  const double reach = me.Status.HalfWidth + std::max<double>(p.Param, 0) + blast + 20;
+  if (d > reach + 120 || d <= 0) return;
+  const double frames = std::max(d - reach, 0.0) / std::max(s.Speed, 1.0);
+  if (chaser.Seen && frames >= chaser.Frames) return;
+  chaser = CpuThreat{true, frames, s.Tick, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1};
+}
+
+CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThreat& chaser) {
   CpuThreat best;
   for (int k = 0; k < 4; ++k) {
     const WeaponData& w = slots[k];
@@ -97,7 +112,12 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots) {
         if (s.Active != 1 || s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) continue;
         if (s.Phase < 0 || s.Phase >= kShotPhases) continue;
         const ShotPhaseData& p = w.Phases[s.Column][s.Phase];
-        if (p.HitTest == kHitNone || p.Move == kMoveMelee || s.Spent == 1) continue;
+        if (p.Move == kMoveMelee || s.Spent == 1) continue;
+        if (RoleOf(p.Move) == kRoleSeeker || p.Move == kMoveWait) {
+          NoteChaser(me, w, s, p, chaser);
+          continue;
+        }
+        if (p.HitTest == kHitNone) continue;
         double vx = s.DX, vy = s.DY, speed = s.Speed;
         double sx = s.X, sy = s.Y;
         if (p.Move == kMoveBeam) {  // the beam's tip grows along its line
@@ -320,7 +340,7 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   int32_t melee = 0;
   sc.FoeReach = MeleeReach(me, foe_slots, melee);
   sc.FoeStriking = melee != 0 && foe.Action == melee && sc.Dist < sc.FoeReach + 12;
-  sc.Threat = NearestThreat(me, foe_slots);
+  sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
   const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == 0
                                  ? Direction8(-dx, -dy, foe.Facing & 7)

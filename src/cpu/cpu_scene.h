@@ -64,6 +64,10 @@ struct CpuScene {
   bool FoeStriking = false;  // player 1's melee strike is coming: in its action and within reach
   bool FoeLined = false;     // player 2 stands where a straight weapon of player 1's would hit it
   CpuThreat Threat;
+  // Player 1's nearest shot that turns after player 2 (missiles, fireflies, stingers) or waits to
+  // go off near it (mines), within reach of catching it: Frames until it could, Dir from it
+  // toward player 2.
+  CpuThreat Chaser;
 };
 
 // Reads the scene for player 2 (`me`, with its four slots) against player 1 (`foe`, with its

@@ -10,7 +10,7 @@ namespace {
 // Each kind's table, in select order: the distance band it keeps (near, far); how often it picks
 // each plan (close, circle, strafe, keep away, burst, mine, guard, boost out); how much it likes
 // weapons 1 to 4; the percent of shots it dodges; the frames between presses; the energy it keeps
-// before boosting; whether straight shots wait for player 1 to stay on the line.
+// before boosting; whether straight shots wait for ones that cannot be guarded.
 // clang-format off
 constexpr CpuBrain kBrains[11] = {
     {110, 250, {30, 30, 15,  5, 10, 15,  5, 10}, {5, 3, 3, 0}, 75, 4, 120, 0},  // Ridezazo

@@ -171,9 +171,9 @@ int main(int argc, char** argv) {
     Measure("corner guard", CornerGuard, 3, 0, 6000, verbose);
     Chain("corner chain", CornerGuard, 6000);
   }
-  if (want("turtle")) Measure("turtle", plain(Turtle), 4, 0, 6000, verbose);
-  if (want("rusher")) Measure("melee rusher", plain(MeleeRusher), 4, 0, 6000, verbose);
-  if (want("walker")) Measure("walker slot 1", plain(Walker), 4, 0, 6000, verbose);
+  if (want("turtle")) Measure("turtle", plain(Turtle), 8, 0, 6000, verbose);
+  if (want("rusher")) Measure("melee rusher", plain(MeleeRusher), 8, 0, 6000, verbose);
+  if (want("walker")) Measure("walker slot 1", plain(Walker), 8, 0, 6000, verbose);
   if (want("masher")) Measure("masher", Masher, 6, 0, 3000, verbose);
   if (want("competent")) {
     Measure("competent fixed", Competent, 20, 2, 6000, true);
