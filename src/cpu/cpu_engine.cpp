@@ -333,10 +333,6 @@ bool LineSpot(const CharacterData& foe, int32_t first, int32_t side, double dist
 
 namespace {
 
-int32_t Radial(const PlanShape& shape) {
-  return shape.Radial;
-}
-
 // A spot `dist` from `foe` in a gap between its firing lines, nearest `me`: just inside the
 // edge of an axis direction's sector (which spans 30 degrees each way), where the line it fires
 // along passes wide of a robot standing there while a strike back still reaches.
@@ -406,7 +402,7 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
     return false;
   }
   // A strike goes in from a gap between player 1's firing lines, where it cannot fire back.
-  if (w != nullptr && w->Role == kRoleMelee && Radial(shape) != 0 && sc.FoeGuarding) {
+  if (w != nullptr && w->Role == kRoleMelee && shape.Radial != 0 && sc.FoeGuarding) {
     double tx, ty;
     if (GapSpot(foe, me, std::min(w->Far * 0.85, hi), tx, ty)) {
       x = tx - me.X;

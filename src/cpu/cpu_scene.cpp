@@ -282,17 +282,14 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
   }
 }
 
-// Player 1's melee reach against `me` (centre distance), 0 when it has no melee weapon, and its
-// slot (1 to 4).
-double MeleeReach(const CharacterData& me, const WeaponData* foe_slots, int32_t& slot) {
+// Player 1's melee reach against `me` (centre distance), 0 when it has no melee weapon.
+double MeleeReach(const CharacterData& me, const WeaponData* foe_slots) {
   for (int k = 0; k < 4; ++k) {
     const ShotPhaseData& p = foe_slots[k].Phases[0][0];
     if (foe_slots[k].Armed == 1 && p.Move == kMoveMelee) {
-      slot = k + 1;
       return p.Param + p.HitHalf + me.Status.HalfWidth;
     }
   }
-  slot = 0;
   return 0;
 }
 
@@ -337,9 +334,7 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   sc.FoeOpen = foe.Action == 6 || (foe.Action >= 1 && foe.Action <= 4 && foe.Step.Accept != 1);
   sc.FoeGuarding = foe.Action == 5;
   sc.FoeSpeed = std::hypot(vx, vy);
-  int32_t melee = 0;
-  sc.FoeReach = MeleeReach(me, foe_slots, melee);
-  sc.FoeStriking = melee != 0 && foe.Action == melee && sc.Dist < sc.FoeReach + 12;
+  sc.FoeReach = MeleeReach(me, foe_slots);
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
   const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == 0
