@@ -117,6 +117,10 @@ int32_t DrawWeighted(TForm1& form, const int32_t (&weights)[N]) {
   return N - 1;
 }
 
+bool WeaponAction(int32_t action) {
+  return action >= kActionWeapon1 && action <= kActionWeapon4;
+}
+
 bool NearWall(const CharacterData& me, int32_t margin) {
   return me.X < margin || me.X > kFieldWidth - margin || me.Y < margin ||
          me.Y > kFieldHeight - margin;
@@ -175,7 +179,7 @@ void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     armed = armed || (w.Usable && w.Role != kRoleMine);
   }
   if (!mine) weights[kPlanMine] = 0;
-  if (!(foe.Action >= 1 && foe.Action <= 4)) weights[kPlanGuard] = 0;
+  if (!WeaponAction(foe.Action)) weights[kPlanGuard] = 0;
   const bool cornered = NearWall(me, kWallMargin + 20) && sc.Dist < 250;
   if (!cornered || me.Energy <= brain.BoostEnergy) weights[kPlanBoostOut] = 0;
   if (sc.MyArmor < 0.3) weights[kPlanKeepAway] *= 2;
@@ -209,9 +213,16 @@ void ChoosePlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
 }
 
 // Control fields of a wish to move along the unit-sized (x, y).
+int32_t XCode(double x, double dead) {
+  return x > dead ? kInputRight : (x < -dead ? kInputLeft : kInputXNone);
+}
+int32_t YCode(double y, double dead) {
+  return y > dead ? kInputDown : (y < -dead ? kInputUp : kInputYNone);
+}
+
 void Steer(CharacterData& me, double x, double y) {
-  me.InputX = x > kSteer ? 1 : (x < -kSteer ? 2 : 0);
-  me.InputY = y > kSteer ? 2 : (y < -kSteer ? 1 : 0);
+  me.InputX = XCode(x, kSteer);
+  me.InputY = YCode(y, kSteer);
 }
 
 // One axis of a walk to a spot `gap` pixels away, at speed `v` along the axis: none once the
@@ -226,8 +237,8 @@ int32_t AxisToSpot(double gap, int32_t v, int32_t interval, int32_t plus, int32_
 
 void SteerToSpot(CharacterData& me, double dx, double dy) {
   const int32_t interval = me.WalkSpeed.Rows[0].DecayInterval;
-  me.InputX = AxisToSpot(dx, me.SpeedRight - me.SpeedLeft, interval, 1, 2);
-  me.InputY = AxisToSpot(dy, me.SpeedDown - me.SpeedUp, interval, 2, 1);
+  me.InputX = AxisToSpot(dx, me.SpeedRight - me.SpeedLeft, interval, kInputRight, kInputLeft);
+  me.InputY = AxisToSpot(dy, me.SpeedDown - me.SpeedUp, interval, kInputDown, kInputUp);
 }
 
 namespace {
@@ -280,15 +291,15 @@ bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   if (frames > t.Frames + 1 && !t.BreaksGuard) {
     cpu.DodgeX = 0;
     cpu.DodgeY = 0;
-    cpu.DodgeButton = 5;
+    cpu.DodgeButton = kButtonGuard;
     cpu.DodgeLeft = static_cast<int32_t>(t.Frames) + 4;
     return true;
   }
   const double sx = side * px, sy = side * py;
   const double big = std::max(std::fabs(sx), std::fabs(sy));
-  cpu.DodgeX = sx / big > 0.4 ? 1 : (sx / big < -0.4 ? 2 : 0);
-  cpu.DodgeY = sy / big > 0.4 ? 2 : (sy / big < -0.4 ? 1 : 0);
-  cpu.DodgeButton = boost ? 6 : 0;
+  cpu.DodgeX = XCode(sx / big, 0.4);
+  cpu.DodgeY = YCode(sy / big, 0.4);
+  cpu.DodgeButton = boost ? kButtonBoost : kButtonNone;
   cpu.DodgeLeft = std::clamp(static_cast<int32_t>(frames) + 2, 4, 20);
   return true;
 }
@@ -307,9 +318,9 @@ bool EvadeChaser(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const double x = c.DirX + (kFieldWidth / 2.0 - me.X) / 400;
   const double y = c.DirY + (kFieldHeight / 2.0 - me.Y) / 300;
   const double big = std::max({std::fabs(x), std::fabs(y), 0.01});
-  cpu.DodgeX = x / big > 0.4 ? 1 : (x / big < -0.4 ? 2 : 0);
-  cpu.DodgeY = y / big > 0.4 ? 2 : (y / big < -0.4 ? 1 : 0);
-  cpu.DodgeButton = me.Energy > brain.BoostEnergy ? 6 : 0;
+  cpu.DodgeX = XCode(x / big, 0.4);
+  cpu.DodgeY = YCode(y / big, 0.4);
+  cpu.DodgeButton = me.Energy > brain.BoostEnergy ? kButtonBoost : kButtonNone;
   cpu.DodgeLeft = 8;
   return true;
 }
@@ -444,7 +455,7 @@ bool PlanMove(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
 // Whether weapon `k` (1 to 4) would hit now, and is worth what it spends.
 bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
                const CharacterData& me, int32_t k) {
-  if (k < 1 || k > 4 || me.Action == 6) return false;
+  if (k < 1 || k > 4 || me.Action == kActionHit) return false;
   const CpuWeapon& w = sc.Slots[k - 1];
   if (!w.Usable) return false;
   const bool restless = cpu.Idle > kPatience;  // nothing has gone off for a while
@@ -506,7 +517,7 @@ int32_t FireButton(TForm1& form, const CpuBrain& brain, const CpuScene& sc, bool
   }
   // A fresh press acts at once only in a step that accepts one (or at the end of an idle
   // step): in the middle of a chain it would go stale before it could act.
-  if (!want || (me.Action != 0 && me.Step.Accept != 1)) return 0;
+  if (!want || (me.Action != kActionIdle && me.Step.Accept != 1)) return kButtonNone;
   cpu.Held = 1;
   cpu.Trigger = w.Rapid ? 15 + Draw(form, 30) : 3;
   // A straight volley is watched: if player 1's armour has not fallen by the time it should
@@ -553,7 +564,7 @@ void Remember(TForm1& form, const CpuScene& sc) {
   if (cpu.Alert > 0) --cpu.Alert;
   if (cpu.Hold > 0) --cpu.Hold;
   cpu.FoeGuard = std::clamp(cpu.FoeGuard + (sc.FoeGuarding ? 6 : -1), 0, 400);
-  const bool firing = foe.Action >= 1 && foe.Action <= 4;
+  const bool firing = WeaponAction(foe.Action);
   cpu.FoeFire = std::clamp(cpu.FoeFire + (firing ? 10 : -1), 0, 200);
   if (foe.Armor < cpu.WatchArmor) cpu.Misses = 0;  // something hit
   if (cpu.Watch > 0 && --cpu.Watch == 0) {
@@ -616,9 +627,9 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     } else {
       Steer(me, x, y);
     }
-    int32_t button = 0;
+    int32_t button = kButtonNone;
     if (shape.Guard) {
-      button = 5;
+      button = kButtonGuard;
     } else if (shape.Fire || cpu.Idle > kPatience) {
       TakeChance(cpu, brain, sc, me);
       if (cpu.Weapon >= 1) {
@@ -627,38 +638,48 @@ void FollowPlan(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     }
     // Between its own shots it does not linger where player 1's straight weapons reach.
     const bool firing = button >= 1 && button <= 4;
-    if (sc.FoeLined && cpu.FoeFire > 0 && !firing && cpu.Trigger <= 0 && me.Action == 0 &&
-        cpu.Idle <= 2 * kPatience && form.Robots[0].Action != 6 && !shape.Guard) {
+    if (sc.FoeLined && cpu.FoeFire > 0 && !firing && cpu.Trigger <= 0 && me.Action == kActionIdle &&
+        cpu.Idle <= 2 * kPatience && form.Robots[0].Action != kActionHit && !shape.Guard) {
       if (NearWall(me, kWallMargin)) cpu.Side = -cpu.Side;
       const double m = std::max(std::hypot(x, y), 1.0);
       Steer(me, -sc.UY * cpu.Side + x / m * 0.3, sc.UX * cpu.Side + y / m * 0.3);
     }
     const bool far = cpu.Plan == kPlanClose && sc.Dist > 380;
-    if (button == 0 && (shape.Boost || far) && me.Energy > brain.BoostEnergy) button = 6;
+    if (button == kButtonNone && (shape.Boost || far) && me.Energy > brain.BoostEnergy) {
+      button = kButtonBoost;
+    }
     me.InputButton = button;
   }
 
   // Sending nothing is never a plan: after a short while it circles player 1.
-  const bool quiet = me.InputX == 0 && me.InputY == 0 && me.InputButton == 0;
-  cpu.Quiet = quiet && me.Action != 5 ? cpu.Quiet + 1 : 0;
+  const bool quiet =
+      me.InputX == kInputXNone && me.InputY == kInputYNone && me.InputButton == kButtonNone;
+  cpu.Quiet = quiet && me.Action != kActionGuard ? cpu.Quiet + 1 : 0;
   if (cpu.Quiet > kQuietFrames) {
     if (NearWall(me, kWallMargin)) cpu.Side = -cpu.Side;
     const double x = -sc.UY * cpu.Side + (kFieldWidth / 2.0 - me.X) / 400;
     Steer(me, x, sc.UX * cpu.Side + (kFieldHeight / 2.0 - me.Y) / 300);
-    if (me.InputX == 0 && me.InputY == 0) me.InputX = x < 0 ? 2 : 1;
+    if (me.InputX == kInputXNone && me.InputY == kInputYNone) {
+      me.InputX = x < 0 ? kInputLeft : kInputRight;
+    }
     cpu.Quiet = 0;
   }
   const int32_t b = me.InputButton;
-  cpu.Idle = (b >= 1 && b <= 4) || b >= 7 ? 0 : cpu.Idle + 1;
+  cpu.Idle =
+      (b >= kButtonWeapon1 && b <= kButtonWeapon4) || b >= kButtonBoostWeapon1 ? 0 : cpu.Idle + 1;
 
   // Once a robot is down player 2 guards against what is still in flight. A frame that chooses a
   // plan writes nothing: no weapon button is left down into it, where its slot might have been
   // emptied by this frame's shot, nor into the next fight's first frame.
-  if (form.KoPending != 0) me.InputButton = 5;
+  if (form.KoPending != 0) me.InputButton = kButtonGuard;
   if (--cpu.Counter <= 0) cpu.Phase = 0;
   if (cpu.Phase == 0 || form.KoPending != 0) {
-    if (me.InputButton >= 1 && me.InputButton <= 4) me.InputButton = 0;
-    if (me.InputButton >= 7 && me.InputButton <= 10) me.InputButton = 6;
+    if (me.InputButton >= kButtonWeapon1 && me.InputButton <= kButtonWeapon4) {
+      me.InputButton = kButtonNone;
+    }
+    if (me.InputButton >= kButtonBoostWeapon1 && me.InputButton <= kButtonBoostWeapon4) {
+      me.InputButton = kButtonBoost;
+    }
     cpu.Trigger = std::min(cpu.Trigger, 0);
   }
 }

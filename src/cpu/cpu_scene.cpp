@@ -305,8 +305,8 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     sc.UY = dy / sc.Dist;
   }
   // A robot that may not turn in its present step keeps its facing for the shot it chains to.
-  sc.Facing =
-      me.Step.Turn == 1 || me.Action == 0 ? Direction8(dx, dy, me.Facing & 7) : (me.Facing & 7);
+  sc.Facing = me.Step.Turn == 1 || me.Action == kActionIdle ? Direction8(dx, dy, me.Facing & 7)
+                                                            : (me.Facing & 7);
 
   // Shots leave along the facing: player 1's offset from that line (behind counts as far off),
   // and how fast it walks off it.
@@ -331,13 +331,14 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   }
   sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
   sc.FoeArmor = Fraction(foe.Armor, foe.Status.MaxArmor);
-  sc.FoeOpen = foe.Action == 6 || (foe.Action >= 1 && foe.Action <= 4 && foe.Step.Accept != 1);
-  sc.FoeGuarding = foe.Action == 5;
+  const bool foe_firing = foe.Action >= kActionWeapon1 && foe.Action <= kActionWeapon4;
+  sc.FoeOpen = foe.Action == kActionHit || (foe_firing && foe.Step.Accept != 1);
+  sc.FoeGuarding = foe.Action == kActionGuard;
   sc.FoeSpeed = std::hypot(vx, vy);
   sc.FoeReach = MeleeReach(me, foe_slots);
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
-  const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == 0
+  const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == kActionIdle
                                  ? Direction8(-dx, -dy, foe.Facing & 7)
                                  : (foe.Facing & 7);
   const DirVector fd = DirTable[foe_facing];

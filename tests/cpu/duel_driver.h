@@ -92,7 +92,10 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
     const bool planning = f.Cpu.Phase != 1;
     duel.Think();
     r.broken += planning && fields() != before;
-    const int32_t b = p2.InputButton, slot = b >= 7 && b <= 10 ? b - 6 : (b <= 4 ? b : 0);
+    const int32_t b = p2.InputButton;
+    const int32_t slot = b >= kButtonBoostWeapon1 && b <= kButtonBoostWeapon4
+                             ? b - kButtonBoost
+                             : (b <= kButtonWeapon4 ? b : kButtonNone);
     if (slot >= 1) {
       r.pressed.insert(slot);
       const WeaponData& w = f.Weapons[3 + slot];
