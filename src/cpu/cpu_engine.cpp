@@ -476,7 +476,7 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       if (!w.Hits || (cpu.Hold > 0 && !w.Sure)) return false;
       // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
       const bool quick = w.Arrive <= kQuickFrames;
-      if ((w.Sure && (quick || sc.FoeOpen)) || (sc.FoeOpen && !w.Limited)) return true;
+      if ((w.Sure && quick) || sc.FoeOpen) return true;
       if (restless && (w.Sure || brain.Patient != 1)) return true;
       // A player who guards what it sees coming, and a patient kind, get only those.
       const bool guardy = cpu.FoeGuard > kGuardedLately && !w.BreaksGuard && w.Limited;
