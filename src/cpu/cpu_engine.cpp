@@ -65,17 +65,15 @@ constexpr double kSteer = 0.3;          // a wish component below this leaves th
 constexpr double kSpotSlack = 4;        // pixels from a spot that count as there
 constexpr int32_t kGuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
 constexpr double kShotSlack = 80;       // straight shots fly this far past the kind's far band
-constexpr int32_t kLastVolleys = 3;
-constexpr double kQuickFrames = 7;
-constexpr double kChaserFrames = 6;   // a chasing shot or mine this close is run from
-constexpr int32_t kLongFight = 1200;  // frames after which it goes in with melee more often
-constexpr double kLongFlight =
-    16;  // frames of flight a moving player is likely to leave  // a shot arriving this soon cannot
-         // be guarded in time     // a limited weapon's last volleys go only on sure shots
-constexpr int32_t kQuietFrames = 12;  // sending nothing this long, it moves on
-constexpr int32_t kPatience = 60;     // frames without a press before any hit is taken
-constexpr int32_t kMissesToMove = 2;  // straight volleys missed in a row before it moves
-constexpr int32_t kMoveFrames = 30;   // frames it holds straight fire while it moves
+constexpr int32_t kLastVolleys = 3;     // a limited weapon's last volleys wait for sure shots
+constexpr double kQuickFrames = 7;      // a shot arriving this soon cannot be guarded in time
+constexpr double kLongFlight = 16;      // frames of flight a moving player is likely to leave
+constexpr double kChaserFrames = 6;     // a chasing shot or mine this close is run from
+constexpr int32_t kLongFight = 1200;    // frames after which it goes in with melee more often
+constexpr int32_t kQuietFrames = 12;    // sending nothing this long, it moves on
+constexpr int32_t kPatience = 60;       // frames without a press before any hit is taken
+constexpr int32_t kMissesToMove = 2;    // straight volleys missed in a row before it moves
+constexpr int32_t kMoveFrames = 30;     // frames it holds straight fire while it moves
 
 // How a plan moves and acts.
 struct PlanShape {
