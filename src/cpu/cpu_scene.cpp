@@ -99,7 +99,7 @@ void NoteChaser(const CharacterData& me, const WeaponData& w, const ShotData& s,
   if (d > reach + 120 || d <= 0) return;
   const double frames = std::max(d - reach, 0.0) / std::max(s.Speed, 1.0);
   if (chaser.Seen && frames >= chaser.Frames) return;
-  chaser = CpuThreat{true, frames, s.Tick, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1};
+  chaser = CpuThreat{true, frames, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1};
 }
 
 CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThreat& chaser) {
@@ -139,7 +139,7 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThr
         const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + 6;
         if (std::hypot(mx, my) > reach) continue;
         if (best.Seen && frames >= best.Frames) continue;
-        best = CpuThreat{true, frames, s.Tick, mx, my, vx, vy, reach, w.BreakGuard == 1};
+        best = CpuThreat{true, frames, mx, my, vx, vy, reach, w.BreakGuard == 1};
       }
     }
   }
@@ -187,8 +187,6 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   out.Near = std::max(near, 0.0);
   out.Far = std::min(far + target_half, kFarthest);
   out.Aim = target_half + std::min(half, 12.0);
-  const ShotPhaseData& first = slot.Phases[0][0];
-  out.Speed = first.Move == kMoveBeam ? first.Speed : PhaseTravel(first) / std::max(first.Life, 1);
 
   return out;
 }
@@ -308,16 +306,13 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   sc.Facing = me.Step.Turn == 1 || me.Action == kActionIdle ? Direction8(dx, dy, me.Facing & 7)
                                                             : (me.Facing & 7);
 
-  // Shots leave along the facing: player 1's offset from that line (behind counts as far off),
-  // and how fast it walks off it.
+  // Shots leave along the facing: player 1's offset from that line (behind counts as far off).
   const DirVector d = DirTable[sc.Facing];
   const double n = std::hypot(d.dx, d.dy);
   const double nx = -d.dy / n, ny = d.dx / n;
   const double offset = dx * nx + dy * ny;
   sc.LineOffset = dx * d.dx + dy * d.dy >= 0 ? std::fabs(offset) : sc.Dist;
   const double vx = foe.SpeedRight - foe.SpeedLeft, vy = foe.SpeedDown - foe.SpeedUp;
-  sc.Drift = (vx * nx + vy * ny) * (offset < 0 ? -1 : 1);
-  sc.LineScale = n;
 
   for (int k = 0; k < 4; ++k) {
     const bool rapid = (k == 0 && me.RapidFire1 > 0) || (k == 3 && me.RapidFire4 > 0);

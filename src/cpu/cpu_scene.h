@@ -23,8 +23,7 @@ struct CpuWeapon {
   int32_t Role = kRoleLine;
   double Near = 0;  // centre distances at which its shots can hit
   double Far = 0;
-  double Aim = 0;    // how far off the firing line a shot still hits (player 1's half width added)
-  double Speed = 0;  // pixels a frame its shots first fly at along a level line
+  double Aim = 0;  // how far off the firing line a shot still hits (player 1's half width added)
   bool Rapid = false;  // streams while held (a rapid-fire period on its slot)
   bool BreaksGuard = false;
   bool Limited = false;  // spends ammunition
@@ -41,7 +40,6 @@ struct CpuWeapon {
 struct CpuThreat {
   bool Seen = false;
   double Frames = 0;            // until it is closest
-  int32_t Age = 0;              // frames it has flown in its present phase
   double MissX = 0, MissY = 0;  // player 2's centre from the shot's path at that moment
   double DirX = 0, DirY = 0;    // the shot's unit direction of travel
   double Reach = 0;             // the distance within which it hits
@@ -53,8 +51,6 @@ struct CpuScene {
   double UX = 0, UY = 0;  // unit vector toward player 1
   int32_t Facing = 0;     // the facing player 2's next shot leaves along
   double LineOffset = 0;  // player 1's distance from that facing's firing line
-  double Drift = 0;       // player 1's speed away from that line, pixels a frame (toward: below 0)
-  double LineScale = 1;   // a shot's speed along that line for each pixel it flies level
   CpuWeapon Slots[4];
   double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
   bool FoeOpen = false;      // player 1 is hit or busy with a weapon and cannot guard at once

@@ -147,11 +147,7 @@ bool FindPresetData(const std::string& path, uint64_t& begins, std::vector<uint8
 
 }  // namespace
 
-std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate, float gain) {
-  // The synthesizer's own messages would reach stderr; its failures are reported here instead.
-  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
-    fluid_set_log_function(level, nullptr, nullptr);
-  }
+fluid_settings_t* MidiSynth::NewSettings(uint32_t rate, float gain) {
   fluid_settings_t* settings = new_fluid_settings();
   if (settings == nullptr) return nullptr;
   fluid_settings_setnum(settings, "synth.sample-rate", rate);
@@ -162,6 +158,16 @@ std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate, float gain) {
   fluid_settings_setint(settings, "synth.polyphony", 32);
   fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
   fluid_settings_setint(settings, "synth.lock-memory", 0);
+  return settings;
+}
+
+std::unique_ptr<MidiSynth> MidiSynth::Open(uint32_t rate, float gain) {
+  // The synthesizer's own messages would reach stderr; its failures are reported here instead.
+  for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) {
+    fluid_set_log_function(level, nullptr, nullptr);
+  }
+  fluid_settings_t* settings = NewSettings(rate, gain);
+  if (settings == nullptr) return nullptr;
   fluid_synth_t* synth = new_fluid_synth(settings);
   if (synth == nullptr) {
     delete_fluid_settings(settings);

@@ -21,6 +21,9 @@ class MidiSynth final : public MusicSink {
   // Renders at `rate` frames per second and `gain` (the mixer's music gain). Empty, after one
   // line on stderr, when no General MIDI soundfont loads.
   static std::unique_ptr<MidiSynth> Open(uint32_t rate, float gain);
+  // The settings Open makes its synthesizer with (the caller owns them); null when they cannot
+  // be made.
+  static fluid_settings_t* NewSettings(uint32_t rate, float gain);
   MidiSynth(fluid_settings_t* settings, fluid_synth_t* synth)
       : settings_(settings), synth_(synth) {}
   MidiSynth(const MidiSynth&) = delete;

@@ -129,11 +129,11 @@ void DumpWeapons() {
       const CpuWeapon& c = sc.Slots[k];
       const ShotPhaseData& p = w.Phases[0][0];
       std::printf(
-          "  %d %-14s role %d near %4.0f far %4.0f aim %3.0f speed %5.1f rapid %d "
+          "  %d %-14s role %d near %4.0f far %4.0f aim %3.0f rapid %d "
           "guardbreak %d ammo %3d%s rows %d cols %d dmg %d stun %d half %d life %d "
           "muzzle(up) %d,%d\n",
-          k + 1, w.Name.c_str(), c.Role, c.Near, c.Far, c.Aim, c.Speed, c.Rapid, c.BreaksGuard,
-          w.Ammo, w.Unlimited ? "u" : " ", w.Rows, w.Columns,
+          k + 1, w.Name.c_str(), c.Role, c.Near, c.Far, c.Aim, c.Rapid, c.BreaksGuard, w.Ammo,
+          w.Unlimited ? "u" : " ", w.Rows, w.Columns,
           w.Phases[0][w.HitPhase >= 0 ? w.HitPhase : 0].Damage + p.Damage, p.Stun, p.HitHalf,
           p.Life, w.Aim[0][0].X, w.Aim[0][0].Y);
     }

@@ -45,14 +45,9 @@ TEST(SoundFontSubset, APieceSoundsTheSameThroughTheCutDownAndTheWholeFont) {
   const auto cut = MidiSynth::Open(kRate, kGain);
   ASSERT_TRUE(cut);
   cut->Use(song->Programs());
-  // The whole font in a synthesizer set up as Open sets its own (kept alike by hand).
-  fluid_settings_t* settings = new_fluid_settings();
-  fluid_settings_setnum(settings, "synth.sample-rate", kRate);
-  fluid_settings_setnum(settings, "synth.gain", kGain);
-  fluid_settings_setint(settings, "synth.threadsafe-api", 0);
-  fluid_settings_setint(settings, "synth.polyphony", 32);
-  fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-  fluid_settings_setint(settings, "synth.lock-memory", 0);
+  // The whole font in a synthesizer set up as Open sets its own.
+  fluid_settings_t* settings = MidiSynth::NewSettings(kRate, kGain);
+  ASSERT_NE(settings, nullptr);
   fluid_synth_t* synth = new_fluid_synth(settings);
   MidiSynth whole(settings, synth);
   ASSERT_NE(fluid_synth_sfload(synth, kFont, 1), FLUID_FAILED);

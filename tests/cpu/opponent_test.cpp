@@ -17,16 +17,6 @@
 namespace zk::test {
 namespace {
 
-using Result = DuelResult;
-
-Result RunFight(const Fighters& who, uint32_t seed, const Player1& p1, int32_t max_frames) {
-  return RunDuel(who, seed, p1, max_frames);
-}
-
-void Idle(TForm1& f, int32_t frame) {
-  Passive(f, frame);
-}
-
 // Every kind and variant as player 2, against each of `p1_kinds`.
 std::vector<Fighters> AllOpponents(const std::vector<int32_t>& p1_kinds) {
   std::vector<Fighters> out;
@@ -43,7 +33,7 @@ std::vector<Fighters> AllOpponents(const std::vector<int32_t>& p1_kinds) {
 TEST(OpponentBars, BeatsAnIdlePlayerWithinAMinute) {
   std::vector<int32_t> frames;
   for (const Fighters& who : AllOpponents({1, 4, 7, 10})) {
-    const Result r = RunFight(who, 11 + frames.size(), Idle, 1500);
+    const DuelResult r = RunDuel(who, 11 + frames.size(), Passive, 1500);
     EXPECT_EQ(r.winner, 2) << who.kind1 << " vs " << who.kind2 << "/" << who.variant2;
     EXPECT_EQ(r.broken, 0);
     EXPECT_LE(r.idle, 50);
@@ -60,7 +50,7 @@ TEST(OpponentBars, BeatsAMasherNineTimesInTenWithinThreeMinutes) {
   int32_t wins = 0, fights = 0;
   std::set<int32_t> pressed[kRobotKinds + 1][3];
   for (const Fighters& who : AllOpponents({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})) {
-    const Result r = RunFight(who, 100 + fights, Masher(7 + fights), 4500);
+    const DuelResult r = RunDuel(who, 100 + fights, Masher(7 + fights), 4500);
     ++fights;
     wins += r.winner == 2;
     // ZeviruraR, whose every weapon runs dry, may be left with nothing that can finish.
@@ -93,8 +83,8 @@ TEST(OpponentBars, EveryKindIsBeatableByACompetentPlayerButNoPushover) {
     int32_t wins = 0;
     for (int32_t i = 0; i < kFights; ++i) {
       const uint32_t seed = 500 + i;
-      const Result r =
-          RunFight({1 + i % kRobotKinds, i % 3, k, i % variants}, seed, Competent(seed), 4500);
+      const DuelResult r =
+          RunDuel({1 + i % kRobotKinds, i % 3, k, i % variants}, seed, Competent(seed), 4500);
       wins += r.winner == 2;
       EXPECT_EQ(r.broken, 0);
     }
@@ -111,7 +101,7 @@ TEST(OpponentBars, EveryKindIsBeatableByACompetentPlayerButNoPushover) {
 TEST(OpponentBars, AGuardNeverStallsIt) {
   for (const Fighters& who : AllOpponents({4, 9})) {
     if (who.kind2 == 11) continue;
-    const Result r = RunFight(who, 21, CornerGuard(0), 6000);
+    const DuelResult r = RunDuel(who, 21, CornerGuard(0), 6000);
     EXPECT_EQ(r.winner, 2) << who.kind1 << " vs " << who.kind2 << "/" << who.variant2;
     EXPECT_LE(r.idle, 50);
   }
@@ -148,7 +138,7 @@ TEST(OpponentAim, AStraightShotIsTakenOnlyWhereItHits) {
   duel.f.Robots[0].Y = 8;
   duel.f.Robots[1].X = 729;
   duel.f.Robots[1].Y = 83;
-  const Result r = PlayOn(duel, Idle, 1500);
+  const DuelResult r = PlayOn(duel, Passive, 1500);
   EXPECT_EQ(r.winner, 2);
   EXPECT_LE(r.volleys, 75);
 }
@@ -165,9 +155,9 @@ TEST(OpponentBars, ALastFightsMemoryDoesNotHoldFire) {
     cpu.Hold = 30;
     cpu.Watch = 20;
     cpu.LastArmor = -5;  // the last opponent went down
-    const Result first = PlayOn(duel, Idle, 100);
+    const DuelResult first = PlayOn(duel, Passive, 100);
     EXPECT_FALSE(first.pressed.empty()) << "kind " << k;
-    EXPECT_EQ(PlayOn(duel, Idle, 1400).winner, 2) << "kind " << k;
+    EXPECT_EQ(PlayOn(duel, Passive, 1400).winner, 2) << "kind " << k;
   }
 }
 
@@ -196,7 +186,7 @@ TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
         f.Weapons[0].VolleyLock = 0;
         f.Weapons[0].Fire();
         for (int32_t frame = 0; frame < 45 && f.Weapons[0].Shots[0][0].Active == 1; ++frame) {
-          Idle(f, frame);
+          Passive(f, frame);
           p1.Armor = p1.Status.MaxArmor;
           p2.InputX = p2.InputY = p2.InputButton = 0;
           if (think == 1) fight.Think();
