@@ -9,17 +9,12 @@
 #include "characters/character_data.h"
 #include "characters/direction8.h"
 #include "core/dir_table.h"
+#include "cpu/cpu_tuning.h"
 #include "weapons/weapon_data.h"
 
 namespace zk {
 
 namespace {
-
-// A shot is only worth stepping away from while it is this many frames off.
-constexpr double kThreatHorizon = 40;
-// A fanned volley is lined up only where its shots are still this close together.
-constexpr double kFanWidth = 40;
-constexpr double kFarthest = 800;
 
 // The distance a shot covers in `frames` frames whose speed starts at `v0` and changes by `a` a
 // frame (before each step), kept between 0 and `top` (0: no top).
@@ -95,8 +90,9 @@ void NoteChaser(const CharacterData& me, const WeaponData& w, const ShotData& s,
   // A mine goes off within its trigger square; its blast's half size follows it.
   const int32_t next = p.NextPhase >= 0 && p.NextPhase < kShotPhases ? p.NextPhase : s.Phase;
   const double blast = std::max(w.Phases[s.Column][next].HitHalf, p.HitHalf);
-  const double reach = me.Status.HalfWidth + std::max<double>(p.Param, 0) + blast + 20;
-  if (d > reach + 120 || d <= 0) return;
+  const double reach =
+      me.Status.HalfWidth + std::max<double>(p.Param, 0) + blast + kTune.ChaserMargin;
+  if (d > reach + kTune.ChaserSight || d <= 0) return;
   const double frames = std::max(d - reach, 0.0) / std::max(s.Speed, 1.0);
   if (chaser.Seen && frames >= chaser.Frames) return;
   chaser = CpuThreat{true, frames, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1};
@@ -134,9 +130,9 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThr
         const double rx = me.X - sx, ry = me.Y - sy;
         const double along = rx * vx + ry * vy;
         const double frames = along / (speed * n);
-        if (frames < 0 || frames > kThreatHorizon) continue;
+        if (frames < 0 || frames > kTune.ThreatHorizon) continue;
         const double mx = rx - vx * along, my = ry - vy * along;
-        const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + 6;
+        const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + kTune.ThreatMargin;
         if (std::hypot(mx, my) > reach) continue;
         if (best.Seen && frames >= best.Frames) continue;
         best = CpuThreat{true, frames, mx, my, vx, vy, reach, w.BreakGuard == 1};
@@ -183,9 +179,9 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   }
   if (out.Role == kRoleMelee) far = slot.Phases[0][0].Param + slot.Phases[0][0].HitHalf;
   // A fan spreads past its target beyond a short way, unless its shots seek.
-  if (out.Role == kRoleLine && fan > 0.1) far = std::min(far, kFanWidth / fan + 60);
+  if (out.Role == kRoleLine && fan > 0.1) far = std::min(far, kTune.FanWidth / fan + 60);
   out.Near = std::max(near, 0.0);
-  out.Far = std::min(far + target_half, kFarthest);
+  out.Far = std::min(far + target_half, kTune.Farthest);
   out.Aim = target_half + std::min(half, 12.0);
 
   return out;
@@ -215,30 +211,25 @@ bool RayMeetsBox(double ox, double oy, double ux, double uy, double from, double
   return slab(ox, ux, bx, hx) && slab(oy, uy, by, hy);
 }
 
-// Frames between a press and the shot leaving, and a little for player 1 to change its mind.
-constexpr double kWindUp = 2;
-// Pixels of player 1's body a shot must cross to count as a hit, not a graze.
-constexpr double kGraze = 2;
-
-// Whether a volley of `slot` fired now along `facing` would hit `foe`, where it will be (hits)
-// and where it stands (sure); `arrive`: frames until it gets there.
+// Whether a volley of `slot` fired now along `facing` would hit `foe`, where it will be at the
+// velocity (fvx, fvy) (hits) and where it stands (sure); `arrive`: frames until it gets there.
 void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
-               const CharacterData& foe, CpuWeapon& out) {
-  const double fvx = foe.SpeedRight - foe.SpeedLeft, fvy = foe.SpeedDown - foe.SpeedUp;
+               const CharacterData& foe, double fvx, double fvy, bool& hits, bool& sure,
+               double& arrive) {
   const double bx = DirTable[facing].dx, by = DirTable[facing].dy;
   const int32_t cols = std::clamp(slot.Columns, 1, kShotCols);
-  out.Arrive = 1e9;
+  arrive = 1e9;
   for (int32_t c = 0; c < cols; ++c) {
     const ShotPhaseData& first = slot.Phases[c][0];
     const double ox = me.X + slot.Aim[facing][c].X, oy = me.Y + slot.Aim[facing][c].Y;
     if (first.Move == kMoveMelee) {  // the strike stands in front of its owner
       const double sx = me.X + bx * first.Param, sy = me.Y + by * first.Param;
-      const double hx = first.HitHalf + foe.Status.HalfWidth - kGraze;
-      const double hy = first.HitHalf + foe.Status.HalfHeight - kGraze;
-      const double px = foe.X + fvx * kWindUp, py = foe.Y + fvy * kWindUp;
-      out.Sure = out.Sure || (std::fabs(sx - foe.X) < hx && std::fabs(sy - foe.Y) < hy);
-      out.Hits = out.Hits || (std::fabs(sx - px) < hx && std::fabs(sy - py) < hy);
-      out.Arrive = kWindUp;
+      const double hx = first.HitHalf + foe.Status.HalfWidth - kTune.Graze;
+      const double hy = first.HitHalf + foe.Status.HalfHeight - kTune.Graze;
+      const double px = foe.X + fvx * kTune.WindUp, py = foe.Y + fvy * kTune.WindUp;
+      sure = sure || (std::fabs(sx - foe.X) < hx && std::fabs(sy - foe.Y) < hy);
+      hits = hits || (std::fabs(sx - px) < hx && std::fabs(sy - py) < hy);
+      arrive = kTune.WindUp;
       continue;
     }
     const double dx = bx - by * slot.Spread[c], dy = by + bx * slot.Spread[c];
@@ -267,34 +258,45 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
       if (g.Half < 0) continue;
       const double span = g.To - g.From;
       const double at = span > 0 ? std::clamp((along - g.From) / span, 0.0, 1.0) : 0;
-      const double t = g.T0 + at * (g.T1 - g.T0) + kWindUp;
+      const double t = g.T0 + at * (g.T1 - g.T0) + kTune.WindUp;
       const double px = foe.X + fvx * t, py = foe.Y + fvy * t;
-      const double hx = g.Half + foe.Status.HalfWidth - kGraze;
-      const double hy = g.Half + foe.Status.HalfHeight - kGraze;
+      const double hx = g.Half + foe.Status.HalfWidth - kTune.Graze;
+      const double hy = g.Half + foe.Status.HalfHeight - kTune.Graze;
       const bool now = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, foe.X, foe.Y, hx, hy);
       const bool then = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, px, py, hx, hy);
-      if (then) out.Arrive = std::min(out.Arrive, t);
-      out.Hits = out.Hits || then;
-      out.Sure = out.Sure || (now && then);
+      if (then) arrive = std::min(arrive, t);
+      hits = hits || then;
+      sure = sure || (now && then);
     }
   }
 }
 
-// Player 1's melee reach against `me` (centre distance), 0 when it has no melee weapon.
-double MeleeReach(const CharacterData& me, const WeaponData* foe_slots) {
-  for (int k = 0; k < 4; ++k) {
-    const ShotPhaseData& p = foe_slots[k].Phases[0][0];
-    if (foe_slots[k].Armed == 1 && p.Move == kMoveMelee) {
-      return p.Param + p.HitHalf + me.Status.HalfWidth;
-    }
+// Whether `r`'s action still has a step that fires ahead of the present one (following its
+// chain for no input).
+bool FireAhead(const CharacterData& r) {
+  ActionStep s = r.Step;
+  for (int i = 0; i < kStepSlots; ++i) {
+    const int32_t id = s.Next[0];
+    if (id <= 0 || id / 10 >= kActionCount) return false;
+    s = r.Actions.Steps[id / 10][id % 10];
+    if (s.Action != r.Step.Action) return false;
+    if (s.Fire == 1) return true;
   }
-  return 0;
+  return false;
+}
+
+// Player 1's melee slot (0 to 3), -1 none.
+int32_t MeleeOf(const WeaponData* foe_slots) {
+  for (int k = 0; k < 4; ++k) {
+    if (foe_slots[k].Armed == 1 && foe_slots[k].Phases[0][0].Move == kMoveMelee) return k;
+  }
+  return -1;
 }
 
 }  // namespace
 
 CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
-                   const WeaponData* foe_slots) {
+                   const WeaponData* foe_slots, const CpuLateVelocity* late) {
   CpuScene sc;
   const double dx = static_cast<double>(foe.X) - me.X, dy = static_cast<double>(foe.Y) - me.Y;
   sc.Dist = std::hypot(dx, dy);
@@ -321,7 +323,14 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     w.Limited = my_slots[k].Unlimited != 1;
     w.Ammo = my_slots[k].Ammo;
     if (w.Usable && (w.Role == kRoleLine || w.Role == kRoleMelee)) {
-      AimVolley(me, my_slots[k], sc.Facing, foe, w);
+      AimVolley(me, my_slots[k], sc.Facing, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
+      w.Likely = w.Hits;
+      if (late != nullptr) {
+        bool likely = false, sure = false;
+        double arrive = 0;
+        AimVolley(me, my_slots[k], sc.Facing, foe, late->X, late->Y, likely, sure, arrive);
+        w.Likely = likely;
+      }
     }
   }
   sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
@@ -329,8 +338,16 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   const bool foe_firing = foe.Action >= kActionWeapon1 && foe.Action <= kActionWeapon4;
   sc.FoeOpen = foe.Action == kActionHit || (foe_firing && foe.Step.Accept != 1);
   sc.FoeGuarding = foe.Action == kActionGuard;
+  const bool to_come = foe_firing && (foe.Step.Fire == 1 || FireAhead(foe));
+  sc.FoeCommitted =
+      foe.Action == kActionHit || (foe_firing && !to_come) || (foe.Boost == 1 && !sc.FoeGuarding);
   sc.FoeSpeed = std::hypot(vx, vy);
-  sc.FoeReach = MeleeReach(me, foe_slots);
+  sc.FoeMelee = MeleeOf(foe_slots);
+  if (sc.FoeMelee >= 0) {  // the centre distance within which its strike hits
+    const ShotPhaseData& p = foe_slots[sc.FoeMelee].Phases[0][0];
+    sc.FoeReach = p.Param + p.HitHalf + me.Status.HalfWidth;
+    sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
+  }
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
   const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == kActionIdle

@@ -33,6 +33,9 @@ struct CpuWeapon {
   // when it arrives (Hits), and also where player 1 stands now (Sure: no step saves it).
   bool Hits = false;
   bool Sure = false;
+  // And where player 1 will be if it goes on as it has moved lately (as Hits without a late
+  // velocity).
+  bool Likely = false;
   double Arrive = 0;  // frames until a shot fired now reaches player 1
 };
 
@@ -53,11 +56,14 @@ struct CpuScene {
   double LineOffset = 0;  // player 1's distance from that facing's firing line
   CpuWeapon Slots[4];
   double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
-  bool FoeOpen = false;      // player 1 is hit or busy with a weapon and cannot guard at once
-  bool FoeGuarding = false;  // player 1 guards now
-  double FoeSpeed = 0;       // player 1's speed, pixels a frame
-  double FoeReach = 0;       // centre distance within which player 1's melee strike hits (0: none)
-  bool FoeLined = false;     // player 2 stands where a straight weapon of player 1's would hit it
+  bool FoeOpen = false;       // player 1 is hit or busy with a weapon and cannot guard at once
+  bool FoeCommitted = false;  // player 1's volley or strike has gone, it is hit, or it boosts
+  bool FoeStriking = false;   // player 1's melee strike is winding up or out
+  int32_t FoeMelee = -1;      // player 1's melee slot (0 to 3), -1 none
+  bool FoeGuarding = false;   // player 1 guards now
+  double FoeSpeed = 0;        // player 1's speed, pixels a frame
+  double FoeReach = 0;        // centre distance within which player 1's melee strike hits (0: none)
+  bool FoeLined = false;      // player 2 stands where a straight weapon of player 1's would hit it
   CpuThreat Threat;
   // Player 1's nearest shot that turns after player 2 (missiles, fireflies, stingers) or waits to
   // go off near it (mines), within reach of catching it: Frames until it could, Dir from it
@@ -65,10 +71,16 @@ struct CpuScene {
   CpuThreat Chaser;
 };
 
+// Player 1's velocity lately, pixels a frame.
+struct CpuLateVelocity {
+  double X = 0, Y = 0;
+};
+
 // Reads the scene for player 2 (`me`, with its four slots) against player 1 (`foe`, with its
-// four slots, whose live shots are the threats).
+// four slots, whose live shots are the threats); `late`, when given, is how player 1 has moved
+// lately.
 CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const CharacterData& foe,
-                   const WeaponData* foe_slots);
+                   const WeaponData* foe_slots, const CpuLateVelocity* late = nullptr);
 
 // A spot on one of `target`'s eight firing lines (the lines along which a robot standing there
 // would fire at it), `dist` from it and inside the field; the lines are tried from facing

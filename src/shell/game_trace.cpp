@@ -81,6 +81,28 @@ std::string Robot(const CharacterData& r, bool with_weapon_type) {
   return out;
 }
 
+// The computer opponent's plan, intent and counters.
+std::string Plan(const CpuPlan& c) {
+  std::string out = "{";
+  const std::pair<const char*, int32_t> fields[] = {
+      {"Phase", c.Phase},         {"Counter", c.Counter},
+      {"Plan", c.Plan},           {"Weapon", c.Weapon},
+      {"Intent", c.Intent},       {"Side", c.Side},
+      {"Trigger", c.Trigger},     {"Held", c.Held},
+      {"DodgeLeft", c.DodgeLeft}, {"Alert", c.Alert},
+      {"FoeGuard", c.FoeGuard},   {"FoeFire", c.FoeFire},
+      {"FoeRun", c.FoeRun},       {"FoeVX", c.FoeVX},
+      {"FoeVY", c.FoeVY},         {"Quiet", c.Quiet},
+      {"Idle", c.Idle},           {"Misses", c.Misses},
+      {"Watch", c.Watch},         {"Hold", c.Hold},
+      {"CoverLeft", c.CoverLeft}, {"FoeUnguarded", c.FoeUnguarded},
+      {"KeyHold", c.KeyHold},     {"Frames", c.Frames},
+  };
+  for (const auto& [key, value] : fields) Field(out, key, value);
+  out.back() = '}';
+  return out;
+}
+
 // The keys of a trace line, without the closing brace.
 std::string Common(const TForm1& f, int64_t frame, const std::vector<std::string>& sound,
                    bool dump) {
@@ -100,6 +122,7 @@ std::string Common(const TForm1& f, int64_t frame, const std::vector<std::string
     out += std::to_string(f.Weapons[i].Ammo);
     out += i < 7 ? "," : "],";
   }
+  out += "\"Cpu\":" + Plan(f.Cpu) + ',';
   out += "\"sound\":[";
   for (size_t i = 0; i < sound.size(); ++i) {
     if (i > 0) out += ',';

@@ -1,8 +1,9 @@
 // The opponent arena: plays the computer opponent against scripted player-1 strategies over
-// fixed seeds and prints its share of wins, fights undecided, its longest idle stretch and how
-// it spends its ammunition. A measurement, not a test: `zk_arena [strategy...]`.
+// fixed seeds and prints its share of wins, fights undecided, its longest idle stretch, how it
+// spends its ammunition and how often it changes its move keys. A measurement, not a test.
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,15 @@
 namespace zk::test {
 namespace {
 
-bool g_seeds = false;  // -s: name every fight the opponent did not win
+bool g_seeds = false;    // -s: name every fight the opponent did not win
+bool g_verbose = false;  // -v: a line for every variant (or player-1 robot)
+
+constexpr int kNameWidth = 28;  // the longest variant name, "DuvuZirada type Bannila Boy", fits
 
 struct Tally {
   int32_t fights = 0, wins = 0, losses = 0, undecided = 0, idle = 0, broken = 0;
   int64_t frames = 0, volleys = 0, damage = 0;
+  std::vector<double> key_rates;  // move-key changes a second, per fight
   void Add(const DuelResult& r) {
     ++fights;
     wins += r.winner == 2;
@@ -26,14 +31,20 @@ struct Tally {
     frames += r.frames;
     volleys += r.volleys;
     damage += r.damage;
+    key_rates.push_back(25.0 * r.key_changes / std::max(r.frames, 1));
   }
-  void Print(const char* name) const {
+  double Share() const { return 100.0 * wins / std::max(fights, 1); }
+  void Print(const std::string& name) const {
+    std::vector<double> rates = key_rates;
+    std::sort(rates.begin(), rates.end());
+    const double median = rates.empty() ? 0 : rates[rates.size() / 2];
     std::printf(
-        "%-18s won %4d of %4d (%5.1f%%)  lost %4d  undecided %3d  mean %5lld frames  "
-        "idle max %4d  broken %d  volleys %lld  damage/volley %.1f\n",
-        name, wins, fights, 100.0 * wins / std::max(fights, 1), losses, undecided,
+        "%-*s won %4d of %4d (%5.1f%%)  lost %4d  undecided %4d  mean %5lld frames  "
+        "idle max %4d  broken %d  volleys %6lld  damage/volley %5.1f  keys/s %4.1f\n",
+        kNameWidth, name.c_str(), wins, fights, Share(), losses, undecided,
         static_cast<long long>(frames / std::max(fights, 1)), idle, broken,
-        static_cast<long long>(volleys), volleys > 0 ? static_cast<double>(damage) / volleys : 0.0);
+        static_cast<long long>(volleys), volleys > 0 ? static_cast<double>(damage) / volleys : 0.0,
+        median);
   }
 };
 
@@ -51,11 +62,17 @@ std::vector<Variant> AllVariants() {
   return out;
 }
 
+const char* KindName(int32_t kind) {
+  static constexpr const char* kNames[kRobotKinds + 1] = {
+      "",        "Ridezazo", "Lizard",    "DuvuZirada", "D.O.Z.",      "RiziVov",
+      "VedoZad", "Ro-da",    "ZuzodEvoz", "V-2-A",      "ZizoruVuzev", "ZeviruraR"};
+  return kind >= 1 && kind <= kRobotKinds ? kNames[kind] : "?";
+}
+
 const char* VariantName(const Variant& v) {
   return FindRobotKind(v.kind)->Variants[v.variant].Name;
 }
 
-// Each variant as player 2 against `rounds` player-1 robots; `p1_kind` 0 varies them.
 // Where player 1 may stand at the start: the default lanes, or along the edges and corners.
 void AtTheEdge(Duel& duel, uint32_t seed) {
   static constexpr int32_t kSpots[8][2] = {{25, 25},   {400, 12},  {775, 30}, {788, 300},
@@ -67,32 +84,96 @@ void AtTheEdge(Duel& duel, uint32_t seed) {
   duel.f.Robots[1].Y = 300 + (300 - spot[1]) / 3;
 }
 
-void Measure(const char* name, const std::function<Player1(uint32_t)>& make, int32_t rounds,
-             int32_t p1_kind, int32_t max_frames, bool per_variant,
-             void (*place)(Duel&, uint32_t) = nullptr) {
+using Maker = std::function<Player1(uint32_t)>;
+
+// One fight, naming it with -s when the opponent did not win.
+DuelResult Fight(const Fighters& who, uint32_t seed, const Maker& make, int32_t max_frames,
+                 void (*place)(Duel&, uint32_t)) {
+  Duel duel(who, seed);
+  if (place != nullptr) place(duel, seed);
+  const DuelResult r = PlayOn(duel, make(seed), max_frames);
+  if (g_seeds && r.winner != 2) {
+    std::printf("  seed %u: %s against %s %s\n", seed,
+                FindRobotKind(who.kind1)->Variants[who.variant1].Name,
+                VariantName({who.kind2, who.variant2}), r.winner == 1 ? "lost" : "undecided");
+  }
+  return r;
+}
+
+// Each opponent variant against `rounds` player-1 robots (`p1_kind` 0 varies them); a line per
+// opponent kind, and with -v per variant.
+Tally Measure(const char* name, const Maker& make, int32_t rounds, int32_t p1_kind,
+              int32_t max_frames, void (*place)(Duel&, uint32_t) = nullptr) {
   Tally all;
+  std::map<int32_t, Tally> kinds;
   uint32_t seed = 1000;
   for (const Variant& v : AllVariants()) {
     Tally one;
     for (int32_t i = 0; i < rounds; ++i, ++seed) {
       const int32_t k1 = p1_kind != 0 ? p1_kind : 1 + static_cast<int32_t>(seed % kRobotKinds);
-      Duel duel({k1, static_cast<int32_t>(seed % 3), v.kind, v.variant}, seed);
-      if (place != nullptr) place(duel, seed);
-      const DuelResult r = PlayOn(duel, make(seed), max_frames);
-      if (g_seeds && r.winner != 2) {
-        std::printf("  seed %u player 1 kind %d: %s\n", seed, k1,
-                    r.winner == 1 ? "lost" : "undecided");
+      const int32_t v1 = static_cast<int32_t>(seed % FindRobotKind(k1)->Variants.size());
+      const DuelResult r = Fight({k1, v1, v.kind, v.variant}, seed, make, max_frames, place);
+      one.Add(r);
+      kinds[v.kind].Add(r);
+      all.Add(r);
+    }
+    if (g_verbose) one.Print(std::string("  ") + VariantName(v));
+  }
+  for (const auto& [kind, t] : kinds) {
+    if (g_verbose || t.Share() < 60) t.Print(std::string("  kind ") + KindName(kind));
+  }
+  all.Print(name);
+  return all;
+}
+
+// Each player-1 robot that `pick` accepts against every opponent variant `rounds` times; a line
+// per player-1 robot.
+void MeasureByPlayer1(const char* name, const Maker& make, int32_t rounds, int32_t max_frames,
+                      const std::function<bool(const CpuScene&)>& pick) {
+  Tally all;
+  uint32_t seed = 5000;
+  for (const Variant& p1 : AllVariants()) {
+    Duel probe({p1.kind, p1.variant, 1, 0}, 1);
+    if (!pick(ReadScene(probe.f.Robots[0], &probe.f.Weapons[0], probe.f.Robots[1],
+                        &probe.f.Weapons[4]))) {
+      continue;
+    }
+    Tally one;
+    for (const Variant& v : AllVariants()) {
+      for (int32_t i = 0; i < rounds; ++i, ++seed) {
+        const DuelResult r =
+            Fight({p1.kind, p1.variant, v.kind, v.variant}, seed, make, max_frames, nullptr);
+        one.Add(r);
+        all.Add(r);
       }
+    }
+    one.Print(std::string("  player 1 ") + VariantName(p1));
+  }
+  all.Print(name);
+}
+
+// Only the variants of one opponent kind, against `rounds` varied player-1 robots each.
+void MeasureKind(const char* name, const Maker& make, int32_t kind, int32_t rounds,
+                 int32_t max_frames) {
+  Tally all;
+  uint32_t seed = 9000;
+  for (const Variant& v : AllVariants()) {
+    if (v.kind != kind) continue;
+    Tally one;
+    for (int32_t i = 0; i < rounds; ++i, ++seed) {
+      const int32_t k1 = 1 + static_cast<int32_t>(seed % (kRobotKinds - 1));
+      const DuelResult r = Fight({k1, static_cast<int32_t>(seed % 2), v.kind, v.variant}, seed,
+                                 make, max_frames, nullptr);
       one.Add(r);
       all.Add(r);
     }
-    if (per_variant) one.Print(VariantName(v));
+    one.Print(std::string("  ") + VariantName(v));
   }
   all.Print(name);
 }
 
 // Survival-like chains: one form, the plan memory carried from fight to fight.
-void Chain(const char* name, const std::function<Player1(uint32_t)>& make, int32_t max_frames) {
+void Chain(const char* name, const Maker& make, int32_t max_frames) {
   Tally all;
   const std::vector<Variant> vs = AllVariants();
   for (uint32_t c = 0; c < 4; ++c) {
@@ -106,8 +187,9 @@ void Chain(const char* name, const std::function<Player1(uint32_t)>& make, int32
       duel.f.Robots[1].X = 650;
       duel.f.Robots[1].Y = 450 - 60 * static_cast<int32_t>(i % 5);
       const DuelResult r = PlayOn(duel, make(c * 100 + i), max_frames);
-      if (r.winner != 2)
+      if (r.winner != 2) {
         std::printf("  chain %u fight %zu: %s undecided or lost\n", c, i, VariantName(v));
+      }
       all.Add(r);
     }
   }
@@ -129,9 +211,8 @@ void DumpWeapons() {
       const CpuWeapon& c = sc.Slots[k];
       const ShotPhaseData& p = w.Phases[0][0];
       std::printf(
-          "  %d %-14s role %d near %4.0f far %4.0f aim %3.0f rapid %d "
-          "guardbreak %d ammo %3d%s rows %d cols %d dmg %d stun %d half %d life %d "
-          "muzzle(up) %d,%d\n",
+          "  %d %-15s role %d near %4.0f far %4.0f aim %3.0f rapid %d guardbreak %d "
+          "ammo %3d%s rows %d cols %d dmg %3d stun %3d half %2d life %3d muzzle(up) %d,%d\n",
           k + 1, w.Name.c_str(), c.Role, c.Near, c.Far, c.Aim, c.Rapid, c.BreaksGuard, w.Ammo,
           w.Unlimited ? "u" : " ", w.Rows, w.Columns,
           w.Phases[0][w.HitPhase >= 0 ? w.HitPhase : 0].Damage + p.Damage, p.Stun, p.HitHalf,
@@ -140,8 +221,70 @@ void DumpWeapons() {
   }
 }
 
-Player1 Plain(void (*p)(TForm1&, int32_t)) {
-  return p;
+Maker Plain(void (*p)(TForm1&, int32_t)) {
+  return [p](uint32_t) { return Player1(p); };
+}
+
+struct Strategy {
+  const char* name;
+  const char* what;
+  std::function<void()> run;
+};
+
+const std::vector<Strategy>& Strategies() {
+  static const std::vector<Strategy> kAll = {
+      {"passive", "stands still (also at the edges, and in chains)",
+       [] {
+         Measure("passive", Plain(Passive), 4, 0, 1500);
+         Measure("passive at edges", Plain(Passive), 8, 0, 1500, AtTheEdge);
+         Chain("passive chain", Plain(Passive), 1500);
+       }},
+      {"corner", "walks into a corner and guards for ever",
+       [] {
+         Measure("corner guard", CornerGuard, 3, 0, 6000);
+         Chain("corner chain", CornerGuard, 6000);
+       }},
+      {"turtle", "guards, letting go only to fire a lined-up weapon",
+       [] { Measure("turtle", Plain(Turtle), 8, 0, 6000); }},
+      {"rusher", "walks into contact and strikes",
+       [] { Measure("melee rusher", Plain(MeleeRusher), 10, 0, 6000); }},
+      {"walker", "walks at player 2 firing slot 1",
+       [] { Measure("walker slot 1", Plain(Walker), 10, 0, 6000); }},
+      {"masher", "random keys every 3 to 10 frames", [] { Measure("masher", Masher, 6, 0, 3000); }},
+      {"competent", "reacts after 4 to 8 frames, aims, guards, boosts away when low",
+       [] {
+         Measure("competent fixed", Competent, 20, 2, 6000);
+         Measure("competent varied", Competent, 20, 0, 6000);
+       }},
+      {"bait", "guards; strikes once when player 2 comes within melee reach (late)",
+       [] {
+         MeasureByPlayer1("guard bait", GuardBait, 3, 6000,
+                          [](const CpuScene& sc) { return MeleeOf(sc) >= 0; });
+       }},
+      {"kiter", "keeps away, fires when lined up, boosts off when approached (late)",
+       [] { Measure("kiter", Kiter, 10, 0, 6000); }},
+      {"sidestep", "moves sideways all the time and never fires (late)",
+       [] {
+         Measure(
+             "sidestepper", [](uint32_t s) { return Sidestepper(s, false); }, 10, 0, 6000);
+       }},
+      {"mover", "moves sideways all the time and fires when lined up, against ZeviruraR",
+       [] {
+         MeasureKind(
+             "mover vs ZeviruraR", [](uint32_t s) { return Sidestepper(s, true); }, 11, 20, 6000);
+       }},
+  };
+  return kAll;
+}
+
+int Usage(FILE* out) {
+  std::fprintf(out, "usage: zk_arena [-v] [-s] [strategy...] | zk_arena weapons\n");
+  std::fprintf(out, "  -v  a line for every variant or player-1 robot\n");
+  std::fprintf(out, "  -s  name every fight the opponent did not win, with its seed\n");
+  for (const Strategy& s : Strategies()) std::fprintf(out, "  %-10s %s\n", s.name, s.what);
+  std::fprintf(out, "  weapons    each variant's weapons as the opponent reads them\n");
+  std::fprintf(out, "No strategy named: all of them.\n");
+  return out == stdout ? 0 : 2;
 }
 
 }  // namespace
@@ -149,35 +292,29 @@ Player1 Plain(void (*p)(TForm1&, int32_t)) {
 
 int main(int argc, char** argv) {
   using namespace zk::test;
-  std::vector<std::string> which(argv + 1, argv + argc);
-  const bool verbose = !which.empty() && which[0] == "-v";
-  if (verbose) which.erase(which.begin());
-  g_seeds = !which.empty() && which[0] == "-s";
-  if (g_seeds) which.erase(which.begin());
-  auto want = [&](const char* n) {
-    return which.empty() || std::find(which.begin(), which.end(), n) != which.end();
-  };
-  auto plain = [](void (*p)(zk::TForm1&, int32_t)) { return [p](uint32_t) { return Plain(p); }; };
-  if (!which.empty() && which[0] == "weapons") {
-    DumpWeapons();
-    return 0;
+  std::vector<std::string> which;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "-v") {
+      g_verbose = true;
+    } else if (a == "-s") {
+      g_seeds = true;
+    } else if (a == "-h" || a == "--help") {
+      return Usage(stdout);
+    } else if (a == "weapons") {
+      DumpWeapons();
+      return 0;
+    } else {
+      const auto& all = Strategies();
+      if (std::none_of(all.begin(), all.end(), [&](const Strategy& s) { return a == s.name; })) {
+        std::fprintf(stderr, "zk_arena: no strategy \"%s\"\n", a.c_str());
+        return Usage(stderr);
+      }
+      which.push_back(a);
+    }
   }
-  if (want("passive")) {
-    Measure("passive", plain(Passive), 4, 0, 1500, verbose);
-    Measure("passive at edges", plain(Passive), 8, 0, 1500, verbose, AtTheEdge);
-    Chain("passive chain", plain(Passive), 1500);
-  }
-  if (want("corner")) {
-    Measure("corner guard", CornerGuard, 3, 0, 6000, verbose);
-    Chain("corner chain", CornerGuard, 6000);
-  }
-  if (want("turtle")) Measure("turtle", plain(Turtle), 8, 0, 6000, verbose);
-  if (want("rusher")) Measure("melee rusher", plain(MeleeRusher), 8, 0, 6000, verbose);
-  if (want("walker")) Measure("walker slot 1", plain(Walker), 8, 0, 6000, verbose);
-  if (want("masher")) Measure("masher", Masher, 6, 0, 3000, verbose);
-  if (want("competent")) {
-    Measure("competent fixed", Competent, 20, 2, 6000, true);
-    Measure("competent varied", Competent, 20, 0, 6000, true);
+  for (const Strategy& s : Strategies()) {
+    if (which.empty() || std::find(which.begin(), which.end(), s.name) != which.end()) s.run();
   }
   return 0;
 }

@@ -29,13 +29,15 @@ struct Fighters {
 };
 
 struct DuelResult {
-  int32_t winner = 0;  // 0: a draw, or no knock-out in time
+  int32_t winner = 0;    // 0: a draw, or no knock-out in time
+  bool decided = false;  // a knock-out (or both) ended it in time
   int32_t frames = 0;
   std::set<int32_t> pressed;  // player 2's weapon buttons
   int32_t broken = 0;         // frames pressing an empty slot, or writing a field while planning
   int32_t idle = 0;           // longest run of frames with no control field set, not guarding
   int32_t volleys = 0;        // volleys of limited ammunition player 2 spent
   int32_t damage = 0;         // armour player 1 lost
+  int32_t key_changes = 0;    // frames in which player 2's move keys differ from the last frame
 };
 
 // A one-player fight as the intro leaves it.
@@ -86,12 +88,15 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
   DuelResult r;
   const int32_t armor0 = f.Robots[0].Armor;
   int32_t idle = 0;
+  std::pair<int32_t, int32_t> keys{p2.InputX, p2.InputY};
   for (r.frames = 1; r.frames <= max_frames && f.GameStage == 9; ++r.frames) {
     p1(f, r.frames);
     const auto before = fields();
     const bool planning = f.Cpu.Phase != 1;
     duel.Think();
     r.broken += planning && fields() != before;
+    r.key_changes += std::pair(p2.InputX, p2.InputY) != keys;
+    keys = {p2.InputX, p2.InputY};
     const int32_t b = p2.InputButton;
     const int32_t slot = b >= kButtonBoostWeapon1 && b <= kButtonBoostWeapon4
                              ? b - kButtonBoost
@@ -110,7 +115,8 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
     for (int k = 4; k < 8; ++k) ammo -= f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
     r.volleys += std::max(ammo, 0);
   }
-  r.winner = f.GameStage == 10 ? f.Winner : 0;
+  r.decided = f.GameStage == 10;
+  r.winner = r.decided ? f.Winner : 0;
   r.damage = armor0 - f.Robots[0].Armor;
   return r;
 }
@@ -262,6 +268,149 @@ inline Player1 Competent(uint32_t seed) {
       SteerToSpot(me, (dist - want) * fdx / dist, (dist - want) * fdy / dist);
     }
     if (then.lined && (w.Rapid || frame % 2 == 0)) me.InputButton = slot + 1;
+  };
+}
+
+// ---- Players as people play: late, with keys held a few frames and sloppy aim ----
+
+// What a person sees of player 2: where it stood 5 to 12 frames ago (the lag drawn anew every few
+// frames).
+class LateEyes {
+ public:
+  explicit LateEyes(uint32_t seed) : rng_(seed) {}
+  struct Seen {
+    double x = 0, y = 0;
+  };
+  Seen Look(const TForm1& f, int32_t frame) {
+    past_.push_back({static_cast<double>(f.Robots[1].X), static_cast<double>(f.Robots[1].Y)});
+    while (past_.size() > 13) past_.pop_front();
+    if (frame % 4 == 0) lag_ = 5 + rng_() % 8;
+    return past_.size() > lag_ ? past_[past_.size() - 1 - lag_] : past_.front();
+  }
+  uint32_t Draw(uint32_t n) { return rng_() % n; }
+  // Player 1's reading of the scene with player 2 where it was seen.
+  static CpuScene Scene(const TForm1& f, const Seen& then) {
+    CharacterData ghost = f.Robots[1];
+    ghost.X = static_cast<int32_t>(then.x);
+    ghost.Y = static_cast<int32_t>(then.y);
+    return ReadScene(f.Robots[0], &f.Weapons[0], ghost, &f.Weapons[4]);
+  }
+
+ private:
+  std::mt19937 rng_;
+  std::deque<Seen> past_;
+  size_t lag_ = 8;
+};
+
+// Player 1's melee slot (0 to 3), -1 none.
+inline int32_t MeleeOf(const CpuScene& sc) {
+  for (int32_t k = 0; k < 4; ++k) {
+    if (sc.Slots[k].Usable && sc.Slots[k].Role == kRoleMelee) return k;
+  }
+  return -1;
+}
+
+// Holds guard where it stands; when it sees player 2 within its melee reach it lets go, strikes
+// once and guards again.
+inline Player1 GuardBait(uint32_t seed) {
+  return [eyes = LateEyes(seed), striking = 0](TForm1& f, int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const LateEyes::Seen then = eyes.Look(f, frame);
+    const CpuScene sc = LateEyes::Scene(f, then);
+    const int32_t melee = MeleeOf(sc);
+    SetFields(me, 0, 0, kButtonGuard);
+    if (melee < 0) return;
+    // It lets go (turning to face player 2), then holds the button until the strike has
+    // started, then nothing until it is over.
+    if (striking > 0 && me.Action != melee + 1) {
+      --striking;
+      me.InputButton = me.Action == kActionGuard ? 0 : melee + 1;
+      return;
+    }
+    striking = 0;
+    if (me.Action == melee + 1) {
+      me.InputButton = 0;
+      return;
+    }
+    const double dist = std::hypot(then.x - me.X, then.y - me.Y);
+    if (dist < sc.Slots[melee].Far) striking = 10;
+  };
+}
+
+// A spot 60 pixels from `me` along the best of eight directions by `score(x, y)`, inside the
+// field.
+template <typename Score>
+inline void StepToBest(CharacterData& me, Score score) {
+  double best = -1e18, bx = 0, by = 0;
+  for (int32_t d = 0; d < 8; ++d) {
+    const double a = d * 0.785398, x = me.X + 60 * std::cos(a), y = me.Y + 60 * std::sin(a);
+    if (x < 20 || x > kFieldWidth - 20 || y < 20 || y > kFieldHeight - 20) continue;
+    const double s = score(x, y);
+    if (s > best) {
+      best = s;
+      bx = x - me.X;
+      by = y - me.Y;
+    }
+  }
+  SteerToSpot(me, bx * 2, by * 2);
+}
+
+// Keeps as far from player 2 as it can, fires when it sees its weapon lined up and backs off,
+// boosting, when approached; decides every 3 to 5 frames.
+inline Player1 Kiter(uint32_t seed) {
+  return [eyes = LateEyes(seed), next = 0](TForm1& f, int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const LateEyes::Seen then = eyes.Look(f, frame);
+    if (frame < next) return;
+    next = frame + 3 + static_cast<int32_t>(eyes.Draw(3));
+    const CpuScene sc = LateEyes::Scene(f, then);
+    const double dist = std::hypot(then.x - me.X, then.y - me.Y);
+    const int32_t slot = FirstUsable(sc, {0, 2, 3});
+    SetFields(me, 0, 0, 0);
+    if (dist > 260 && slot >= 0 && LinedUp(sc, slot)) {
+      me.InputButton = slot + 1;
+      return;
+    }
+    StepToBest(me, [&](double x, double y) {
+      const double room = std::min({x, kFieldWidth - x, y, kFieldHeight - y});
+      return std::hypot(x - then.x, y - then.y) + std::min(room, 80.0);
+    });
+    if (dist < 200 && me.Energy > 60) me.InputButton = kButtonBoost;
+  };
+}
+
+// Moves sideways to player 2 all the time, turning back at the walls or now and then, and backs
+// off when it comes close; with `fires`, presses its weapon whenever it sees it lined up.
+inline Player1 Sidestepper(uint32_t seed, bool fires) {
+  return [eyes = LateEyes(seed), next = 0, side = 1, turn = 0, fires](TForm1& f,
+                                                                      int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const LateEyes::Seen then = eyes.Look(f, frame);
+    if (frame < next) return;
+    next = frame + 3 + static_cast<int32_t>(eyes.Draw(3));
+    const CpuScene sc = LateEyes::Scene(f, then);
+    const double dx = me.X - then.x, dy = me.Y - then.y, dist = std::max(std::hypot(dx, dy), 1.0);
+    if (frame > turn) {
+      side = -side;
+      turn = frame + 25 + static_cast<int32_t>(eyes.Draw(40));
+    }
+    const double room = std::min({static_cast<double>(me.X), kFieldWidth - me.X * 1.0,
+                                  static_cast<double>(me.Y), kFieldHeight - me.Y * 1.0});
+    double x = -dy / dist * side, y = dx / dist * side;
+    if (room < 50 && (me.X + x * 60 < 40 || me.X + x * 60 > kFieldWidth - 40 ||
+                      me.Y + y * 60 < 40 || me.Y + y * 60 > kFieldHeight - 40)) {
+      side = -side;
+      x = -x;
+      y = -y;
+    }
+    if (dist < 130) {
+      x += dx / dist;
+      y += dy / dist;
+    }
+    SteerToSpot(me, x * 100, y * 100);
+    me.InputButton = dist < 100 && me.Energy > 60 ? kButtonBoost : 0;
+    const int32_t slot = FirstUsable(sc, {0, 2, 3});
+    if (fires && slot >= 0 && LinedUp(sc, slot)) me.InputButton = slot + 1;
   };
 }
 

@@ -55,7 +55,7 @@ TEST(OpponentBars, BeatsAMasherNineTimesInTenWithinThreeMinutes) {
     wins += r.winner == 2;
     // ZeviruraR, whose every weapon runs dry, may be left with nothing that can finish.
     if (who.kind2 != 11) {
-      EXPECT_NE(r.winner, 0) << who.kind1 << " vs " << who.kind2 << "/" << who.variant2;
+      EXPECT_TRUE(r.decided) << who.kind1 << " vs " << who.kind2 << "/" << who.variant2;
     }
     EXPECT_EQ(r.broken, 0);
     EXPECT_LE(r.idle, 50);
@@ -154,7 +154,6 @@ TEST(OpponentBars, ALastFightsMemoryDoesNotHoldFire) {
     cpu.Misses = 5;
     cpu.Hold = 30;
     cpu.Watch = 20;
-    cpu.LastArmor = -5;  // the last opponent went down
     const DuelResult first = PlayOn(duel, Passive, 100);
     EXPECT_FALSE(first.pressed.empty()) << "kind " << k;
     EXPECT_EQ(PlayOn(duel, Passive, 1400).winner, 2) << "kind " << k;
@@ -199,6 +198,33 @@ TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
   }
   std::printf("straight shots hitting: standing %d of %d, dodging %d\n", hits[0], shots, hits[1]);
   EXPECT_LE(hits[1] * 2, hits[0]);
+}
+
+// Players who found a trick: a guard that lets go to strike whatever comes within reach (here
+// with the heaviest strikes), and a runner that keeps away and fires when lined up. The opponent
+// does not walk into the counter, and a runner is worn down rather than left for ever.
+TEST(OpponentBars, TricksDoNotBeatIt) {
+  const struct {
+    const char* name;
+    std::function<Player1(uint32_t)> make;
+    std::vector<int32_t> p1_kinds;
+    int32_t least_percent;
+  } kCases[] = {
+      {"guard bait", GuardBait, {3, 4, 10}, 60},
+      {"kiter", Kiter, {2, 7}, 70},
+  };
+  for (const auto& c : kCases) {
+    int32_t wins = 0, fights = 0;
+    for (const Fighters& who : AllOpponents(c.p1_kinds)) {
+      const uint32_t seed = 300 + fights;
+      const DuelResult r = RunDuel(who, seed, c.make(seed), 6000);
+      ++fights;
+      wins += r.winner == 2;
+      EXPECT_EQ(r.broken, 0);
+    }
+    std::printf("%s: player 2 won %d of %d\n", c.name, wins, fights);
+    EXPECT_GE(wins * 100, fights * c.least_percent) << c.name;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,105 @@
+// Every number the computer opponent is tuned by, each with the reason it has its value. Distances
+// are pixels, times frames (25 a second), weights relative.
+#pragma once
+
+#include <cstdint>
+
+namespace zk {
+
+struct CpuTuning {
+  // ---- Reading the scene ----
+  double ThreatHorizon = 40;  // a shot further off than this in frames is not worth a step yet
+  double ThreatMargin = 6;    // a shot passing this close outside the body box still counts
+  double FanWidth = 40;       // a fan is lined up only where its shots are still this close
+  double Farthest = 800;      // no shot counts as reaching further than the field is wide
+  double WindUp = 2;          // frames from press to shot, in which player 1 may still move
+  double Graze = 2;           // pixels of body a shot must cross to count as a hit
+  double ChaserMargin = 20;   // a chasing shot or mine this much beyond its reach may still catch
+  double ChaserSight = 120;   // chasing shots further than this beyond their reach are ignored
+  double LateShare = 8;       // player 1's velocity lately: each frame moves it 1/8 of the way
+
+  // ---- The field ----
+  int32_t WallMargin = 70;  // closer than this to an edge is near the wall (room to turn, dodge)
+  double SteerDead = 0.3;   // a wish below this share of a full stride leaves that axis alone
+  double DodgeDead = 0.4;   // a dodge or a run needs a cleaner direction than a walk
+  double SpotSlack = 4;     // pixels from a spot that count as there
+
+  // ---- Choosing a plan ----
+  int32_t CornerRoom = 90;    // boost out of a corner only this close to a wall ...
+  double CornerFoe = 250;     // ... with player 1 this close
+  double LowArmor = 0.3;      // below this share of its armour it keeps away twice as often
+  double FoeLowArmor = 0.25;  // below this share of player 1's armour it closes 3 times as often
+  int32_t LongFight = 1200;   // after this shooting has not settled it: close with melee more
+  int32_t DragWeight = 60;    // ... this much more often
+  int32_t GuardCloseWeight = 60;  // against a guard: close (to wait at its reach) this much more
+  int32_t GuardMineFactor = 3;    // against a guard mines are laid this many times as often
+  int32_t BandFactor = 3;   // a weapon whose band it stands in is chosen this many times as often
+  int32_t LastVolleys = 3;  // a limited weapon's last volleys wait for sure shots
+  int32_t RunnerPatience = 40;  // FoeRun above this: player 1 is a runner
+
+  // ---- Keeping its band ----
+  double BandShare = 0.85;    // keeps within this share of a weapon's far edge
+  double NearShare = 1.1;     // and this far outside its near edge
+  double BandWidth = 60;      // the least width of a band it keeps
+  double MineSpot = 90;       // lays a mine this far from player 1, in its way
+  double ReachGap = 15;       // keeps this far outside player 1's melee reach while shooting
+  double LateralShare = 0.8;  // how much a circling or strafing step leans sideways
+  double FarRun = 380;        // closing from further than this, it boosts
+
+  // ---- Against a guard, a runner, a rusher ----
+  double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
+  double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
+  int32_t FarBack = 600;    // frames since player 1 last guarded are counted up to this
+  int32_t CoverFrames = 6;  // a let-go within reach is covered this long
+  double CoverDeep = 12;    // this deep inside player 1's reach it guards; else boosts out
+  double PinShare = 0.8;    // when pinning, stands between player 1 and the open field at this
+                            // share of its band
+  double PinBoost = 200;    // and boosts closer from beyond this
+  double RunAway = 0.6;     // player 1 drawing away faster than this (px a frame) is running
+  double RunFar = 150;      // ... from further than this
+  int32_t RunStep = 4;      // FoeRun grows by this each running frame, falls by 1 otherwise
+  int32_t RunMax = 400;
+  double RunnerFlight = 30;  // against a runner a limited shot must land this soon
+
+  // ---- Firing ----
+  int32_t GuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
+  int32_t GuardStep = 6;       // FoeGuard grows by this each guarding frame, falls by 1 otherwise
+  int32_t GuardMax = 400;
+  int32_t FireStep = 10;  // FoeFire grows by this each frame player 1 fires, falls by 1
+  int32_t FireMax = 200;
+  double ShotSlack = 80;       // straight shots fly this far past the kind's far band
+  double QuickFrames = 7;      // a shot arriving this soon cannot be guarded in time
+  double LongFlight = 16;      // frames of flight a moving player is likely to leave
+  double MineNear = 220;       // a mine is laid this close to player 1 ...
+  double MineCareful = 120;    // ... and its last ones this close
+  double SeekerCareful = 200;  // a seeker's last volleys go from this close
+  int32_t PressFrames = 3;     // a press is held this long once its action has started ...
+  int32_t PressMax = 30;       // ... and never longer than this
+  int32_t StreamMin = 15;      // a streaming weapon's burst: at least this ...
+  int32_t StreamSpread = 30;   // ... and up to this many frames more
+  int32_t WatchMax = 60;       // a volley's flight is watched at most this long ...
+  int32_t WatchSlack = 6;      // ... and this much after it should have landed
+  int32_t MissesToMove = 2;    // straight volleys missed in a row before it moves to another line
+  int32_t MoveFrames = 30;     // frames it holds straight fire while it moves
+  int32_t Patience = 60;       // frames without a press before any hit is taken
+  int32_t Restless = 120;      // frames without a press before it goes straight in with melee
+
+  // ---- Dodging ----
+  double DodgeSpare = 10;   // a side with this much room beyond the step is open
+  double StrideLag = 3;     // frames a stride takes to reach its speed
+  int32_t GuardExtra = 4;   // a guard against a shot is held this long after it should hit
+  int32_t DodgeMin = 4;     // a dodge step lasts at least this ...
+  int32_t DodgeMax = 20;    // ... and at most this
+  double ChaserFrames = 6;  // a chasing shot or mine this close is run from
+  int32_t EvadeFrames = 8;  // frames a run from it lasts
+  double OpenPullX = 400;   // a run bends toward the open middle: 1 per this many px across
+  double OpenPullY = 300;   // ... and down
+
+  // ---- Hands ----
+  int32_t KeyHoldMin = 5;    // a move key stays as it is this long unless dodging or covering
+  int32_t QuietFrames = 12;  // sending nothing this long, it moves on
+};
+
+inline constexpr CpuTuning kTune{};
+
+}  // namespace zk
