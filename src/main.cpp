@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
   CommandLine cmd;
   std::string error;
   if (!ParseCommandLine(args, cmd, error)) {
-    std::cerr << "zerkhaldun: " << error << "\n" << UsageText();
-    return kBadCommandLine;
+    return Fail(error + " (zerkhaldun --help lists the options)");
   }
   if (cmd.Help) {
     std::cout << UsageText();

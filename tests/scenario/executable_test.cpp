@@ -204,6 +204,13 @@ TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
       ReadFile("err.txt"),
       "zerkhaldun: no screenshot \"late.png\": the run ended after frame 3, before frame 4\n");
   EXPECT_FALSE(fs::exists("late.png"));
+
+  // A name that is no PNG's is refused on one line before any frame runs.
+  EXPECT_EQ(RunProgram("--headless --frames 3 --screenshot 2:shot.jpg", "err.txt"), 2);
+  EXPECT_EQ(ReadFile("err.txt"),
+            "zerkhaldun: --screenshot writes a PNG picture: its file name must end in .png, not "
+            "\"shot.jpg\" (zerkhaldun --help lists the options)\n");
+  EXPECT_FALSE(fs::exists("shot.jpg"));
 }
 
 // The real window under a virtual X server: the game reaches the title menu, F1 from the
