@@ -9,7 +9,6 @@
 #include "media/png_writer.h"
 #include "platform/platform.h"
 #include "shell/command_line.h"
-#include "shell/failure_line.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"
 
@@ -120,12 +119,8 @@ int main(int argc, char** argv) {
               << last_frame << ", before frame " << shot.Frame << "\n";
     status = 1;
   }
-  if (!form->CloseFailure.empty()) {
-    std::cerr << FailureLine(form->CloseFailure) << "\n";
-    status = 1;
-  }
-  // The error screen's failure was said when it happened.
-  if (!form->ErrorFailure.empty()) status = 1;
+  // A failure that closed the form or showed the error screen was said when it happened.
+  if (!form->CloseFailure.empty() || !form->ErrorFailure.empty()) status = 1;
 
   if (trace.is_open()) {
     trace.flush();
