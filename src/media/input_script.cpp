@@ -199,8 +199,9 @@ bool InputScript::ParseLines(std::string_view text, std::string& error) {
         if (!mask) {
           return fail("button mask " + Quoted(w[5]) + " is not a 32-bit hexadecimal number");
         }
-        // Each joystick line is at least 14 bytes, so a script's lines never reach the index's
-        // 2^23.
+        // A joystick line takes at least 14 bytes, so no script file (at most 64 MiB) comes near
+        // the index's limit.
+        if (joys.size() > kJoyIndexMask) return fail("too many joystick lines");
         events.push_back((static_cast<uint64_t>(*frame) << kFrameShift) | kJoyFlag | joys.size());
         joys.push_back({*mask, static_cast<uint16_t>(*x), static_cast<uint16_t>(*y),
                         static_cast<uint8_t>(*n)});
