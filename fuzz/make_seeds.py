@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the small seed pictures, sounds, MIDI files and soundfont preset data of the fuzz corpus
-(run once; the output is kept)."""
+"""Writes the small seed pictures, sounds, MIDI files, soundfont preset data and MP3 frames of the
+fuzz corpus (run once; the output is kept)."""
 import os
 import struct
 
@@ -117,6 +117,19 @@ def main():
     with open(os.path.join(HERE, "corpus", "sf2", "two_presets.pdta"), "wb") as f:
         f.write(b"".join(tag.encode() + struct.pack("<I", len(body)) + body
                          for tag, body in chunks))
+
+    # MP3: two silent MPEG 1 layer III frames (128 kbit/s, 44.1 kHz), and an MPEG 2 mono stream
+    # (64 kbit/s, 22.05 kHz) that begins with an "Info" frame, behind an ID3v2 tag.
+    def mp3(name, data):
+        os.makedirs(os.path.join(HERE, "corpus", "mp3"), exist_ok=True)
+        with open(os.path.join(HERE, "corpus", "mp3", name), "wb") as f:
+            f.write(data)
+
+    mpeg1 = b"\xff\xfb\x90\x00" + b"\0" * 413
+    mp3("two_frames.mp3", mpeg1 * 2)
+    mpeg2 = b"\xff\xf3\x80\xc0" + b"\0" * 204
+    info = mpeg2[:13] + b"Info" + mpeg2[17:]
+    mp3("info_tag.mp3", b"ID3\x04\0\0\0\0\0\x0a" + b"\0" * 10 + info + mpeg2 * 3)
 
 
 if __name__ == "__main__":

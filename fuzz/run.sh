@@ -11,10 +11,10 @@ build="${2:-$repo/build-fuzz}"
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DZK_FUZZ=ON -DZK_TESTS=OFF -DZK_BENCH=OFF >/dev/null
-cmake --build "$build" --target zk_fuzz_bmp zk_fuzz_wave zk_fuzz_midi zk_fuzz_sf2 -j"${JOBS:-3}"
+cmake --build "$build" --target zk_fuzz_bmp zk_fuzz_wave zk_fuzz_midi zk_fuzz_sf2 zk_fuzz_mp3 -j"${JOBS:-3}"
 
 status=0
-for name in bmp wave midi sf2; do
+for name in bmp wave midi sf2 mp3; do
   work="$build/fuzz/work_$name"
   mkdir -p "$work"
   echo "== fuzzing the $name reader for ${duration}s"

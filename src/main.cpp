@@ -9,7 +9,6 @@
 #include "media/png_writer.h"
 #include "platform/platform.h"
 #include "shell/command_line.h"
-#include "shell/failure_line.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"
 
@@ -31,8 +30,7 @@ int main(int argc, char** argv) {
   CommandLine cmd;
   std::string error;
   if (!ParseCommandLine(args, cmd, error)) {
-    std::cerr << "zerkhaldun: " << error << "\n" << UsageText();
-    return kBadCommandLine;
+    return Fail(error + " (zerkhaldun --help lists the options)");
   }
   if (cmd.Help) {
     std::cout << UsageText();
@@ -121,12 +119,8 @@ int main(int argc, char** argv) {
               << last_frame << ", before frame " << shot.Frame << "\n";
     status = 1;
   }
-  if (!form->CloseFailure.empty()) {
-    std::cerr << FailureLine(form->CloseFailure) << "\n";
-    status = 1;
-  }
-  // The error screen's failure was said when it happened.
-  if (!form->ErrorFailure.empty()) status = 1;
+  // A failure that closed the form or showed the error screen was said when it happened.
+  if (!form->CloseFailure.empty() || !form->ErrorFailure.empty()) status = 1;
 
   if (trace.is_open()) {
     trace.flush();

@@ -28,6 +28,15 @@ inline std::string MusicFailure(std::string_view name) {
   return "cannot load the music " + ShownName(name);
 }
 
+// An MP3 piece that cannot be played, and why.
+inline std::string Mp3Failure(std::string_view name, std::string_view reason) {
+  return "cannot play the music " + ShownName(name) + ": " + std::string(reason);
+}
+
+inline std::string ScoreFileFailure(std::string_view name) {
+  return "cannot record the run in the score file " + ShownName(name);
+}
+
 inline constexpr const char* kDisplayFailure = "cannot start the display";
 inline constexpr const char* kMidiStartFailure = "cannot start the MIDI music";
 inline constexpr const char* kMidiStopFailure = "cannot stop the MIDI music";

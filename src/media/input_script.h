@@ -34,6 +34,7 @@ inline constexpr uint32_t kScriptJoyButtons = 8;
 inline constexpr JoyCaps kScriptJoyCaps = {0, 65535, kScriptJoyButtons};
 inline constexpr int64_t kScriptMaxFrame = 1'000'000'000'000;
 
+// One event as the script's users see it.
 struct ScriptEvent {
   enum class Kind { KeyDown, KeyUp, Joy, JoyOff };
   int64_t Frame = 0;
@@ -41,7 +42,6 @@ struct ScriptEvent {
   int Key = 0;  // virtual-key code (KeyDown, KeyUp)
   int Joy = 0;  // joystick 0 or 1 (Joy, JoyOff)
   JoyState State;
-  int Line = 0;  // the line of the script it came from
 };
 
 class InputScript {
@@ -53,12 +53,26 @@ class InputScript {
   // is an error ("PATH: cannot be read"), as is a malformed line ("PATH: line N: what").
   bool Load(const std::string& path, std::string& error);
 
-  // Every event, by frame and, within a frame, in the order of the lines (a tap is a down at
-  // its frame and an up at the next).
-  const std::vector<ScriptEvent>& Events() const { return events_; }
+  // The events, by frame and, within a frame, in the order of the lines (a tap is a down at its
+  // frame and an up at the next).
+  size_t Size() const { return events_.size(); }
+  ScriptEvent Event(size_t i) const;
 
  private:
-  std::vector<ScriptEvent> events_;
+  // Parse without the sort, which SortByFrame does.
+  bool ParseLines(std::string_view text, std::string& error);
+  void SortByFrame();
+
+  // An event in 8 bytes: the frame in the top 40 bits, then either a joystick position's index
+  // into `joys_` (bit 23 set) or the kind and the key or joystick number. A script of taps thus
+  // takes 16 bytes a line, a joystick line 20.
+  struct JoyEntry {
+    uint32_t Buttons;
+    uint16_t X, Y;
+    uint8_t Joy;
+  };
+  std::vector<uint64_t> events_;
+  std::vector<JoyEntry> joys_;
 };
 
 // The virtual-key code of a key name of the script, or nothing.

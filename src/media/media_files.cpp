@@ -39,6 +39,7 @@ bool ReadFileLimited(const std::string& path, size_t limit, std::vector<uint8_t>
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
   if (static_cast<uintmax_t>(info.st_size) > limit) return false;
+  out.reserve(static_cast<size_t>(info.st_size));
   std::vector<uint8_t> chunk(64 * 1024);
   while (true) {
     const ssize_t got = ::read(fd, chunk.data(), chunk.size());

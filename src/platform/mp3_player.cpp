@@ -1,6 +1,6 @@
 // The MP3 player through SDL_mixer's music stream (mpg123 decodes); the headless one is the same
-// player without an audio device: it opens only files that exist, plays nothing and, as a piece
-// never ends without a clock, never sends the completion notice.
+// player without an audio device: it opens only files that exist and hold MPEG audio, plays nothing
+// and, as a piece never ends without a clock, never sends the completion notice.
 //
 // SDL_mixer reports the end of a piece on its audio thread; there we only call post_notify,
 // which posts an event for the application loop. Stop and Close disarm the notice first, so only
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "media/media_files.h"
+#include "media/mp3_check.h"
 #include "platform/audio_backends.h"
 #include "platform/sound_mixer.h"
 
@@ -45,8 +46,14 @@ class Mp3Player final : public MediaPlayer {
     Close();
     const std::string path = GamePath(name);
     std::vector<uint8_t> bytes;
-    if (!ReadFileLimited(path, kMaxMp3Bytes, bytes) || bytes.empty()) {
-      throw MediaError("Cannot open the music file \"" + name + "\".");
+    const bool read = ReadFileLimited(path, kMaxMp3Bytes, bytes);
+    if (!read || bytes.empty()) {
+      throw MediaError("Cannot open the music file \"" + name + "\".",
+                       read ? "it is empty" : "it cannot be read");
+    }
+    // What the decoder would turn into nothing but silence (and its own warnings) is no music.
+    if (!Mp3HoldsAudio(bytes)) {
+      throw MediaError("Cannot play the music file \"" + name + "\".", "it holds no MPEG audio");
     }
     if (!session_ && audio_) {
       session_ = MixerSession::Acquire();
@@ -61,7 +68,8 @@ class Mp3Player final : public MediaPlayer {
       music_ = rw != nullptr ? Mix_LoadMUSType_RW(rw, MUS_MP3, 1) : nullptr;
       if (music_ == nullptr) {
         bytes_.clear();
-        throw MediaError("Cannot play the music file \"" + name + "\": " + Mix_GetError());
+        const std::string reason = Mix_GetError();
+        throw MediaError("Cannot play the music file \"" + name + "\": " + reason, reason);
       }
     }
     path_ = path;

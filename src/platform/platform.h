@@ -122,16 +122,21 @@ class MidiPerformance {
   virtual bool TransitionTo(MidiSegment& next, MusicBoundary at) = 0;
 };
 
-// The MP3 media player. Open raises `MediaError` when the file cannot be opened.
+// The MP3 media player. Open raises `MediaError` when the file cannot be opened or holds no
+// music (Mp3HoldsAudio), with and without an audio device alike.
 enum class MediaMode { NotReady, Stopped, Playing, Open };
 
 class MediaError : public std::exception {
  public:
-  explicit MediaError(std::string text) : text_(std::move(text)) {}
+  // `text` is what the message box shows, `reason` why the file cannot be played, in a few words.
+  MediaError(std::string text, std::string reason)
+      : text_(std::move(text)), reason_(std::move(reason)) {}
   const char* what() const noexcept override { return text_.c_str(); }
+  const std::string& Reason() const { return reason_; }
 
  private:
   std::string text_;
+  std::string reason_;
 };
 
 class MediaPlayer {

@@ -1,7 +1,12 @@
 // The SDL backend: one window that is first the start dialog and then the 800 x 600 game screen,
 // the application loop on SDL's events, the keyboard and joysticks, time.
 #include <SDL.h>
+#include <pthread.h>
+#include <sys/prctl.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <csignal>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -308,11 +313,39 @@ void SdlPlatform::Show(const Surface& picture) {
   Repaint();
 }
 
+namespace {
+
+// SDL shows a box on X11 from a helper process it forks, and waits for it. So that the game can
+// still be ended while its box waits: a process forked while a box is shown ends with the game,
+// and Ctrl+C or a kill end the game at once instead of asking it to close (which it could do only
+// after the box).
+std::atomic<bool> g_box_showing{false};
+std::atomic<pid_t> g_box_owner{0};
+
+void EndWithTheGame() {
+  if (!g_box_showing.load()) return;
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() != g_box_owner.load()) ::_exit(1);  // the game ended before the line above
+}
+
+}  // namespace
+
 void SdlPlatform::MessageBox(const std::string& title, const std::string& text) {
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_) !=
-      0) {
-    std::cerr << title << ": " << text << "\n";
-  }
+  static const bool registered = ::pthread_atfork(nullptr, nullptr, &EndWithTheGame) == 0;
+  struct sigaction plain {};
+  plain.sa_handler = SIG_DFL;
+  struct sigaction old_int {
+  }, old_term{};
+  ::sigaction(SIGINT, &plain, &old_int);
+  ::sigaction(SIGTERM, &plain, &old_term);
+  g_box_owner.store(::getpid());
+  g_box_showing.store(registered);
+  const int shown =
+      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
+  g_box_showing.store(false);
+  ::sigaction(SIGINT, &old_int, nullptr);
+  ::sigaction(SIGTERM, &old_term, nullptr);
+  if (shown != 0) std::cerr << title << ": " << text << "\n";
 }
 
 DesktopRect SdlPlatform::Desktop() const {

@@ -58,7 +58,8 @@ void TForm1::LoadRobotKind(int32_t kind, int32_t player) {
     }
   }
 
-  // 8: the fire sounds of weapon slots 1 to 4; the first that cannot be made stops sound.
+  // 8: the fire sounds of weapon slots 1 to 4; the first that cannot be made stops sound
+  // (CreateSoundData says which it was).
   std::unique_ptr<SoundBuffer>* buffers = &FireSoundBuffers[player * 4];
   for (int slot = 0; slot < 4; ++slot) buffers[slot].reset();
   for (int slot = 0; slot < 4; ++slot) {

@@ -200,11 +200,9 @@ void TForm1::ToFight() {
   if (MusicMode == 0) {
     PlayMusicSegment();
   } else {
-    // An MP3 that cannot be opened throws here: the set-up ends at the open, the fight goes on
+    // An MP3 that cannot be played throws here: the set-up ends at the open, the fight goes on
     // without music and the backdrop stays loaded.
-    MediaPlayer& player = Host.Media();
-    player.Open("music/qura08.mp3");
-    player.Play();
+    PlayMp3("music/qura08.mp3");
     Mp3Playing = 1;
   }
 

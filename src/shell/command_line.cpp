@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace zk {
@@ -12,6 +13,13 @@ bool ParseNumber(const std::string& text, T& value) {
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   return ec == std::errc() && ptr == end;
+}
+
+bool EndsInPng(const std::string& name) {
+  if (name.size() < 4) return false;
+  std::string end = name.substr(name.size() - 4);
+  for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return end == ".png";
 }
 
 }  // namespace
@@ -93,6 +101,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
         return false;
       }
       shot.File = text.substr(colon + 1);
+      // The picture is written as a PNG, so its name says so.
+      if (!EndsInPng(shot.File)) {
+        error = "--screenshot writes a PNG picture: its file name must end in .png, not \"" +
+                shot.File + "\"";
+        return false;
+      }
       out.Screenshots.push_back(shot);
     } else {
       error = "unknown option \"" + arg + "\"";

@@ -182,7 +182,10 @@ void TForm1::Close() {
 }
 
 void TForm1::CloseOnFailure(std::string what) {
-  if (!FormClosed && CloseFailure.empty()) CloseFailure = std::move(what);
+  if (!FormClosed && CloseFailure.empty()) {
+    SayFailure(what);
+    CloseFailure = std::move(what);
+  }
   Close();
 }
 

@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "characters/character_data.h"
 #include "characters/motion_table.h"
@@ -134,6 +135,10 @@ class TForm1 {
   bool ErrorBoxShown = false;
   // What first sent the game to the error screen; the run then ends with status 1.
   std::string ErrorFailure;
+  // The failure said on standard error (SayFailure); the later ones follow from it.
+  std::string SaidFailure;
+  // The MP3 failures said, each once however often the piece is tried again.
+  std::vector<std::string> SaidMp3Failures;
 
   // The game's random generator, seeded at start-up from the time in seconds unless a seed is
   // given (the command line's --seed).

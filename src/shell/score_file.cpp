@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iostream>
 #include <utility>
 
+#include "core/failure_texts.h"
 #include "core/field_text.h"
 #include "media/byte_order.h"
+#include "shell/failure_line.h"
 #include "shell/form.h"
 #include "shell/score_file_io.h"
 
@@ -131,8 +134,10 @@ bool ReadBestScoreRows(ScoreEntry* table, const std::string& path) {
 // robot name.
 void TForm1::RecordSurvivalScore() {
   const bool hard = HardSurvival == 1;
-  ScoreFileError = RecordScoreFile(ScoreTable, hard ? kHardScoreFile : kNormalScoreFile, hard,
-                                   SurvivalWins, FieldText(Robots[0].Name));
+  const char* file = hard ? kHardScoreFile : kNormalScoreFile;
+  ScoreFileError = RecordScoreFile(ScoreTable, file, hard, SurvivalWins, FieldText(Robots[0].Name));
+  // The result screen says "File Error"; standard error says which file, and where.
+  if (ScoreFileError != 0) std::cerr << FailureLine(ScoreFileFailure(file)) << std::endl;
 }
 
 // The select screen's entry: the best rows of the normal file, whatever the survival option.

@@ -1,5 +1,6 @@
 // The stage machine's own stages: the title, the before-fight wait, the survival result, the
 // never-entered time limit, and the error stage's music stop.
+#include <algorithm>
 #include <iostream>
 #include <string>
 
@@ -27,6 +28,21 @@ void TForm1::StopMp3() {
   MediaPlayer& player = Host.Media();
   if (player.Mode() == MediaMode::Playing) player.Stop();
   player.Close();
+}
+
+void TForm1::PlayMp3(const char* file) {
+  MediaPlayer& player = Host.Media();
+  try {
+    player.Open(file);
+  } catch (const MediaError& error) {
+    const std::string what = Mp3Failure(file, error.Reason());
+    if (std::find(SaidMp3Failures.begin(), SaidMp3Failures.end(), what) == SaidMp3Failures.end()) {
+      SaidMp3Failures.push_back(what);
+      std::cerr << FailureLine(what) << std::endl;
+    }
+    throw;
+  }
+  player.Play();
 }
 
 void TForm1::StartStage() {
@@ -138,11 +154,15 @@ void TForm1::ToError() {
   }
 }
 
+void TForm1::SayFailure(const std::string& what) {
+  if (!SaidFailure.empty()) return;
+  SaidFailure = what;
+  std::cerr << FailureLine(what) << std::endl;
+}
+
 void TForm1::EnterError(int32_t code, const std::string& what) {
-  if (ErrorFailure.empty()) {
-    ErrorFailure = what;
-    std::cerr << FailureLine(what) << std::endl;
-  }
+  if (ErrorFailure.empty()) ErrorFailure = what;
+  SayFailure(what);
   ErrorCode = code;
   ToError();
   GameStage = kStageError;

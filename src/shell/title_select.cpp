@@ -75,8 +75,7 @@ void TForm1::ToStart() {
   } else {
     Mp3Playing = 0;
     StopMp3();
-    Host.Media().Open("music/junk.mp3");  // raises MediaError when it cannot be opened
-    Host.Media().Play();
+    PlayMp3("music/junk.mp3");  // raises MediaError when it cannot be played
     Mp3Playing = 1;
   }
 }

@@ -39,17 +39,21 @@ void TForm1::EndDirectSound() {
 
 // A resource that cannot be read is reported with the reason's digit; the creation still goes
 // on, but without readable samples no buffer can be made, so it fails like any other creation
-// and stops sound.
+// and stops sound. The sound that failed is said on standard error first, by its own name: the
+// creations after it fail only because sound is stopped, and read nothing.
 int32_t TForm1::CreateSoundData(const std::string& name, std::unique_ptr<SoundBuffer>& slot) {
   slot.reset();
+  if (!SoundOn()) return 0;
   WaveData wave;
   int reason = 0;
   const bool readable = ParseWave(FindResource(name, ResourceType::Wave), wave, reason) == 1;
   if (!readable) {
+    SayFailure(SoundFailure(name));
     Host.MessageBox("Error", "WaveFormatデータの読み込み失敗" + std::to_string(reason));
   }
-  if (SoundDev && readable) slot = SoundDev->CreateBuffer(name, wave);
+  if (readable) slot = SoundDev->CreateBuffer(name, wave);
   if (!slot) {
+    SayFailure(SoundFailure(name));
     EndDirectSound();
     return 0;
   }

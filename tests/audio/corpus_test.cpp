@@ -8,6 +8,7 @@
 
 #include "media/midi_file.h"
 #include "media/midi_song.h"
+#include "media/mp3_check.h"
 #include "media/sf2_subset.h"
 #include "platform/audio.h"
 #include "platform/surface.h"
@@ -64,6 +65,17 @@ TEST(FuzzCorpus, MidiSeedsPlay) {
   for (const auto& entry : std::filesystem::directory_iterator(dir)) {
     const std::vector<uint8_t> bytes = ReadBytes(entry.path());
     EXPECT_TRUE(CheckMidiFile(bytes) && MidiSong::Parse(bytes, 44100)) << entry.path();
+  }
+}
+
+TEST(FuzzCorpus, MusicSeedsHoldAudio) {
+  const auto dir = Corpus("mp3");
+  if (!std::filesystem::exists(dir)) GTEST_SKIP() << "no corpus next to the sources";
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    const bool audio = Mp3HoldsAudio(ReadBytes(entry.path()));
+    if (entry.path().extension() == ".mp3") {
+      EXPECT_TRUE(audio) << entry.path();
+    }
   }
 }
 

@@ -12,6 +12,12 @@ namespace {
 
 using Kind = ScriptEvent::Kind;
 
+std::vector<ScriptEvent> Events(const InputScript& script) {
+  std::vector<ScriptEvent> events;
+  for (size_t i = 0; i < script.Size(); ++i) events.push_back(script.Event(i));
+  return events;
+}
+
 InputScript Read(std::string_view text) {
   InputScript script;
   std::string error;
@@ -30,12 +36,11 @@ TEST(InputScript, ReadsEveryEventKind) {
       "7 joy 0 100 200 0x8F\n"
       "8 joy 1 off\r\n"
       "9 down add\n");
-  const auto& e = s.Events();
+  const auto e = Events(s);
   ASSERT_EQ(e.size(), 8u);
   EXPECT_EQ(e[0].Frame, 3);
   EXPECT_EQ(e[0].What, Kind::KeyDown);
   EXPECT_EQ(e[0].Key, 0x1B);
-  EXPECT_EQ(e[0].Line, 3);
   EXPECT_EQ(e[1].What, Kind::KeyUp);
   EXPECT_EQ(e[1].Key, 0x7B);
   EXPECT_EQ(e[2].Frame, 5);
@@ -68,7 +73,7 @@ TEST(InputScript, KnowsEveryKeyName) {
 
 TEST(InputScript, SortsByFrameKeepingLineOrderWithinAFrame) {
   const InputScript s = Read("5 down A\n1 tap B\n2 tap B\n5 up A\n");
-  const auto& e = s.Events();
+  const auto e = Events(s);
   ASSERT_EQ(e.size(), 6u);
   // Frame 2 releases the first tap's B and then presses the second: B stays held.
   EXPECT_EQ(e[1].Frame, 2);
@@ -112,7 +117,7 @@ TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
     std::string error;
     EXPECT_FALSE(s.Parse(text, error)) << text;
     EXPECT_EQ(error, message) << text;
-    EXPECT_TRUE(s.Events().empty()) << text;
+    EXPECT_TRUE(Events(s).empty()) << text;
   }
 }
 
@@ -136,7 +141,7 @@ TEST(InputScript, LoadsFilesAndNamesTheFileInErrors) {
     out << "1 tap A\n";
   }
   EXPECT_TRUE(s.Load(path, error));
-  EXPECT_EQ(s.Events().size(), 2u);
+  EXPECT_EQ(Events(s).size(), 2u);
 }
 
 TEST(ScriptPlayback, HoldsKeysAndJoysticksFromTheirFrame) {

@@ -157,7 +157,7 @@ TEST(HeadlessLoop, AnExceptionIsShownAndTheLoopGoesOn) {
   int frames = 0;
   h.OnKeyDown = [](int) { throw std::runtime_error("key trouble"); };
   h.OnIdle = [&] {
-    if (++frames == 2) throw MediaError("MMSYSTEM275 cannot find the file");
+    if (++frames == 2) throw MediaError("MMSYSTEM275 cannot find the file", "it is missing");
     log.Add("idle " + std::to_string(frames));
   };
   RunOptions o;
@@ -263,7 +263,7 @@ TEST(SdlLoop, RunsFramesWithScriptedKeysOnTheDummyDriverAfterAnException) {
   AppHandlers h = Logging(log, *p);
   // The dummy driver sends no window events: after the exception's box the frames still go on.
   h.OnIdle = [idle = h.OnIdle, n = 0]() mutable {
-    if (++n == 1) throw MediaError("MMSYSTEM275 cannot find the file");
+    if (++n == 1) throw MediaError("MMSYSTEM275 cannot find the file", "it is missing");
     idle();
   };
   std::unique_ptr<Display> display;

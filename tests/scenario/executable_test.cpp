@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -137,48 +138,64 @@ TEST_F(Executable, AFailureAroundTheGameIsNamedOnOneLine) {
   for (const char* folder : {"others", "p_Dofu", "music"}) dir.Detach(folder);
   std::ofstream("fight.txt") << "100 tap G\n400 tap G\n";  // one player, the first robot
   const std::string here = " (working directory \"" + fs::current_path().string() + "\")\n";
+  constexpr int kRemove = -1, kPipe = -2;
   struct Case {
-    const char* file;  // removed for the case (a pipe in its place with `pipe`)
-    bool pipe;
+    const char* file;  // for the case: removed, a pipe in its place, or cut to its first bytes
+    int put;
     const char* env;
     const char* args;
     int status;
     std::string said;
   };
   const Case cases[] = {
-      {nullptr, false, "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11", "--start", 1,
+      {nullptr, kRemove, "env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11", "--start", 1,
        "no display could be opened (x11 not available); --headless runs the game without a "
        "window\n"},
-      {nullptr, false, "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=",
+      {nullptr, kRemove, "env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR SDL_VIDEODRIVER=",
        "--start --frames 2", 1,
        "no display could be opened (DISPLAY and WAYLAND_DISPLAY name no usable display); "
        "--headless runs the game without a window\n"},
-      {"others/nr_start.bmp", false, "", "--headless", 1,
+      {"others/nr_start.bmp", kRemove, "", "--headless", 1,
        "cannot load the picture \"others/nr_start.bmp\"" + here},
-      {"p_Dofu/df_front.BMP", true, "", "--headless", 1,
+      {"p_Dofu/df_front.BMP", kPipe, "", "--headless", 1,
        "cannot load the picture \"p_Dofu/df_front.BMP\"" + here},
-      {"music/Start.mid", true, "", "--headless --midi", 1,
+      {"music/Start.mid", kPipe, "", "--headless --midi", 1,
        "cannot load the music \"music/Start.mid\"" + here},
       // The fight's pictures lead to the error screen, which shows until the end of the run.
-      {"others/sand_dust.bmp", false, "", "--headless --input fight.txt --frames 450", 1,
+      {"others/sand_dust.bmp", kRemove, "", "--headless --input fight.txt --frames 450", 1,
        "cannot load the picture \"others/sand_dust.bmp\"" + here},
-      {"others/before_back.bmp", true, "", "--headless --input fight.txt --frames 450", 1,
+      {"others/before_back.bmp", kPipe, "", "--headless --input fight.txt --frames 450", 1,
        "cannot load the picture \"others/before_back.bmp\"" + here},
-      {nullptr, false, "", "--headless --frames 2 --dump /dev/full", 1,
+      // An MP3 piece without music is said, shown in a box, and the game plays on without it;
+      // in a window the line comes before the box (here the dummy driver's, on stderr).
+      {"music/junk.mp3", 100, "", "--headless --mp3 --frames 3", 0,
+       "cannot play the music \"music/junk.mp3\": it holds no MPEG audio" + here},
+      {"music/junk.mp3", 44, "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy",
+       "--start --window --mp3 --frames 3", 0,
+       "cannot play the music \"music/junk.mp3\": it holds no MPEG audio" + here},
+      {nullptr, kRemove, "", "--headless --frames 2 --dump /dev/full", 1,
        "cannot write the dump file \"/dev/full\"\n"},
-      {nullptr, false, "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=nosuchdriver",
+      {nullptr, kRemove, "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=nosuchdriver",
        "--start --window --frames 3 --dump sound.json", 0,
        "no sound device could be opened (Audio target 'nosuchdriver' not available); playing "
        "without sound\n"},
   };
   for (const Case& c : cases) {
     if (c.file != nullptr) fs::remove(c.file);
-    if (c.pipe && ::mkfifo(c.file, 0600) != 0) ADD_FAILURE() << c.file;
+    if (c.put == kPipe && ::mkfifo(c.file, 0600) != 0) ADD_FAILURE() << c.file;
+    if (c.put >= 0) {
+      std::ofstream(c.file, std::ios::binary)
+          << ReadFile((dir.Original() / c.file).string()).substr(0, static_cast<size_t>(c.put));
+    }
     EXPECT_EQ(RunProgram(c.args, "err.txt", c.env), c.status) << c.args;
-    // The undrawable error screen's box follows in the headless run (its title is "Error").
+    // The failure is said once; a box may follow on stderr where none can be shown: the
+    // undrawable error screen's ("Error: ...") or the music's ("Zerkhaldun: ...").
     const std::string err = ReadFile("err.txt"), said = "zerkhaldun: " + c.said;
     EXPECT_EQ(err.substr(0, said.size()), said) << c.args;
-    EXPECT_TRUE(err.size() == said.size() || err.compare(said.size(), 7, "Error: ") == 0) << err;
+    const std::string box = err.substr(std::min(said.size(), err.size()));
+    EXPECT_TRUE(box.find("zerkhaldun: ") == std::string::npos &&
+                (box.empty() || box.starts_with("Error: ") || box.starts_with("Zerkhaldun: ")))
+        << err;
     if (c.file != nullptr) fs::remove(c.file);
     if (c.file != nullptr) fs::create_symlink(dir.Original() / c.file, c.file);
   }
@@ -204,6 +221,13 @@ TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
       ReadFile("err.txt"),
       "zerkhaldun: no screenshot \"late.png\": the run ended after frame 3, before frame 4\n");
   EXPECT_FALSE(fs::exists("late.png"));
+
+  // A name that is no PNG's is refused on one line before any frame runs.
+  EXPECT_EQ(RunProgram("--headless --frames 3 --screenshot 2:shot.jpg", "err.txt"), 2);
+  EXPECT_EQ(ReadFile("err.txt"),
+            "zerkhaldun: --screenshot writes a PNG picture: its file name must end in .png, not "
+            "\"shot.jpg\" (zerkhaldun --help lists the options)\n");
+  EXPECT_FALSE(fs::exists("shot.jpg"));
 }
 
 // The real window under a virtual X server: the game reaches the title menu, F1 from the

@@ -1,10 +1,12 @@
-// The start-up's joysticks and music, and who reads which joystick.
+// The start-up's joysticks, music and sounds, and who reads which joystick.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "core/failure_texts.h"
 #include "game_harness.h"
 #include "platform/resources.h"
+#include "shell/failure_line.h"
 
 namespace zk::test {
 namespace {
@@ -110,6 +112,30 @@ TEST_F(StartUp, WithoutTheBeatTheFirstScreenIsErrorThree) {
   EXPECT_EQ(g.f().SelectUnlocked, 1);
   g.Frames(100);
   EXPECT_EQ(g.f().GameStage, 15);
+}
+
+// A sound that cannot be made is said once on standard error, by its own name and before its box;
+// the sounds that then fail because sound is stopped are not named instead.
+TEST_F(StartUp, ABrokenSoundIsNamedOnceByItself) {
+  static const uint8_t kNotAWave[] = {'x'};
+  // A hit sound and the jingle at "start", a weapon of the placeholder robots, and a weapon of
+  // the chosen robot only, loaded before the first fight.
+  for (const char* sound : {"HITTED2", "S_BEGIN", "ACID", "BEAM"}) {
+    SCOPED_TRACE(sound);
+    const ResourceEntry broken[] = {{sound, ResourceType::Wave, kNotAWave}};
+    SetResourceOverride(broken);
+    testing::internal::CaptureStderr();
+    Game g;
+    if (!g.f().FormClosed) {
+      g.ChooseMode(1);
+      g.Hold({'G'});
+      EXPECT_GT(g.RunUntilStage(15, 300), 0);  // the fight's jingle fails after it
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    SetResourceOverride({});
+    EXPECT_EQ(err, FailureLine(SoundFailure(sound)) + "\n");
+    EXPECT_EQ(g.host->messages.size(), 1u);  // the box of the resource that cannot be read
+  }
 }
 
 TEST_F(StartUp, WithoutTheStartJingleTheGameEndsAtStart) {

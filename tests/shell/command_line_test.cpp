@@ -71,6 +71,8 @@ TEST(CommandLine, RefusesWhatItDoesNotUnderstand) {
       {"--screenshot", "0:a.png"},
       {"--screenshot", "5:"},
       {"--screenshot", "x:a.png"},
+      {"--screenshot", "5:a.jpg"},
+      {"--screenshot", "5:a.png.txt"},
   };
   for (const auto& args : bad) {
     CommandLine cmd;
