@@ -254,7 +254,24 @@ MidiSynth::~MidiSynth() {
 
 void MidiSynth::Render(uint64_t frames) {
   fluid_synth_write_float(synth_, static_cast<int>(frames), out_, 0, 2, out_, 1, 2);
+  for (uint64_t i = 0; i < 2 * frames && tail_at_ < tail_.size(); ++i) out_[i] += tail_[tail_at_++];
   out_ += 2 * frames;
+}
+
+// The next few tens of milliseconds of what sounds, faded to silence, are rendered now and mixed
+// into what follows; the caller then silences the synthesizer.
+void MidiSynth::FadeOut() {
+  double rate = 44100;
+  fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
+  const size_t frames = static_cast<size_t>(rate * kFadeOutSeconds);
+  std::vector<float> tail(2 * frames);
+  fluid_synth_write_float(synth_, static_cast<int>(frames), tail.data(), 0, 2, tail.data(), 1, 2);
+  for (size_t i = 0; i < tail.size(); ++i) {
+    tail[i] *= static_cast<float>(frames - i / 2) / static_cast<float>(frames + 1);
+    if (tail_at_ < tail_.size()) tail[i] += tail_[tail_at_++];  // a fade still sounding
+  }
+  tail_ = std::move(tail);
+  tail_at_ = 0;
 }
 
 void MidiSynth::Send(const MidiEvent& e) {
@@ -285,11 +302,13 @@ void MidiSynth::Send(const MidiEvent& e) {
 }
 
 void MidiSynth::Begin() {
+  FadeOut();
   fluid_synth_system_reset(synth_);
 }
 
 void MidiSynth::End() {
-  fluid_synth_all_notes_off(synth_, -1);
+  FadeOut();
+  fluid_synth_all_sounds_off(synth_, -1);
 }
 
 }  // namespace zk

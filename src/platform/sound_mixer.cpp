@@ -28,10 +28,13 @@ constexpr int kChunkFrames = 1024;
 // Silence after a wave's samples, so that SDL's audio stream gives out all of them when flushed.
 constexpr size_t kTailFrames = 2048;
 
-// The mixed sum of every channel and the music, in 32-bit float, before it goes to the device.
-void LimitMix(void*, Uint8* stream, int len) {
+// SDL_mixer's mix (the music), in 32-bit float, with the effects added, before it goes to the
+// device.
+void FinishMix(void* voices, Uint8* stream, int len) {
   auto* samples = reinterpret_cast<float*>(stream);
   const size_t count = static_cast<size_t>(len) / sizeof(float);
+  auto& mixer = *static_cast<VoiceMixer*>(voices);
+  mixer.Mix(samples, count / static_cast<size_t>(mixer.Channels()));
   for (size_t i = 0; i < count; ++i) samples[i] = SoftLimit(samples[i]);
 }
 
@@ -45,7 +48,6 @@ bool OpenMixer() {
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   Mix_Init(MIX_INIT_MP3);
   if (Mix_OpenAudio(kFrequency, AUDIO_F32SYS, 2, kChunkFrames) == 0) {
-    Mix_SetPostMix(LimitMix, nullptr);
     // The MP3 music stream plays at the music's gain; the MIDI performance sets its own.
     Mix_VolumeMusic(static_cast<int>(std::lround(kMusicGain * MIX_MAX_VOLUME)));
     return true;
@@ -112,6 +114,8 @@ std::shared_ptr<MixerSession> MixerSession::Acquire() {
   if (!opened) return nullptr;
   auto session = std::make_shared<MixerSession>(Key{});
   Mix_QuerySpec(&session->frequency_, &session->format_, &session->channels_);
+  session->voices_ = std::make_unique<VoiceMixer>(session->channels_);
+  Mix_SetPostMix(FinishMix, session->voices_.get());
   g_session = session;
   return session;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/audio.h"
+#include "platform/voice_mixer.h"
 
 namespace zk {
 
@@ -43,11 +44,14 @@ class MixerSession {
   // channels), resampled band-limited, times `gain`: round(frames x rate ratio) frames. Empty when
   // they cannot be converted.
   std::vector<float> Convert(const WaveData& wave, float gain) const;
+  // The effects and the fade of the music stream, mixed after the music and before the limiter.
+  VoiceMixer& Voices() { return *voices_; }
 
  private:
   int frequency_ = 0;
   uint16_t format_ = 0;
   int channels_ = 0;
+  std::unique_ptr<VoiceMixer> voices_;
 };
 
 }  // namespace zk
