@@ -40,9 +40,12 @@ void FinishMix(void* voices, Uint8* stream, int len) {
 
 // Opens SDL's audio and the mixer on the audio driver SDL chooses (or the one the hint names).
 // SDL's audio streams (which convert the effects, and the MP3 music as it decodes) resample
-// through libsamplerate's medium sinc filter: images of the source rate stay over 100 dB down,
-// where SDL's own resampler leaves some only 8 dB down near the source's Nyquist frequency. A
-// user's SDL_AUDIO_RESAMPLING_MODE is still honoured.
+// through libsamplerate's medium sinc filter when the hint asks for it: images of the source rate
+// stay over 100 dB down, where SDL's own resampler leaves some only 8 dB down near the source's
+// Nyquist frequency. Debian's SDL is linked against libsamplerate (the library is one of its
+// package's dependencies), so the filter is there whenever SDL is; an SDL built without it
+// ignores the hint and resamples its own way. A user's SDL_AUDIO_RESAMPLING_MODE is still
+// honoured.
 bool OpenMixer() {
   SDL_SetHint(SDL_HINT_AUDIO_RESAMPLING_MODE, "medium");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
