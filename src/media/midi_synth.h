@@ -52,6 +52,7 @@ class MidiSynth final : public MusicSink {
   float* out_ = nullptr;
   std::vector<float> tail_;  // a fade-out mixed into the next frames rendered
   size_t tail_at_ = 0;
+  uint64_t written_ = 0;  // frames taken from the synthesizer
   std::string path_;
   std::string name_;       // the cut-down soundfont's name for the file callbacks
   uint64_t data_end_ = 0;  // where the file's preset data begins: all before it is read as is
