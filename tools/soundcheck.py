@@ -4,7 +4,8 @@ measures the real output: loudness per screen (ffmpeg's ebur128 filter), sample 
 samples at full scale and over the limiter's threshold, and the largest step from one sample to
 the next near the starts, restarts and stops of sounds and music, and elsewhere.
 
-  tools/soundcheck.py BUILD_DIR --midi|--mp3 [--frames N] [--seed S] [--keep DIR]
+  tools/soundcheck.py BUILD_DIR --midi|--mp3 [--frames N] [--seed S] [--robots K:V,K:V]
+                      [--keep DIR]
 
 Needs xvfb-run and ffmpeg. The run takes as long as it plays (40 ms a frame).
 """
@@ -22,8 +23,9 @@ FRAME_S = 0.04
 SCREENS = {"title": (0, 1), "select": (5, 6), "before-fight": (7,), "fight": (8, 9, 10)}
 
 
-def script(frames, seed):
-    """Two players: robots by taps on the select screen, then random holds of every key."""
+def script(frames, seed, robots):
+    """Two players: robots (kind, variant) by taps on the select screen, then random holds of every
+    key."""
     lines = []
 
     def tap(f, key):
@@ -32,11 +34,14 @@ def script(frames, seed):
 
     tap(72, "S")  # the two-player row
     tap(100, "G")
-    for i in range(seed % 11):
+    for i in range(robots[0][0]):
         tap(180 + 12 * i, "S")
-    for i in range((seed // 11) % 11):
+    for i in range(robots[1][0]):
         tap(186 + 12 * i, "DOWN")
-    tap(320, "D")
+    for i in range(robots[0][1]):
+        tap(320 + 12 * i, "D")
+    for i in range(robots[1][1]):
+        tap(326 + 12 * i, "RIGHT")
     tap(400, "G")
     tap(400, "NUMPAD4")
     keys = "W A S D G H J K B V G H J K LEFT RIGHT UP DOWN NUMPAD4 NUMPAD5 NUMPAD6 ADD".split()
@@ -83,6 +88,10 @@ def main():
     ap.add_argument("--frames", type=int, default=3000)
     ap.add_argument("--seed", type=int, default=27)
     ap.add_argument("--keep")
+    # By default Ro-da type North (acid, melee, bazooka) against ZizoruVuzev type the Nine
+    # (shotgun, melee, cannons, rockets); ZiraZedu type Pupa (grenades, melee, laser) against
+    # DuvuZirada type Bannila Boy (gatling gun, melee, cannon, missile) is "7:0,2:0".
+    ap.add_argument("--robots", default="6:0,9:0")
     a = ap.parse_args()
     build = os.path.abspath(a.build)
     work = a.keep or tempfile.mkdtemp(prefix="soundcheck.")
@@ -95,7 +104,8 @@ def main():
         if not os.path.lexists(link):
             os.symlink(os.path.join(data, name), link)
     with open(os.path.join(work, "input.txt"), "w") as f:
-        f.write(script(a.frames, a.seed))
+        robots = [tuple(int(n) for n in r.split(":")) for r in a.robots.split(",")]
+        f.write(script(a.frames, a.seed, robots))
     raw = os.path.join(work, "out.raw")
     env = dict(os.environ, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=raw)
     subprocess.run(["xvfb-run", "-a", os.path.join(build, "zerkhaldun"), "--window", "--start",
@@ -162,11 +172,11 @@ def main():
         # The output lags the frame by an audio buffer or two; the clock drifts a little.
         for j in range(max(0, centre - 4 * window), min(len(steps), centre + 6 * window)):
             near[j] = True
-        kinds[e.split()[0]] = kinds.get(e.split()[0], 0) + 1
+        kinds[e] = kinds.get(e, 0) + 1
     step_near = max((s for s, n in zip(steps, near) if n), default=0.0)
     step_else = max((s for s, n in zip(steps, near) if not n), default=0.0)
     big = sum(1 for s in steps if s > 0.2)
-    print(f"events: {kinds}")
+    print("events: " + ", ".join(f"{k} x{n}" for k, n in sorted(kinds.items())))
     print(f"whole run: {whole['I']:.1f} LUFS, sample peak {peak:.3f} ({whole['sample_peak']:.1f}"
           f" dBFS), true peak {whole['true_peak']:.1f} dBTP, samples at full scale {full}, over"
           f" the limiter's threshold {over}")

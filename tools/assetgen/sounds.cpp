@@ -207,9 +207,11 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> MakeEffects() {
   std::vector<std::pair<std::string, std::vector<uint8_t>>> out;
   for (auto& [name, samples] : fx) {
     // Levelled by their role: the beat (which plays alone before a fight) as the music, shots
-    // and hits a little over it, the jingles more. The shortest hit (HITTED4) reaches 0.95 of
-    // full scale at its level.
+    // and hits a little over it, the jingles more. The machine guns fire ATTACK4 five to eight
+    // times a second, from both players at once: a single shot is 4 LU under the other shots, so
+    // that a burst is not much louder than they are. The loudest peak (ATTACK3) is 0.88.
     const double lufs = name == "S_BEAT"         ? kEffectLoudness - 1.0
+                        : name == "ATTACK4"      ? kEffectLoudness - 4.0
                         : name.starts_with("S_") ? kEffectLoudness + 2.0
                                                  : kEffectLoudness;
     Level(samples, lufs);
