@@ -34,20 +34,20 @@ def script(frames, seed, robots):
 
     tap(72, "S")  # the two-player row
     tap(100, "G")
-    for i in range(robots[0][0]):
-        tap(180 + 12 * i, "S")
+    for i in range(robots[0][0]):  # the select screen takes keys from about frame 210
+        tap(240 + 12 * i, "S")
     for i in range(robots[1][0]):
-        tap(186 + 12 * i, "DOWN")
+        tap(246 + 12 * i, "DOWN")
     for i in range(robots[0][1]):
-        tap(320 + 12 * i, "D")
+        tap(380 + 12 * i, "D")
     for i in range(robots[1][1]):
-        tap(326 + 12 * i, "RIGHT")
-    tap(400, "G")
-    tap(400, "NUMPAD4")
+        tap(386 + 12 * i, "RIGHT")
+    tap(440, "G")
+    tap(440, "NUMPAD4")
     keys = "W A S D G H J K B V G H J K LEFT RIGHT UP DOWN NUMPAD4 NUMPAD5 NUMPAD6 ADD".split()
     held = set()
     r = seed
-    f = 520
+    f = 560
     while f < frames:
         r = (r * 1103515245 + 12345) & 0x7FFFFFFF
         k = keys[(r >> 8) % len(keys)]

@@ -53,7 +53,7 @@ Style StyleOf(const std::string& name) {
   if (name == "Start")
     return {100,  24, 45,    kMinor, {0, 5, 3, 4}, {5, 3, 6, 4},
             81,   48, 33,    11,     Drums::Soft,  BassLine::Quarters,
-            true, 2,  false, 101,    -1.87,        0.4};
+            true, 2,  false, 101,    -2.0,         0.4};
   if (name == "Select")
     return {126,  20, 48,    kDorian, {0, 3, 0, 4}, {2, 3, 5, 4},
             4,    89, 38,    11,      Drums::Rock,  BassLine::Eighths,
@@ -69,7 +69,7 @@ Style StyleOf(const std::string& name) {
   if (name == "Fighting3")
     return {140,  32, 43,    kMinor, {0, 6, 5, 4}, {3, 6, 2, 4},
             61,   48, 33,    81,     Drums::Rock,  BassLine::Eighths,
-            true, 3,  false, 505,    -1.62,        -0.4};
+            true, 3,  false, 505,    -1.5,         -0.4};
   if (name == "Ending")
     return {84,   24, 41,   kMajor, {0, 4, 5, 3}, {1, 4, 0, 3},
             73,   48, 33,   0,      Drums::Soft,  BassLine::Held,
