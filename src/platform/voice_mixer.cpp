@@ -8,10 +8,17 @@ namespace zk {
 void VoiceMixer::Play(uint64_t id, Samples samples, size_t from, bool looping) {
   const size_t frames = samples ? samples->size() / channels_ : 0;
   std::lock_guard<std::mutex> hold(lock_);
+  FadeOut(id);
+  if (from < frames) voices_.push_back({id, std::move(samples), from, looping, 0, false, false});
+}
+
+// A copy not yet heard (played again before the mix reached it, as a shotgun's pellets hit in one
+// frame) goes at once: faded, it would sound together with its successor.
+void VoiceMixer::FadeOut(uint64_t id) {
   for (Voice& v : voices_) {
     if (v.Id == id && v.Fade == 0) v.Fade = kEffectFadeFrames;
   }
-  if (from < frames) voices_.push_back({id, std::move(samples), from, looping, 0, false});
+  std::erase_if(voices_, [id](const Voice& v) { return v.Id == id && !v.Heard; });
 }
 
 bool VoiceMixer::Continue(uint64_t id, bool looping) {
@@ -27,9 +34,7 @@ bool VoiceMixer::Continue(uint64_t id, bool looping) {
 
 void VoiceMixer::Stop(uint64_t id) {
   std::lock_guard<std::mutex> hold(lock_);
-  for (Voice& v : voices_) {
-    if (v.Id == id && v.Fade == 0) v.Fade = kEffectFadeFrames;
-  }
+  FadeOut(id);
 }
 
 bool VoiceMixer::Playing(uint64_t id) const {
@@ -67,6 +72,7 @@ void VoiceMixer::Mix(float* mix, size_t frames) {
   for (Voice& v : voices_) {
     const std::vector<float>& data = *v.Data;
     const size_t length = data.size() / channels_;
+    v.Heard = true;
     for (size_t f = 0; f < frames && !v.Done; ++f) {
       float gain = 1.0f;
       if (v.Fade > 0) {

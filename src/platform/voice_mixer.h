@@ -54,7 +54,9 @@ class VoiceMixer {
     bool Looping;
     uint32_t Fade;  // frames of fade left; 0 while not fading
     bool Done;
+    bool Heard;  // mixed at least once
   };
+  void FadeOut(uint64_t id);  // under the lock
 
   const size_t channels_;
   mutable std::mutex lock_;
