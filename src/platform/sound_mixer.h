@@ -12,8 +12,9 @@ namespace zk {
 
 // The mix's levels, as factors of the sources' own full scale. The pieces and the effects are
 // levelled by loudness where they are made (tools/assetgen): at these gains every piece plays at
-// about -23.5 LUFS (the menus' 0.4 LU over, the fight's 0.4 LU under), shots and hits 0.3 to
-// 1.5 LU over the fight music, jingles 2.5 LU over the menu music. The loudest piece peaks at about
+// about -23.5 LUFS (the menus' 0.4 LU over, the fight's 0.4 LU under), shots and hits 0.2 to
+// 1.3 LU over the fight music (a machine gun's single shot 3.6 LU under it: its bursts are what is
+// heard), jingles 2.5 LU over the menu music. The loudest piece peaks at about
 // 0.37 and the loudest effect at 0.57; only where loud effects meet on their crests does the sum
 // reach the limiter.
 inline constexpr float kMusicGain = 0.4f;
