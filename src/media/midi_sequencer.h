@@ -20,7 +20,7 @@ class MusicSink {
   virtual void Render(uint64_t frames) = 0;  // the next `frames` of sound
   virtual void Send(const MidiEvent& event) = 0;
   virtual void Begin() = 0;  // a song starts: every channel back to its defaults
-  virtual void End() = 0;    // the music stops: notes released
+  virtual void End() = 0;    // the music stops: silenced
 };
 
 class MidiSequencer {

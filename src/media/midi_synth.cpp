@@ -254,7 +254,31 @@ MidiSynth::~MidiSynth() {
 
 void MidiSynth::Render(uint64_t frames) {
   fluid_synth_write_float(synth_, static_cast<int>(frames), out_, 0, 2, out_, 1, 2);
+  written_ += frames;
+  for (uint64_t i = 0; i < 2 * frames && tail_at_ < tail_.size(); ++i) out_[i] += tail_[tail_at_++];
   out_ += 2 * frames;
+}
+
+// The next few tens of milliseconds of what sounds, faded to silence, are rendered now and mixed
+// into what follows; the caller then silences the synthesizer. FluidSynth renders in blocks of 64
+// frames and keeps what it rendered past a request for the next one: the fade ends on a block's
+// end, so that nothing rendered before the silence is heard after it.
+void MidiSynth::FadeOut() {
+  constexpr uint64_t kBlock = 64;
+  double rate = 44100;
+  fluid_settings_getnum(settings_, "synth.sample-rate", &rate);
+  const uint64_t least = static_cast<uint64_t>(rate * kFadeOutSeconds);
+  const size_t frames =
+      static_cast<size_t>(least + (kBlock - (written_ + least) % kBlock) % kBlock);
+  written_ += frames;
+  std::vector<float> tail(2 * frames);
+  fluid_synth_write_float(synth_, static_cast<int>(frames), tail.data(), 0, 2, tail.data(), 1, 2);
+  for (size_t i = 0; i < tail.size(); ++i) {
+    tail[i] *= static_cast<float>(frames - i / 2) / static_cast<float>(frames + 1);
+    if (tail_at_ < tail_.size()) tail[i] += tail_[tail_at_++];  // a fade still sounding
+  }
+  tail_ = std::move(tail);
+  tail_at_ = 0;
 }
 
 void MidiSynth::Send(const MidiEvent& e) {
@@ -285,11 +309,14 @@ void MidiSynth::Send(const MidiEvent& e) {
 }
 
 void MidiSynth::Begin() {
+  FadeOut();
   fluid_synth_system_reset(synth_);
 }
 
+// The reverb and chorus are emptied too: what they held is in the fade.
 void MidiSynth::End() {
-  fluid_synth_all_notes_off(synth_, -1);
+  FadeOut();
+  fluid_synth_system_reset(synth_);
 }
 
 }  // namespace zk

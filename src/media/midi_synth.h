@@ -18,6 +18,7 @@ namespace zk {
 
 class MidiSynth final : public MusicSink {
  public:
+  static constexpr double kFadeOutSeconds = 0.03;
   // Renders at `rate` frames per second and `gain` (the mixer's music gain). Empty, after one
   // line on stderr, when no General MIDI soundfont loads.
   static std::unique_ptr<MidiSynth> Open(uint32_t rate, float gain);
@@ -37,16 +38,21 @@ class MidiSynth final : public MusicSink {
   void SetOutput(float* out) { out_ = out; }
   void Render(uint64_t frames) override;
   void Send(const MidiEvent& event) override;
+  // A song that starts or a stop silences what sounded, fading it out over kFadeOutSeconds.
   void Begin() override;
   void End() override;
 
  private:
   bool Load(const std::string& path);
   bool LoadPresets();  // the presets of `used_` from the soundfont at `name_`
+  void FadeOut();
 
   fluid_settings_t* settings_;
   fluid_synth_t* synth_;
   float* out_ = nullptr;
+  std::vector<float> tail_;  // a fade-out mixed into the next frames rendered
+  size_t tail_at_ = 0;
+  uint64_t written_ = 0;  // frames taken from the synthesizer
   std::string path_;
   std::string name_;       // the cut-down soundfont's name for the file callbacks
   uint64_t data_end_ = 0;  // where the file's preset data begins: all before it is read as is

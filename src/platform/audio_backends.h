@@ -14,7 +14,8 @@
 
 namespace zk {
 
-// The SDL_mixer sound device (44100 Hz, 16-bit stereo); empty when no audio device opens.
+// The SDL sound device (44100 Hz stereo, mixed in 32-bit float and handed to the device as
+// such): its effects play through the session's voice mixer; empty when no audio device opens.
 std::unique_ptr<SoundDevice> MakeSdlSoundDevice(std::function<void(std::string)> record);
 // A device that keeps the samples, plays nothing and records every play and stop.
 std::unique_ptr<SoundDevice> MakeHeadlessSoundDevice(std::function<void(std::string)> record);

@@ -6,13 +6,19 @@
 // which posts an event for the application loop. Stop and Close disarm the notice first, so only
 // a piece that ends by itself is reported, as the game (which turns notices off before it stops
 // the player) expects.
+//
+// A stopped piece fades out over a few tens of milliseconds (the session's voice mixer fades the
+// music stream, which in the MP3 music mode carries nothing else) and is halted and let go once
+// it is silent: when the next piece plays, or when the player goes.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -36,6 +42,7 @@ class Mp3Player final : public MediaPlayer {
       : record_(std::move(record)), post_notify_(std::move(post_notify)), audio_(audio) {}
   ~Mp3Player() override {
     Close();
+    LetFadedGo();
     Mp3Player* self = this;
     if (g_active.compare_exchange_strong(self, nullptr) && session_) {
       Mix_HookMusicFinished(nullptr);
@@ -81,6 +88,8 @@ class Mp3Player final : public MediaPlayer {
     if (record_) record_("mp3 " + path_);
     mode_ = MediaMode::Playing;
     if (music_ == nullptr) return;  // no audio device: silent
+    Halt();
+    LetFadedGo();
     armed_.store(true);
     if (Mix_PlayMusic(music_, 1) != 0) armed_.store(false);
   }
@@ -93,7 +102,7 @@ class Mp3Player final : public MediaPlayer {
 
   void Close() override {
     Halt();
-    if (music_ != nullptr) Mix_FreeMusic(music_);
+    if (music_ != nullptr) faded_.push_back({music_, std::move(bytes_)});
     music_ = nullptr;
     bytes_.clear();
     path_.clear();
@@ -108,9 +117,23 @@ class Mp3Player final : public MediaPlayer {
   }
 
  private:
+  // The notice is disarmed and the piece that plays fades out.
   void Halt() {
     armed_.store(false);
-    if (music_ != nullptr) Mix_HaltMusic();
+    if (session_ && Mix_PlayingMusic() != 0) session_->Voices().FadeStream();
+  }
+  // Waits for a fade to end (it takes the fade and an audio buffer or two), halts what plays and
+  // frees the pieces let go; the music stream sounds again.
+  void LetFadedGo() {
+    if (!session_) return;
+    VoiceMixer& voices = session_->Voices();
+    for (int wait = 0; wait < 200 && Mix_PlayingMusic() != 0 && voices.StreamFading(); ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    Mix_HaltMusic();
+    for (Faded& f : faded_) Mix_FreeMusic(f.Music);
+    faded_.clear();
+    voices.SoundStream();
   }
   // On SDL_mixer's audio thread.
   static void Finished() {
@@ -126,6 +149,11 @@ class Mp3Player final : public MediaPlayer {
   std::shared_ptr<MixerSession> session_;
   std::vector<uint8_t> bytes_;
   Mix_Music* music_ = nullptr;
+  struct Faded {
+    Mix_Music* Music;
+    std::vector<uint8_t> Bytes;  // what it reads from
+  };
+  std::vector<Faded> faded_;  // closed while it faded out
   std::string path_;
   MediaMode mode_ = MediaMode::NotReady;
   std::atomic<bool> armed_{false};

@@ -28,24 +28,29 @@ constexpr int kChunkFrames = 1024;
 // Silence after a wave's samples, so that SDL's audio stream gives out all of them when flushed.
 constexpr size_t kTailFrames = 2048;
 
-// The mixed sum of every channel and the music, in 32-bit float, before it goes to the device.
-void LimitMix(void*, Uint8* stream, int len) {
+// SDL_mixer's mix (the music), in 32-bit float, with the effects added, before it goes to the
+// device.
+void FinishMix(void* voices, Uint8* stream, int len) {
   auto* samples = reinterpret_cast<float*>(stream);
   const size_t count = static_cast<size_t>(len) / sizeof(float);
+  auto& mixer = *static_cast<VoiceMixer*>(voices);
+  mixer.Mix(samples, count / static_cast<size_t>(mixer.Channels()));
   for (size_t i = 0; i < count; ++i) samples[i] = SoftLimit(samples[i]);
 }
 
 // Opens SDL's audio and the mixer on the audio driver SDL chooses (or the one the hint names).
 // SDL's audio streams (which convert the effects, and the MP3 music as it decodes) resample
-// through libsamplerate's medium sinc filter: images of the source rate stay over 100 dB down,
-// where SDL's own resampler leaves some only 8 dB down near the source's Nyquist frequency. A
-// user's SDL_AUDIO_RESAMPLING_MODE is still honoured.
+// through libsamplerate's medium sinc filter when the hint asks for it: images of the source rate
+// stay over 100 dB down, where SDL's own resampler leaves some only 8 dB down near the source's
+// Nyquist frequency. Debian's SDL is linked against libsamplerate (the library is one of its
+// package's dependencies), so the filter is there whenever SDL is; an SDL built without it
+// ignores the hint and resamples its own way. A user's SDL_AUDIO_RESAMPLING_MODE is still
+// honoured.
 bool OpenMixer() {
   SDL_SetHint(SDL_HINT_AUDIO_RESAMPLING_MODE, "medium");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   Mix_Init(MIX_INIT_MP3);
   if (Mix_OpenAudio(kFrequency, AUDIO_F32SYS, 2, kChunkFrames) == 0) {
-    Mix_SetPostMix(LimitMix, nullptr);
     // The MP3 music stream plays at the music's gain; the MIDI performance sets its own.
     Mix_VolumeMusic(static_cast<int>(std::lround(kMusicGain * MIX_MAX_VOLUME)));
     return true;
@@ -112,6 +117,8 @@ std::shared_ptr<MixerSession> MixerSession::Acquire() {
   if (!opened) return nullptr;
   auto session = std::make_shared<MixerSession>(Key{});
   Mix_QuerySpec(&session->frequency_, &session->format_, &session->channels_);
+  session->voices_ = std::make_unique<VoiceMixer>(session->channels_);
+  Mix_SetPostMix(FinishMix, session->voices_.get());
   g_session = session;
   return session;
 }

@@ -1,9 +1,6 @@
-// The SDL_mixer sound device: every buffer owns one mixer channel and plays samples converted once,
-// when the buffer is made, to the mix's format at the effects' gain.
-#include <SDL.h>
-#include <SDL_mixer.h>
-
-#include <algorithm>
+// The SDL sound device: every buffer plays samples converted once, when the buffer is made, to the
+// mix's format at the effects' gain, through the session's voice mixer.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,57 +16,28 @@ namespace zk {
 
 namespace {
 
-// The mixer channels, one per live buffer; freed numbers are given out again.
-class ChannelPool {
- public:
-  explicit ChannelPool(std::shared_ptr<MixerSession> session) : session_(std::move(session)) {
-    Mix_AllocateChannels(kInitial);
-    used_.assign(kInitial, false);
-  }
-  int Take() {
-    for (size_t i = 0; i < used_.size(); ++i) {
-      if (!used_[i]) {
-        used_[i] = true;
-        return static_cast<int>(i);
-      }
-    }
-    const size_t grown = used_.size() * 2;
-    Mix_AllocateChannels(static_cast<int>(grown));
-    used_.resize(grown, false);
-    used_[grown / 2] = true;
-    return static_cast<int>(grown / 2);
-  }
-  void Give(int channel) {
-    Mix_HaltChannel(channel);
-    used_[static_cast<size_t>(channel)] = false;
-  }
-
- private:
-  static constexpr int kInitial = 32;
-  std::shared_ptr<MixerSession> session_;
-  std::vector<bool> used_;
-};
+std::atomic<uint64_t> g_next_id{1};
 
 // Samples converted to the mixer's format, shared by a buffer and its duplicates.
 struct MixedSamples {
-  std::vector<float> Samples;  // interleaved frames
+  VoiceMixer::Samples Frames;  // interleaved
   uint32_t SourceFrames = 0;
-  uint32_t Channels = 2;
 };
 
 class SdlSoundBuffer final : public SoundBuffer {
  public:
   SdlSoundBuffer(std::string name, std::shared_ptr<const MixedSamples> samples,
-                 std::shared_ptr<ChannelPool> pool, std::function<void(std::string)> record)
+                 std::shared_ptr<MixerSession> session, std::function<void(std::string)> record)
       : name_(std::move(name)),
         samples_(std::move(samples)),
-        pool_(std::move(pool)),
-        record_(std::move(record)),
-        channel_(pool_->Take()) {}
-  ~SdlSoundBuffer() override { pool_->Give(channel_); }
+        session_(std::move(session)),
+        record_(std::move(record)) {}
+  // A buffer let go while it plays fades out like a stopped one.
+  ~SdlSoundBuffer() override { session_->Voices().Stop(id_); }
 
   const std::string& Name() const override { return name_; }
 
+  // A playing buffer goes on from the new position: a new copy starts there at once.
   void SetPosition(uint32_t sample) override {
     position_ = sample < samples_->SourceFrames ? sample : samples_->SourceFrames;
     if (Playing()) Start();
@@ -78,82 +46,73 @@ class SdlSoundBuffer final : public SoundBuffer {
   bool Play(bool looping) override {
     if (record_) record_((looping ? "loop " : "play ") + name_);
     looping_ = looping;
-    Start();
+    // A playing buffer plays on from where it is.
+    if (!session_->Voices().Continue(id_, looping)) Start();
     return true;
   }
 
   void Stop() override {
     if (record_) record_("stop " + name_);
-    Mix_HaltChannel(channel_);
+    session_->Voices().Stop(id_);
   }
 
   bool Restore() override { return true; }
-  bool Playing() const override { return Mix_Playing(channel_) != 0; }
+  bool Playing() const override { return session_->Voices().Playing(id_); }
   std::shared_ptr<const MixedSamples> Samples() const { return samples_; }
-  std::shared_ptr<ChannelPool> Pool() const { return pool_; }
+  std::shared_ptr<MixerSession> Session() const { return session_; }
   const std::function<void(std::string)>& Recorder() const { return record_; }
 
  private:
-  // (Re)starts the channel at the current position. A looping buffer loops from there.
+  // (Re)starts at the current position, the copy that played fading out. A looping buffer loops
+  // over all its samples.
   void Start() {
-    Mix_HaltChannel(channel_);  // the mixer no longer reads chunk_ after this
     const MixedSamples& s = *samples_;
-    const uint64_t total_frames = s.Samples.size() / s.Channels;
+    const uint64_t channels = static_cast<uint64_t>(session_->Channels());
+    const uint64_t total_frames = s.Frames->size() / channels;
     const uint64_t frame = s.SourceFrames == 0 ? 0 : total_frames * position_ / s.SourceFrames;
-    const size_t offset = static_cast<size_t>(frame) * s.Channels;
-    if (offset >= s.Samples.size()) return;
-    chunk_.allocated = 0;
-    // The mixer only reads it.
-    chunk_.abuf = reinterpret_cast<Uint8*>(const_cast<float*>(s.Samples.data() + offset));
-    chunk_.alen = static_cast<Uint32>((s.Samples.size() - offset) * sizeof(float));
-    chunk_.volume = MIX_MAX_VOLUME;
-    Mix_PlayChannel(channel_, &chunk_, looping_ ? -1 : 0);
+    session_->Voices().Play(id_, s.Frames, static_cast<size_t>(frame), looping_);
   }
 
   std::string name_;
   std::shared_ptr<const MixedSamples> samples_;
-  std::shared_ptr<ChannelPool> pool_;
+  std::shared_ptr<MixerSession> session_;
   std::function<void(std::string)> record_;
-  int channel_;
+  const uint64_t id_ = g_next_id.fetch_add(1);
   uint32_t position_ = 0;
   bool looping_ = false;
-  Mix_Chunk chunk_{};
 };
 
 class SdlSoundDevice final : public SoundDevice {
  public:
   SdlSoundDevice(std::shared_ptr<MixerSession> session, std::function<void(std::string)> record)
-      : session_(session),
-        pool_(std::make_shared<ChannelPool>(std::move(session))),
-        record_(std::move(record)) {}
+      : session_(std::move(session)), record_(std::move(record)) {}
 
   std::unique_ptr<SoundBuffer> CreateBuffer(const std::string& name,
                                             const WaveData& wave) override {
     if (!PlayableWave(wave)) return nullptr;
     auto samples = Convert(wave);
     if (!samples) return nullptr;
-    return std::make_unique<SdlSoundBuffer>(name, std::move(samples), pool_, record_);
+    return std::make_unique<SdlSoundBuffer>(name, std::move(samples), session_, record_);
   }
 
   std::unique_ptr<SoundBuffer> Duplicate(const SoundBuffer& original) override {
     const auto* sdl = dynamic_cast<const SdlSoundBuffer*>(&original);
     if (sdl == nullptr) return nullptr;
-    return std::make_unique<SdlSoundBuffer>(sdl->Name(), sdl->Samples(), sdl->Pool(),
+    return std::make_unique<SdlSoundBuffer>(sdl->Name(), sdl->Samples(), sdl->Session(),
                                             sdl->Recorder());
   }
 
  private:
   std::shared_ptr<const MixedSamples> Convert(const WaveData& wave) const {
+    auto frames = session_->Convert(wave, kEffectGain);
+    if (frames.empty()) return nullptr;
     auto out = std::make_shared<MixedSamples>();
-    out->Samples = session_->Convert(wave, kEffectGain);
-    if (out->Samples.empty()) return nullptr;
+    out->Frames = std::make_shared<const std::vector<float>>(std::move(frames));
     out->SourceFrames = static_cast<uint32_t>(wave.Samples.size() / WaveFrameBytes(wave));
-    out->Channels = static_cast<uint32_t>(session_->Channels());
     return out;
   }
 
   std::shared_ptr<MixerSession> session_;
-  std::shared_ptr<ChannelPool> pool_;
   std::function<void(std::string)> record_;
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "loudness.h"
 #include "midi.h"
 #include "wave.h"
 
@@ -34,6 +35,12 @@ struct Style {
   int Density;  // 1 calm .. 3 busy
   bool EndOnTonic;
   uint32_t Seed;
+  // The channel volumes' change in dB that brings the piece, played through Debian's General MIDI
+  // soundfont, to the music's loudness.
+  double LevelDb = 0;
+  // The menus' pieces sit 0.4 LU over the music's loudness, the fight's 0.4 LU under it, so that
+  // a fight with its shots and hits is not much louder than the menus.
+  double LiftDb = 0;
 };
 
 constexpr std::array<int, 7> kMinor = {0, 2, 3, 5, 7, 8, 10};
@@ -46,35 +53,35 @@ Style StyleOf(const std::string& name) {
   if (name == "Start")
     return {100,  24, 45,    kMinor, {0, 5, 3, 4}, {5, 3, 6, 4},
             81,   48, 33,    11,     Drums::Soft,  BassLine::Quarters,
-            true, 2,  false, 101};
+            true, 2,  false, 101,    -2.0,         0.4};
   if (name == "Select")
     return {126,  20, 48,    kDorian, {0, 3, 0, 4}, {2, 3, 5, 4},
             4,    89, 38,    11,      Drums::Rock,  BassLine::Eighths,
-            true, 2,  false, 202};
+            true, 2,  false, 202,     1.62,         0.4};
   if (name == "Fighting1")
     return {150,   32, 40,    kMinor, {0, 5, 6, 4}, {3, 5, 6, 4},
             30,    48, 38,    81,     Drums::Rock,  BassLine::Eighths,
-            false, 3,  false, 303};
+            false, 3,  false, 303,    -1.82,        -0.4};
   if (name == "Fighting2")
     return {168,   32, 38,    kMinor, {0, 1, 0, 4}, {5, 6, 1, 4},
             81,    48, 38,    30,     Drums::Fast,  BassLine::Eighths,
-            false, 3,  false, 404};
+            false, 3,  false, 404,    -2.8,         -0.4};
   if (name == "Fighting3")
     return {140,  32, 43,    kMinor, {0, 6, 5, 4}, {3, 6, 2, 4},
             61,   48, 33,    81,     Drums::Rock,  BassLine::Eighths,
-            true, 3,  false, 505};
+            true, 3,  false, 505,    -1.5,         -0.4};
   if (name == "Ending")
     return {84,   24, 41,   kMajor, {0, 4, 5, 3}, {1, 4, 0, 3},
             73,   48, 33,   0,      Drums::Soft,  BassLine::Held,
-            true, 1,  true, 606};
+            true, 1,  true, 606,    -0.21,        0.4};
   if (name == "junk")
-    return {112,  14, 45,    kDorian, {0, 3, 6, 4}, {5, 3, 0, 4},
-            81,   89, 38,    4,       Drums::Rock,  BassLine::Eighths,
-            true, 2,  false, 707};
+    return {112,   14,  45, kDorian,     {0, 3, 6, 4},      {5, 3, 0, 4}, 81,
+            89,    38,  4,  Drums::Rock, BassLine::Eighths, true,         2,
+            false, 707, 0,  0.4};
   // "qura08" and anything else: a fight piece.
-  return {144,   18, 40,    kMinor, {0, 5, 3, 4}, {5, 6, 0, 4},
-          81,    48, 38,    30,     Drums::Fast,  BassLine::Eighths,
-          false, 3,  false, 808};
+  return {144,   18,  40, kMinor,      {0, 5, 3, 4},      {5, 6, 0, 4}, 81,
+          48,    38,  30, Drums::Fast, BassLine::Eighths, false,        3,
+          false, 808, 0,  -0.4};
 }
 
 // The key of scale step `step` (any integer) above the root.
@@ -231,6 +238,8 @@ Song ComposeSong(const std::string& name) {
   song.Title = name;
   song.Bpm = s.Bpm;
   song.Bars = s.Bars;
+  song.LevelDb = s.LevelDb + s.LiftDb;
+  song.LiftDb = s.LiftDb;
   song.Programs = {{kLead, s.LeadProgram}, {kPad, s.PadProgram}, {kBass, s.BassProgram}};
   if (s.Arpeggio) song.Programs.push_back({kArp, s.ArpProgram});
   Noise rng(s.Seed);
@@ -264,8 +273,10 @@ std::vector<uint8_t> EncodeSongMidi(const Song& song) {
     MidiTrack t;
     for (auto [c, program] : song.Programs)
       if (c == ch) t.Program(0, ch, program);
-    t.Control(0, ch, 7, ch == kDrums ? 100 : (ch == kPad ? 80 : 100));  // volume
-    t.Control(0, ch, 10, ch == kArp ? 40 : (ch == kLead ? 72 : 64));    // pan
+    // The volume's gain goes with its square (40 log10 of it in dB).
+    const double volume = (ch == kPad ? 80 : 100) * std::pow(10.0, song.LevelDb / 40);
+    t.Control(0, ch, 7, static_cast<uint8_t>(std::clamp(std::lround(volume), 1L, 127L)));
+    t.Control(0, ch, 10, ch == kArp ? 40 : (ch == kLead ? 72 : 64));  // pan
     for (const SongNote& n : song.Notes)
       if (n.Channel == ch) t.Note(n.Start, n.Length, ch, n.Key, n.Velocity);
     tracks.push_back(std::move(t));
@@ -328,9 +339,9 @@ std::vector<double> RenderSong(const Song& song, uint32_t rate) {
       out[start + i] += v * env * vel * 0.3;
     }
   }
-  double peak = 1e-9;
-  for (double v : out) peak = std::max(peak, std::abs(v));
-  for (double& v : out) v = v / peak * 0.85;
+  const double lufs = kMp3Loudness + song.LiftDb;
+  const double gain = std::pow(10.0, (lufs - IntegratedLoudness(out, 1, rate)) / 20);
+  for (double& v : out) v *= gain;
   return out;
 }
 

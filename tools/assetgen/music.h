@@ -21,6 +21,8 @@ struct Song {
   uint32_t Bars = 16;                                 // of 4/4
   std::vector<std::pair<uint8_t, uint8_t>> Programs;  // channel, General MIDI program
   std::vector<SongNote> Notes;
+  double LevelDb = 0;  // the change of every channel's volume (MIDI)
+  double LiftDb = 0;   // over or under the music's loudness
   uint32_t LengthTicks() const;
   double Seconds() const;
 };
@@ -33,7 +35,10 @@ Song ComposeSong(const std::string& name);
 
 std::vector<uint8_t> EncodeSongMidi(const Song& song);
 
-// Mono samples -1..1 of the song played by a small synthesizer of ours.
+// The MP3 pieces' integrated loudness in their files, in LUFS of the mono samples.
+inline constexpr double kMp3Loudness = -18.05;
+
+// Mono samples of the song played by a small synthesizer of ours, at kMp3Loudness + LiftDb.
 std::vector<double> RenderSong(const Song& song, uint32_t rate);
 
 }  // namespace zk::assetgen

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <tuple>
 
+#include "loudness.h"
 #include "wave.h"
 
 namespace zk::assetgen {
@@ -118,13 +119,16 @@ Samples Beat() {
   return s;
 }
 
-void Normalise(Samples& s, double peak) {
-  double m = 1e-9;
-  for (double v : s) m = std::max(m, std::abs(v));
-  for (double& v : s) v = v / m * peak;
-  // Fade the last few milliseconds so the buffer ends in silence.
-  const size_t fade = std::min<size_t>(s.size(), 40);
-  for (size_t i = 0; i < fade; ++i) s[s.size() - 1 - i] *= static_cast<double>(i) / fade;
+// Brings the sound to `lufs` (its integrated loudness as played once, mono), and fades its first
+// 1.5 ms in and its last 5 ms out, so that it begins and ends at zero and keeps its attack.
+void Level(Samples& s, double lufs) {
+  std::vector<double> played = s;
+  played.resize(s.size() + static_cast<size_t>(kRate), 0.0);  // once, then silence
+  const double gain = std::pow(10.0, (lufs - IntegratedLoudness(played, 1, kRate)) / 20);
+  for (double& v : s) v *= gain;
+  const size_t in = std::min<size_t>(s.size(), 12), out = std::min<size_t>(s.size(), 40);
+  for (size_t i = 0; i < in; ++i) s[i] *= static_cast<double>(i) / in;
+  for (size_t i = 0; i < out; ++i) s[s.size() - 1 - i] *= static_cast<double>(i) / out;
 }
 
 }  // namespace
@@ -202,10 +206,15 @@ std::vector<std::pair<std::string, std::vector<uint8_t>>> MakeEffects() {
   }
   std::vector<std::pair<std::string, std::vector<uint8_t>>> out;
   for (auto& [name, samples] : fx) {
-    // The beam is a steady tone, not a decaying burst: at the others' peak its RMS would be
-    // -4 dBFS against -14 to -17 for the other shots. At this peak it is -15 dBFS, level with them.
-    const double peak = name == "S_BEAT" ? 0.8 : name == "BEAM" ? 0.25 : 0.9;
-    Normalise(samples, peak);
+    // Levelled by their role: the beat (which plays alone before a fight) as the music, shots
+    // and hits a little over it, the jingles more. The machine guns fire ATTACK4 five to eight
+    // times a second, from both players at once: a single shot is 4 LU under the other shots, so
+    // that a burst is not much louder than they are. The loudest peak (ATTACK3) is 0.88.
+    const double lufs = name == "S_BEAT"         ? kEffectLoudness - 1.0
+                        : name == "ATTACK4"      ? kEffectLoudness - 4.0
+                        : name.starts_with("S_") ? kEffectLoudness + 2.0
+                                                 : kEffectLoudness;
+    Level(samples, lufs);
     out.emplace_back(name, EncodeWave(samples, kEffectRate, 8));
   }
   return out;
