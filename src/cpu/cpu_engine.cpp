@@ -103,6 +103,12 @@ int32_t MeleeSlot(const CpuScene& sc) {
   return 0;
 }
 
+// The melee slot when its strike is worth going in for, else 0.
+int32_t StrongMelee(const CpuScene& sc) {
+  const int32_t k = MeleeSlot(sc);
+  return k != 0 && sc.Slots[k - 1].Damage >= T.WeakMelee ? k : 0;
+}
+
 const CpuWeapon* PlanWeapon(const CpuPlan& cpu, const CpuScene& sc) {
   return cpu.Weapon >= 1 && cpu.Weapon <= 4 ? &sc.Slots[cpu.Weapon - 1] : nullptr;
 }
@@ -390,8 +396,10 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     if (!sc.FoeCommitted) return kIntentCover;
     cpu.CoverLeft = 0;
   }
-  const int32_t melee = MeleeSlot(sc);
-  // Player 1 has committed near by: in and strike.
+  // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot).
+  const CharacterData& foe = form.Robots[0];
+  const bool shot = WeaponAction(foe.Action) && foe.Action != sc.FoeMelee + 1;
+  const int32_t melee = foe.Boost == 1 || shot ? MeleeSlot(sc) : StrongMelee(sc);
   if (sc.FoeCommitted && melee != 0 &&
       sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
     return kIntentPunish;
@@ -616,12 +624,15 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   if (sc.FoeGuarding && w.Limited && !w.BreaksGuard && w.Role != kRoleMelee && !restless) {
     return false;
   }
-  // The last volleys, and a run of misses, wait for a sure shot (or a close one at a seeker).
-  const bool careful = w.Limited && (w.Ammo <= T.LastVolleys || cpu.Misses >= T.MissesToMove);
+  // The last volleys, a run of misses, and every volley of a kind whose every weapon runs dry
+  // wait for a sure shot (or a close one at a seeker).
+  const bool careful =
+      w.Limited && (w.Ammo <= T.LastVolleys || cpu.Misses >= T.MissesToMove || brain.Patient == 1);
   switch (w.Role) {
     case kRoleMine:
       return sc.Dist < T.MineNear && (!careful || sc.Dist < T.MineCareful);
-    case kRoleSeeker:
+    case kRoleSeeker:  // a runner outruns what is sent from afar
+      if (Runner(cpu)) return InBand(w, sc.Dist) && (sc.Dist < T.SeekerRunner || sc.FoeOpen);
       return InBand(w, sc.Dist) && (!careful || sc.Dist < T.SeekerCareful || sc.FoeOpen);
     case kRoleMelee:
       return w.Hits;
@@ -630,10 +641,15 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
       const bool quick = w.Arrive <= T.QuickFrames;
       if ((w.Sure && quick) || sc.FoeOpen) return true;
-      // Against a runner, and for a patient kind, limited shots go only where player 1's late
-      // movement takes it too, and soon: the rest is kept for the kill.
-      if (w.Limited && (Runner(cpu) || brain.Patient == 1)) {
-        return w.Likely && w.Arrive <= T.RunnerFlight && (!careful || w.Sure);
+      // A patient kind's shots, and limited shots against a runner, go only where player 1's
+      // late movement takes it too, and soon: the rest is kept for the kill.
+      // A player drawing straight away or coming straight in stays on the line however long
+      // the flight.
+      const double across = std::fabs(cpu.FoeVX * -sc.UY + cpu.FoeVY * sc.UX) / 16.0;
+      const bool along = across < T.AlongLine;
+      if (brain.Patient == 1) return w.Likely && (w.Arrive <= T.PatientFlight || along);
+      if (w.Limited && Runner(cpu)) {
+        return w.Likely && (w.Arrive <= T.RunnerFlight || along) && (!careful || w.Sure);
       }
       if (restless && w.Sure) return true;
       // A player who guards what it sees coming gets only those.
@@ -700,7 +716,7 @@ void TakeChance(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     if (!WantsFire(cpu, brain, sc, me, k)) continue;
     const CpuWeapon& w = sc.Slots[k - 1];
     int32_t rank = k == cpu.Weapon ? 3 : 2;
-    if (w.Role == kRoleMelee) rank = 5;
+    if (w.Role == kRoleMelee) rank = w.Damage >= T.WeakMelee ? 5 : 1;
     if (sc.FoeGuarding && w.BreaksGuard) rank = 4;
     if (rank > best_rank) {
       best = k;

@@ -162,9 +162,10 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   // Follow the shot's phases from the muzzle: where the first hitting phase begins is the near
   // edge, where the last one ends (plus its hit box) the far edge.
   double travelled = 0, near = -1, far = 0, half = 0;
-  int32_t phase = 0;
+  int32_t phase = 0, damage = 0;
   for (int step = 0; step < kShotPhases && phase >= 0 && phase < kShotPhases; ++step) {
     const ShotPhaseData& p = slot.Phases[0][phase];
+    damage = std::max(damage, p.Damage);
     if (step == 0) out.Role = RoleOf(p.Move);
     const double d = PhaseTravel(p);
     // A mine's drift ends in its blast wherever player 1 comes near.
@@ -180,6 +181,7 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   if (out.Role == kRoleMelee) far = slot.Phases[0][0].Param + slot.Phases[0][0].HitHalf;
   // A fan spreads past its target beyond a short way, unless its shots seek.
   if (out.Role == kRoleLine && fan > 0.1) far = std::min(far, kTune.FanWidth / fan + 60);
+  out.Damage = damage * cols * std::clamp(slot.Rows, 1, kShotRows);
   out.Near = std::max(near, 0.0);
   out.Far = std::min(far + target_half, kTune.Farthest);
   out.Aim = target_half + std::min(half, 12.0);

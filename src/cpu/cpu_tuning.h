@@ -54,12 +54,15 @@ struct CpuTuning {
   double CoverDeep = 12;    // this deep inside player 1's reach it guards; else boosts out
   double PinShare = 0.8;    // when pinning, stands between player 1 and the open field at this
                             // share of its band
-  double PinBoost = 200;    // and boosts closer from beyond this
+  double PinBoost = 200;    // and boosts closer from beyond this (nearer, a boost only makes
+                            // the runner boost away, and a boosting robot faces its way)
   double RunAway = 0.6;     // player 1 drawing away faster than this (px a frame) is running
   double RunFar = 150;      // ... from further than this
   int32_t RunStep = 4;      // FoeRun grows by this each running frame, falls by 1 otherwise
   int32_t RunMax = 400;
   double RunnerFlight = 30;  // against a runner a limited shot must land this soon
+  double AlongLine = 0.5;    // moving less than this across the line (px a frame) keeps it on
+  double PatientFlight = 8;  // a kind whose every weapon runs dry fires only shots this quick
 
   // ---- Firing ----
   int32_t GuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
@@ -72,6 +75,7 @@ struct CpuTuning {
   double LongFlight = 16;      // frames of flight a moving player is likely to leave
   double MineNear = 220;       // a mine is laid this close to player 1 ...
   double MineCareful = 120;    // ... and its last ones this close
+  double SeekerRunner = 110;   // a seeker goes at a runner only from this close
   double SeekerCareful = 200;  // a seeker's last volleys go from this close
   int32_t PressFrames = 3;     // a press is held this long once its action has started ...
   int32_t PressMax = 30;       // ... and never longer than this
@@ -81,6 +85,7 @@ struct CpuTuning {
   int32_t WatchSlack = 6;      // ... and this much after it should have landed
   int32_t MissesToMove = 2;    // straight volleys missed in a row before it moves to another line
   int32_t MoveFrames = 30;     // frames it holds straight fire while it moves
+  int32_t WeakMelee = 40;      // a strike doing less than this is a last resort
   int32_t Patience = 60;       // frames without a press before any hit is taken
   int32_t Restless = 120;      // frames without a press before it goes straight in with melee
 
