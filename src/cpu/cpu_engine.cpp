@@ -577,7 +577,18 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       const CpuWeapon* w = PlanWeapon(cpu, sc);
       const double band =
           w != nullptr ? std::min<double>(w->Far * T.BandShare, brain.Far) : brain.Near;
-      return PinWish(sc, me, foe, std::max(band * T.PinShare, sc.FoeReach + T.ReachGap));
+      // A kind whose every weapon runs dry meets a runner at a distance where it stops to fire
+      // back, and takes it standing; when nothing goes off from there it closes in for a while.
+      if (cpu.CloseIn > 0) --cpu.CloseIn;
+      bool standoff = brain.Patient == 1 && cpu.CloseIn == 0 && w != nullptr &&
+                      w->Far > T.PinStandoff + T.BandWidth;
+      if (standoff && cpu.Idle > T.StandPatience) {
+        cpu.CloseIn = T.CloseInFrames;
+        standoff = false;
+      }
+      return PinWish(
+          sc, me, foe,
+          standoff ? T.PinStandoff : std::max(band * T.PinShare, sc.FoeReach + T.ReachGap));
     }
     case kIntentRoam: {
       wish.X = -sc.UY * cpu.Side + (kFieldWidth / 2.0 - me.X) / T.OpenPullX;
@@ -642,9 +653,8 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       const bool quick = w.Arrive <= T.QuickFrames;
       if ((w.Sure && quick) || sc.FoeOpen) return true;
       // A patient kind's shots, and limited shots against a runner, go only where player 1's
-      // late movement takes it too, and soon: the rest is kept for the kill.
-      // A player drawing straight away or coming straight in stays on the line however long
-      // the flight.
+      // late movement takes it too, and soon (unless it keeps to the line, drawing straight
+      // away or coming straight in): the rest is kept for the kill.
       const double across = std::fabs(cpu.FoeVX * -sc.UY + cpu.FoeVY * sc.UX) / 16.0;
       const bool along = across < T.AlongLine;
       if (brain.Patient == 1) return w.Likely && (w.Arrive <= T.PatientFlight || along);

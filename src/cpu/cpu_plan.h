@@ -44,6 +44,7 @@ struct CpuPlan {
   int32_t FoeVX;       // player 1's velocity lately, sixteenths of a pixel a frame
   int32_t FoeVY;
   int32_t FoeRun;        // how much player 1 has been running from it lately
+  int32_t CloseIn;       // frames it closes on a runner instead of standing off
   int32_t FoeUnguarded;  // frames since player 1 last guarded (0: it guards now)
   int32_t CoverLeft;     // frames the cover (guard or backing off) has left
   int32_t KeyHold;       // frames its move keys have stayed as they are

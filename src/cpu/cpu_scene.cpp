@@ -215,7 +215,7 @@ bool RayMeetsBox(double ox, double oy, double ux, double uy, double from, double
 
 // Whether a volley of `slot` fired now along `facing` would hit `foe`, where it will be at the
 // velocity (fvx, fvy) (hits) and where it stands (sure); `arrive`: frames until it gets there.
-void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
+void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing, double windup,
                const CharacterData& foe, double fvx, double fvy, bool& hits, bool& sure,
                double& arrive) {
   const double bx = DirTable[facing].dx, by = DirTable[facing].dy;
@@ -228,10 +228,10 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
       const double sx = me.X + bx * first.Param, sy = me.Y + by * first.Param;
       const double hx = first.HitHalf + foe.Status.HalfWidth - kTune.Graze;
       const double hy = first.HitHalf + foe.Status.HalfHeight - kTune.Graze;
-      const double px = foe.X + fvx * kTune.WindUp, py = foe.Y + fvy * kTune.WindUp;
+      const double px = foe.X + fvx * windup, py = foe.Y + fvy * windup;
       sure = sure || (std::fabs(sx - foe.X) < hx && std::fabs(sy - foe.Y) < hy);
       hits = hits || (std::fabs(sx - px) < hx && std::fabs(sy - py) < hy);
-      arrive = kTune.WindUp;
+      arrive = windup;
       continue;
     }
     const double dx = bx - by * slot.Spread[c], dy = by + bx * slot.Spread[c];
@@ -260,7 +260,7 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
       if (g.Half < 0) continue;
       const double span = g.To - g.From;
       const double at = span > 0 ? std::clamp((along - g.From) / span, 0.0, 1.0) : 0;
-      const double t = g.T0 + at * (g.T1 - g.T0) + kTune.WindUp;
+      const double t = g.T0 + at * (g.T1 - g.T0) + windup;
       const double px = foe.X + fvx * t, py = foe.Y + fvy * t;
       const double hx = g.Half + foe.Status.HalfWidth - kTune.Graze;
       const double hy = g.Half + foe.Status.HalfHeight - kTune.Graze;
@@ -325,12 +325,13 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     w.Limited = my_slots[k].Unlimited != 1;
     w.Ammo = my_slots[k].Ammo;
     if (w.Usable && (w.Role == kRoleLine || w.Role == kRoleMelee)) {
-      AimVolley(me, my_slots[k], sc.Facing, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
+      const double windup = kTune.WindUp;
+      AimVolley(me, my_slots[k], sc.Facing, windup, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
       w.Likely = w.Hits;
       if (late != nullptr) {
         bool likely = false, sure = false;
         double arrive = 0;
-        AimVolley(me, my_slots[k], sc.Facing, foe, late->X, late->Y, likely, sure, arrive);
+        AimVolley(me, my_slots[k], sc.Facing, windup, foe, late->X, late->Y, likely, sure, arrive);
         w.Likely = likely;
       }
     }

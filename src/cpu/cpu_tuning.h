@@ -47,18 +47,22 @@ struct CpuTuning {
   double FarRun = 380;        // closing from further than this, it boosts
 
   // ---- Against a guard, a runner, a rusher ----
-  double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
-  double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
-  int32_t FarBack = 600;    // frames since player 1 last guarded are counted up to this
-  int32_t CoverFrames = 6;  // a let-go within reach is covered this long
-  double CoverDeep = 12;    // this deep inside player 1's reach it guards; else boosts out
-  double PinShare = 0.8;    // when pinning, stands between player 1 and the open field at this
-                            // share of its band
-  double PinBoost = 200;    // and boosts closer from beyond this (nearer, a boost only makes
-                            // the runner boost away, and a boosting robot faces its way)
-  double RunAway = 0.6;     // player 1 drawing away faster than this (px a frame) is running
-  double RunFar = 150;      // ... from further than this
-  int32_t RunStep = 4;      // FoeRun grows by this each running frame, falls by 1 otherwise
+  double CoverGap = 14;         // a let-go or a strike this far outside player 1's reach is covered
+  double PunishZone = 40;       // a committed player this far beyond either reach is gone in on
+  int32_t FarBack = 600;        // frames since player 1 last guarded are counted up to this
+  int32_t CoverFrames = 6;      // a let-go within reach is covered this long
+  double CoverDeep = 12;        // this deep inside player 1's reach it guards; else boosts out
+  double PinShare = 0.8;        // when pinning, stands between player 1 and the open field at this
+                                // share of its band
+  double PinBoost = 200;        // and boosts closer from beyond this (nearer, a boost only makes
+                                // the runner boost away, and a boosting robot faces its way)
+  double PinStandoff = 250;     // a patient kind meets a runner this far off: a runner stops to
+                                // fire from there, and its shots are dodged at that range
+  int32_t StandPatience = 120;  // standing off this long without a press, it closes in ...
+  int32_t CloseInFrames = 200;  // ... for this long
+  double RunAway = 1.5;         // player 1 drawing away faster than this (px a frame) is running
+  double RunFar = 150;          // ... from further than this
+  int32_t RunStep = 4;          // FoeRun grows by this each running frame, falls by 1 otherwise
   int32_t RunMax = 400;
   double RunnerFlight = 30;  // against a runner a limited shot must land this soon
   double AlongLine = 0.5;    // moving less than this across the line (px a frame) keeps it on
