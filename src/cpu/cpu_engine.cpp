@@ -386,7 +386,9 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const double reach = sc.FoeReach;
   // A guarding player 1 that lets go within its reach is about to strike, and a strike winding
   // up there is coming: cover.
-  const bool let_go = cpu.FoeUnguarded == 1 && form.Robots[0].Action != kActionHit;
+  const CharacterData& foe = form.Robots[0];
+  const bool shooting = WeaponAction(foe.Action) && foe.Action != sc.FoeMelee + 1;
+  const bool let_go = cpu.FoeUnguarded == 1 && foe.Action != kActionHit;
   if (melee_foe && sc.Dist < reach + T.CoverGap && (let_go || sc.FoeStriking) &&
       me.Action != kActionHit) {
     cpu.CoverLeft = T.CoverFrames;
@@ -397,9 +399,7 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     cpu.CoverLeft = 0;
   }
   // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot).
-  const CharacterData& foe = form.Robots[0];
-  const bool shot = WeaponAction(foe.Action) && foe.Action != sc.FoeMelee + 1;
-  const int32_t melee = foe.Boost == 1 || shot ? MeleeSlot(sc) : StrongMelee(sc);
+  const int32_t melee = foe.Boost == 1 || shooting ? MeleeSlot(sc) : StrongMelee(sc);
   if (sc.FoeCommitted && melee != 0 &&
       sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
     return kIntentPunish;
@@ -747,9 +747,12 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
     case kIntentEvade:
       button = cpu.DodgeButton;
       break;
-    case kIntentCover:  // deep inside its reach a guard, else boosting back out
+    case kIntentCover:  // deep inside its reach a guard, else boosting back out (a strike on its
+                        // way is boosted out of from deeper in)
       cpu.Trigger = std::min(cpu.Trigger, 0);
-      button = sc.Dist < sc.FoeReach - T.CoverDeep || !energy ? kButtonGuard : kButtonBoost;
+      button = sc.Dist < sc.FoeReach - (sc.FoeStriking ? T.CoverDeepStrike : T.CoverDeep) || !energy
+                   ? kButtonGuard
+                   : kButtonBoost;
       break;
     default: {
       const PlanShape& shape = kPlans[cpu.Plan];

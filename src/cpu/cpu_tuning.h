@@ -52,6 +52,8 @@ struct CpuTuning {
   int32_t FarBack = 600;        // frames since player 1 last guarded are counted up to this
   int32_t CoverFrames = 6;      // a let-go within reach is covered this long
   double CoverDeep = 12;        // this deep inside player 1's reach it guards; else boosts out
+  double CoverDeepStrike = 30;  // ... this deep when its strike is on the way (a guard still
+                                // loses a quarter of a heavy strike)
   double PinShare = 0.8;        // when pinning, stands between player 1 and the open field at this
                                 // share of its band
   double PinBoost = 200;        // and boosts closer from beyond this (nearer, a boost only makes
