@@ -578,11 +578,12 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       const double band =
           w != nullptr ? std::min<double>(w->Far * T.BandShare, brain.Far) : brain.Near;
       // A kind whose every weapon runs dry meets a runner at a distance where it stops to fire
-      // back, and takes it standing; when nothing goes off from there it closes in for a while.
+      // back, and takes it standing; when nothing goes off from there, or its shots miss, it
+      // closes in for a while.
       if (cpu.CloseIn > 0) --cpu.CloseIn;
       bool standoff = brain.Patient == 1 && cpu.CloseIn == 0 && w != nullptr &&
                       w->Far > T.PinStandoff + T.BandWidth;
-      if (standoff && cpu.Idle > T.StandPatience) {
+      if (standoff && (cpu.Idle > T.StandPatience || cpu.Misses >= T.MissesToMove)) {
         cpu.CloseIn = T.CloseInFrames;
         standoff = false;
       }

@@ -60,8 +60,8 @@ struct CpuTuning {
                                 // the runner boost away, and a boosting robot faces its way)
   double PinStandoff = 250;     // a patient kind meets a runner this far off: a runner stops to
                                 // fire from there, and its shots are dodged at that range
-  int32_t StandPatience = 120;  // standing off this long without a press, it closes in ...
-  int32_t CloseInFrames = 200;  // ... for this long
+  int32_t StandPatience = 120;  // standing off this long without a press it closes in ...
+  int32_t CloseInFrames = 100;  // ... (or missing) for this long
   double RunAway = 1.5;         // player 1 drawing away faster than this (px a frame) is running
   double RunFar = 150;          // ... from further than this
   int32_t RunStep = 4;          // FoeRun grows by this each running frame, falls by 1 otherwise
