@@ -13,8 +13,8 @@
 //  5. Revise the plan (a run of misses, long without a press, a weapon run dry), then choose the
 //     frame's intent: dodge or run from a shot, cover against a guarding player who lets go
 //     within reach (or a strike winding up), strike a player who has committed, circle when it
-//     has sent nothing for a while, pin a runner against the field's edges, or else carry out
-//     the plan.
+//     has sent nothing for a while, pin a runner against the field's edges (a kind whose every
+//     weapon runs dry meets it where it stops to fire back), or else carry out the plan.
 //  6. Move: the intent's wish becomes the move keys (InputX, InputY), which stay down a few
 //     frames unless it is dodging or covering.
 //  7. Fire: the intent's button (InputButton): a weapon by the fire rhythm, guard or boost.

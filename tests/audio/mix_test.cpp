@@ -24,6 +24,7 @@
 #include "platform/resources.h"
 #include "platform/sound_mixer.h"
 #include "platform/voice_mixer.h"
+#include "support/midi_render.h"
 #include "support/scratch_dir.h"
 
 namespace zk {
@@ -189,20 +190,8 @@ std::vector<float> PlayPiece(MidiSynth& synth, const std::string& file) {
   std::string path;
   const auto song = LoadMidiFile(file, path, bytes) ? MidiSong::Parse(bytes, 44100) : std::nullopt;
   if (!song) return {};
-  constexpr uint64_t kFrames = 30 * 44100;
-  std::vector<float> out(2 * kFrames);
   synth.Use(song->Programs());
-  synth.SetOutput(out.data());
-  synth.Begin();
-  uint64_t at = 0;
-  for (const MidiEvent& event : song->Events()) {
-    if (event.Sample >= kFrames) break;
-    synth.Render(event.Sample - at);
-    at = event.Sample;
-    synth.Send(event);
-  }
-  synth.Render(kFrames - at);
-  return out;
+  return RenderSong(synth, *song, 30 * 44100);
 }
 
 // Every MIDI piece within 1 LU of the others (the menus' a little over the fight's); each effect,

@@ -10,25 +10,10 @@
 
 #include "media/midi_song.h"
 #include "media/midi_synth.h"
+#include "support/midi_render.h"
 
 namespace zk {
 namespace {
-
-// The piece's first `frames`, event by event, into stereo samples.
-std::vector<float> Play(MidiSynth& synth, const MidiSong& song, uint64_t frames) {
-  std::vector<float> out(2 * frames);
-  synth.SetOutput(out.data());
-  synth.Begin();
-  uint64_t at = 0;
-  for (const MidiEvent& event : song.Events()) {
-    if (event.Sample >= frames) break;
-    synth.Render(event.Sample - at);
-    at = event.Sample;
-    synth.Send(event);
-  }
-  synth.Render(frames - at);
-  return out;
-}
 
 TEST(SoundFontSubset, APieceSoundsTheSameThroughTheCutDownAndTheWholeFont) {
   constexpr const char* kFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
@@ -53,8 +38,8 @@ TEST(SoundFontSubset, APieceSoundsTheSameThroughTheCutDownAndTheWholeFont) {
   ASSERT_NE(fluid_synth_sfload(synth, kFont, 1), FLUID_FAILED);
 
   const uint64_t frames = 8 * kRate;
-  const std::vector<float> through_cut = Play(*cut, *song, frames);
-  const std::vector<float> through_whole = Play(whole, *song, frames);
+  const std::vector<float> through_cut = RenderSong(*cut, *song, frames);
+  const std::vector<float> through_whole = RenderSong(whole, *song, frames);
   int64_t loud = 0;
   for (const float sample : through_whole) loud += sample != 0;
   EXPECT_GT(loud, static_cast<int64_t>(frames / 2));  // the piece is heard
