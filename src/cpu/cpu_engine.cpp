@@ -491,7 +491,14 @@ Wish PlanWish(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
     const bool on_line = sc.LineOffset <= w->Aim;
     const int32_t first = cpu.Plan == kPlanCircle && !on_line ? sc.Facing + cpu.Side : sc.Facing;
     double tx, ty;
-    if (LineSpot(foe, first, cpu.Side, std::clamp(sc.Dist, lo, hi), tx, ty)) {
+    // A kind whose every weapon runs dry heads for a line of where player 1 is going, so that
+    // player 1 walks into its shot.
+    CharacterData ahead = foe;
+    if (brain.Patient == 1) {
+      ahead.X = static_cast<int32_t>(foe.X + cpu.FoeVX / 16.0 * T.LeadFrames);
+      ahead.Y = static_cast<int32_t>(foe.Y + cpu.FoeVY / 16.0 * T.LeadFrames);
+    }
+    if (LineSpot(ahead, first, cpu.Side, std::clamp(sc.Dist, lo, hi), tx, ty)) {
       wish.Spot = true;
       wish.X = tx - me.X;
       wish.Y = ty - me.Y;

@@ -68,7 +68,8 @@ struct CpuTuning {
   int32_t RunMax = 400;
   double RunnerFlight = 30;  // against a runner a limited shot must land this soon
   double AlongLine = 0.5;    // moving less than this across the line (px a frame) keeps it on
-  double PatientFlight = 8;  // a kind whose every weapon runs dry fires only shots this quick
+  double PatientFlight = 8;  // a kind whose every weapon runs dry fires only shots this quick ...
+  double LeadFrames = 30;    // ... and lines up with where player 1 will be this many frames on
 
   // ---- Firing ----
   int32_t GuardedLately = 30;  // FoeGuard above this: player 1 guards a lot
