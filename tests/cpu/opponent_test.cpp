@@ -201,21 +201,30 @@ TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
 }
 
 // Players who found a trick: a guard that lets go to strike whatever comes within reach (here
-// with the heaviest strikes), and a runner that keeps away and fires when lined up. The opponent
-// does not walk into the counter, and a runner is worn down rather than left for ever.
+// with the heaviest strikes), a runner that keeps away and fires when lined up, and a player who
+// keeps stepping sideways without firing against ZeviruraR, whose every weapon runs dry. The
+// opponent does not walk into the counter, a runner is worn down, and the sidestepper is
+// finished rather than left for ever.
 TEST(OpponentBars, TricksDoNotBeatIt) {
   const struct {
     const char* name;
     std::function<Player1(uint32_t)> make;
     std::vector<int32_t> p1_kinds;
+    int32_t only_kind;  // the opponent kind, 0 every kind
     int32_t least_percent;
   } kCases[] = {
-      {"guard bait", GuardBait, {3, 4, 10}, 60},
-      {"kiter", Kiter, {2, 7}, 70},
+      {"guard bait", GuardBait, {3, 4, 10}, 0, 60},
+      {"kiter", Kiter, {2, 7}, 0, 70},
+      {"sidestepper",
+       [](uint32_t s) { return Sidestepper(s, false); },
+       {1, 3, 4, 6, 8, 10},
+       11,
+       100},
   };
   for (const auto& c : kCases) {
     int32_t wins = 0, fights = 0;
     for (const Fighters& who : AllOpponents(c.p1_kinds)) {
+      if (c.only_kind != 0 && who.kind2 != c.only_kind) continue;
       const uint32_t seed = 300 + fights;
       const DuelResult r = RunDuel(who, seed, c.make(seed), 6000);
       ++fights;
