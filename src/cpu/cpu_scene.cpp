@@ -102,7 +102,8 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThr
   CpuThreat best;
   for (int k = 0; k < 4; ++k) {
     const WeaponData& w = slots[k];
-    if (w.Armed != 1) continue;
+    // Shots fired in a frame have moved (and been counted) before the next frame reads them.
+    if (w.Armed != 1 || w.LiveShots <= 0) continue;
     for (const auto& row : w.Shots) {
       for (const ShotData& s : row) {
         if (s.Active != 1 || s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) continue;
@@ -328,7 +329,7 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
       const double windup = kTune.WindUp;
       AimVolley(me, my_slots[k], sc.Facing, windup, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
       w.Likely = w.Hits;
-      if (late != nullptr) {
+      if (late != nullptr && w.Role == kRoleLine && w.Limited) {  // only these read it
         bool likely = false, sure = false;
         double arrive = 0;
         AimVolley(me, my_slots[k], sc.Facing, windup, foe, late->X, late->Y, likely, sure, arrive);
