@@ -113,6 +113,11 @@ const CpuWeapon* PlanWeapon(const CpuPlan& cpu, const CpuScene& sc) {
   return cpu.Weapon >= 1 && cpu.Weapon <= 4 ? &sc.Slots[cpu.Weapon - 1] : nullptr;
 }
 
+// The far edge of the band a weapon is used from, within the kind's; `none` without a weapon.
+double WeaponBand(const CpuWeapon* w, const CpuBrain& brain, double none) {
+  return w != nullptr ? std::min<double>(w->Far * T.BandShare, brain.Far) : none;
+}
+
 bool Guardy(const CpuPlan& cpu, const CpuScene& sc) {
   return sc.FoeGuarding || cpu.FoeGuard > T.GuardedLately;
 }
@@ -407,7 +412,7 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   if (cpu.Quiet > T.QuietFrames) return kIntentRoam;
   // A runner is cut off from the open field and pinned.
   const CpuWeapon* w = PlanWeapon(cpu, sc);
-  const double band = w != nullptr ? std::min<double>(w->Far * T.BandShare, brain.Far) : brain.Far;
+  const double band = WeaponBand(w, brain, brain.Far);
   if (Runner(cpu) && sc.Dist > band * T.PinShare && kPlans[cpu.Plan].Fire) return kIntentPin;
   return kIntentPlan;
 }
@@ -459,10 +464,9 @@ Wish PlanWish(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   const CpuWeapon* w = PlanWeapon(cpu, sc);
   double lo = brain.Far - T.BandWidth, hi = brain.Far + T.BandWidth;
   if (shape.Radial == 1) {
-    hi = brain.Far;
+    hi = WeaponBand(w, brain, brain.Far);
     lo = brain.Near;
     if (w != nullptr) {
-      hi = std::min(w->Far * T.BandShare, hi);
       lo = std::min(std::max(w->Near * T.NearShare, lo), hi - T.BandWidth);
       if (w->Role == kRoleMine) lo = hi = T.MineSpot;  // walks into player 1's way
     }
@@ -582,8 +586,7 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     }
     case kIntentPin: {
       const CpuWeapon* w = PlanWeapon(cpu, sc);
-      const double band =
-          w != nullptr ? std::min<double>(w->Far * T.BandShare, brain.Far) : brain.Near;
+      const double band = WeaponBand(w, brain, brain.Near);
       // A kind whose every weapon runs dry meets a runner at a distance where it stops to fire
       // back, and takes it standing; when nothing goes off from there, or its shots miss, it
       // closes in for a while.

@@ -216,9 +216,10 @@ bool RayMeetsBox(double ox, double oy, double ux, double uy, double from, double
 
 // Whether a volley of `slot` fired now along `facing` would hit `foe`, where it will be at the
 // velocity (fvx, fvy) (hits) and where it stands (sure); `arrive`: frames until it gets there.
-void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing, double windup,
+void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
                const CharacterData& foe, double fvx, double fvy, bool& hits, bool& sure,
                double& arrive) {
+  const double windup = kTune.WindUp;
   const double bx = DirTable[facing].dx, by = DirTable[facing].dy;
   const int32_t cols = std::clamp(slot.Columns, 1, kShotCols);
   arrive = 1e9;
@@ -326,13 +327,12 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     w.Limited = my_slots[k].Unlimited != 1;
     w.Ammo = my_slots[k].Ammo;
     if (w.Usable && (w.Role == kRoleLine || w.Role == kRoleMelee)) {
-      const double windup = kTune.WindUp;
-      AimVolley(me, my_slots[k], sc.Facing, windup, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
+      AimVolley(me, my_slots[k], sc.Facing, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
       w.Likely = w.Hits;
       if (late != nullptr && w.Role == kRoleLine && w.Limited) {  // only these read it
         bool likely = false, sure = false;
         double arrive = 0;
-        AimVolley(me, my_slots[k], sc.Facing, windup, foe, late->X, late->Y, likely, sure, arrive);
+        AimVolley(me, my_slots[k], sc.Facing, foe, late->X, late->Y, likely, sure, arrive);
         w.Likely = likely;
       }
     }
