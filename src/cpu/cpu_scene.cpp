@@ -181,11 +181,12 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   }
   if (out.Role == kRoleMelee) far = slot.Phases[0][0].Param + slot.Phases[0][0].HitHalf;
   // A fan spreads past its target beyond a short way, unless its shots seek.
-  if (out.Role == kRoleLine && fan > 0.1) far = std::min(far, kTune.FanWidth / fan + 60);
+  if (out.Role == kRoleLine && fan > 0.1)
+    far = std::min(far, kTune.FanWidth / fan + kTune.FanSlack);
   out.Damage = damage * cols * std::clamp(slot.Rows, 1, kShotRows);
   out.Near = std::max(near, 0.0);
   out.Far = std::min(far + target_half, kTune.Farthest);
-  out.Aim = target_half + std::min(half, 12.0);
+  out.Aim = target_half + std::min(half, kTune.AimCap);
 
   return out;
 }

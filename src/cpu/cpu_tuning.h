@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "cpu/cpu_brain.h"
+
 namespace zk {
 
 struct CpuTuning {
@@ -12,11 +14,19 @@ struct CpuTuning {
   double ThreatMargin = 6;    // a shot passing this close outside the body box still counts
   double FanWidth = 40;       // a fan is lined up only where its shots are still this close
   double Farthest = 800;      // no shot counts as reaching further than the field is wide
-  double WindUp = 2;          // frames from press to shot, in which player 1 may still move
-  double Graze = 2;           // pixels of body a shot must cross to count as a hit
+  double FanSlack = 60;       // ... and past where its spread reaches that width, this far still
+                              // catches a body
+  double AimCap = 12;  // a shot's own half size counts toward its aim at most this: a big shot off
+                       // the line grazes, and a graze is a miss
+  double WindUp = 2;   // frames from press to shot, in which player 1 may still move
+  double Graze = 2;    // pixels of body a shot must cross to count as a hit
   double ChaserMargin = 20;   // a chasing shot or mine this much beyond its reach may still catch
   double ChaserSight = 120;   // chasing shots further than this beyond their reach are ignored
   double LateShare = 8;       // player 1's velocity lately: each frame moves it 1/8 of the way
+  double VelocityScale = 16;  // the late velocity is kept in 1/16 px a frame: whole numbers fine
+                              // enough for the slowest walk (a quarter pixel a frame)
+  int32_t HabitKeep = 2;      // a new fight keeps 1/2 of what was learnt of player 1's habits: the
+                              // same player, maybe another robot
 
   // ---- The field ----
   int32_t WallMargin = 70;  // closer than this to an edge is near the wall (room to turn, dodge)
@@ -25,12 +35,35 @@ struct CpuTuning {
   double SpotSlack = 4;     // pixels from a spot that count as there
 
   // ---- Choosing a plan ----
-  int32_t CornerRoom = 90;    // boost out of a corner only this close to a wall ...
-  double CornerFoe = 250;     // ... with player 1 this close
-  double LowArmor = 0.3;      // below this share of its armour it keeps away twice as often
-  double FoeLowArmor = 0.25;  // below this share of player 1's armour it closes 3 times as often
-  int32_t LongFight = 1200;   // after this shooting has not settled it: close with melee more
-  int32_t DragWeight = 60;    // ... this much more often
+  // How long each plan lasts, least and most frames: long enough to get somewhere, short enough
+  // to answer a changed fight (guard and boost out are answers to a moment).
+  int32_t PlanFrames[kPlanKinds][2] = {
+      {25, 75},   // close
+      {40, 100},  // circle: a quarter round takes the longest
+      {20, 50},   // strafe
+      {30, 80},   // keep away
+      {15, 40},   // burst
+      {30, 70},   // mine: walk into player 1's way first
+      {8, 25},    // guard: about one volley
+      {10, 20},   // boost out: a corner is left in half a second
+  };
+  int32_t LowArmorAway = 2;   // ... keeps away this many times as often
+  int32_t KillClose = 3;      // ... closes this many times as often: goes in for the kill
+  int32_t UnarmedAway = 3;    // nothing left to fire: keeps away 3 times in 4 ...
+  int32_t UnarmedStrafe = 1;  // ... and strafes (dodging) the rest
+  // How much a weapon suits the moment (relative; the kind's preference multiplies it):
+  int32_t SuitPlain = 4;          // any weapon, as it is
+  int32_t SuitGuardMelee = 24;    // a strike against a player who guards a lot: it costs nothing
+                                  // and a guard still loses to it in the end
+  int32_t SuitGuardBreak = 16;    // ... what breaks a guard
+  int32_t SuitGuardLimited = 1;   // ... a limited shot a guard stops: near never
+  int32_t SuitLastShare = 2;      // a weapon near its last volleys counts half: keep some for later
+  int32_t CornerRoom = 90;        // boost out of a corner only this close to a wall ...
+  double CornerFoe = 250;         // ... with player 1 this close
+  double LowArmor = 0.3;          // below this share of its armour it ...
+  double FoeLowArmor = 0.25;      // below this share of player 1's armour it ...
+  int32_t LongFight = 1200;       // after this shooting has not settled it: close with melee more
+  int32_t DragWeight = 60;        // ... this much more often
   int32_t GuardCloseWeight = 60;  // against a guard: close (to wait at its reach) this much more
   int32_t GuardMineFactor = 3;    // against a guard mines are laid this many times as often
   int32_t BandFactor = 3;   // a weapon whose band it stands in is chosen this many times as often
@@ -45,6 +78,12 @@ struct CpuTuning {
   double ReachGap = 15;       // keeps this far outside player 1's melee reach while shooting
   double LateralShare = 0.8;  // how much a circling or strafing step leans sideways
   double FarRun = 380;        // closing from further than this, it boosts
+  double OutPull = 0.25;      // boosting out of a corner: the open middle pulls by 1 per this
+                              // share of the field (from a quarter off the middle, as much as
+                              // player 1 pushes)
+  double LinedLean = 0.3;     // out of player 1's line, the wish keeps this share of its own way
+  double PunishDepth = 0.5;   // punishing, it walks in to this share of its strike's reach: deep
+                              // enough that a step back does not save player 1
 
   // ---- Against a guard, a runner, a rusher ----
   double CoverGap = 14;         // a let-go or a strike this far outside player 1's reach is covered
@@ -95,6 +134,12 @@ struct CpuTuning {
   int32_t WeakMelee = 40;      // a strike doing less than this is a last resort
   int32_t Patience = 60;       // frames without a press before any hit is taken
   int32_t Restless = 120;      // frames without a press before it goes straight in with melee
+  // Which weapon takes a chance between presses (higher first):
+  int32_t RankStrike = 5;      // a strong strike: it costs nothing
+  int32_t RankBreaker = 4;     // against a guard, what breaks it
+  int32_t RankPlan = 3;        // the plan's weapon
+  int32_t RankOther = 2;       // any other that would hit
+  int32_t RankWeakStrike = 1;  // a weak strike: only when nothing else would hit
 
   // ---- Dodging ----
   double DodgeSpare = 10;   // a side with this much room beyond the step is open
@@ -102,6 +147,7 @@ struct CpuTuning {
   int32_t GuardExtra = 4;   // a guard against a shot is held this long after it should hit
   int32_t DodgeMin = 4;     // a dodge step lasts at least this ...
   int32_t DodgeMax = 20;    // ... and at most this
+  int32_t DodgeSlack = 2;   // a dodge step goes on this long after the shot should be cleared
   double ChaserFrames = 6;  // a chasing shot or mine this close is run from
   int32_t EvadeFrames = 8;  // frames a run from it lasts
   double OpenPullX = 400;   // a run bends toward the open middle: 1 per this many px across

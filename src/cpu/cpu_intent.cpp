@@ -1,0 +1,124 @@
+// The computer opponent's intent, chosen anew each frame: dodge or run from a shot, cover, punish,
+// roam, pin a runner, or carry out the plan.
+#include <algorithm>
+#include <cmath>
+
+#include "cpu/cpu_steps.h"
+
+namespace zk::cpu {
+
+namespace {
+
+// Decides the step away from player 1's nearest shot: true when a dodge (or a guard) started.
+bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CpuThreat& t = sc.Threat;
+  if (!t.Seen || cpu.Alert > 0) return false;
+  if (Draw(form, 100) >= brain.DodgeChance) {
+    cpu.Alert = static_cast<int32_t>(t.Frames) + 1;  // this shot goes unseen
+    return false;
+  }
+  // Sideways to the shot's path: the side player 2 already leans to needs less to clear.
+  const double px = -t.DirY, py = t.DirX;
+  const double lean = t.MissX * px + t.MissY * py;
+  double best = -1e9;
+  int32_t side = 1;
+  double need = 0;
+  for (int32_t s : {1, -1}) {
+    const double n = t.Reach - s * lean;
+    const double spare = Room(me.X, me.Y, s * px, s * py) - me.Status.HalfWidth - n;
+    const double score = spare > T.DodgeSpare ? 1000 - n : spare;
+    if (score > best) {
+      best = score;
+      side = s;
+      need = n;
+    }
+  }
+  const bool boost = me.Energy > brain.BoostEnergy;
+  const double frames = need / StrideSpeed(me, boost) + T.StrideLag;
+  if (frames > t.Frames + 1 && !t.BreaksGuard) {  // cannot clear it in time: guard it
+    cpu.DodgeX = kInputXNone;
+    cpu.DodgeY = kInputYNone;
+    cpu.DodgeButton = kButtonGuard;
+    cpu.DodgeLeft = static_cast<int32_t>(t.Frames) + T.GuardExtra;
+    return true;
+  }
+  const double sx = side * px, sy = side * py;
+  const double big = std::max(std::fabs(sx), std::fabs(sy));
+  cpu.DodgeX = XCode(sx / big, T.DodgeDead);
+  cpu.DodgeY = YCode(sy / big, T.DodgeDead);
+  cpu.DodgeButton = boost ? kButtonBoost : kButtonNone;
+  cpu.DodgeLeft = std::clamp(static_cast<int32_t>(frames) + T.DodgeSlack, T.DodgeMin, T.DodgeMax);
+  return true;
+}
+
+// Runs from a chasing shot or a mine about to catch player 2: away from it, bending toward the
+// open field, boosting when energy allows; true when it started.
+bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CpuThreat& c = sc.Chaser;
+  if (!c.Seen || c.Frames > T.ChaserFrames || cpu.Alert > 0) return false;
+  if (Draw(form, 100) >= brain.DodgeChance) {
+    cpu.Alert = static_cast<int32_t>(T.ChaserFrames);
+    return false;
+  }
+  const double x = c.DirX + (kFieldWidth / 2.0 - me.X) / T.OpenPullX;
+  const double y = c.DirY + (kFieldHeight / 2.0 - me.Y) / T.OpenPullY;
+  const double big = std::max({std::fabs(x), std::fabs(y), 0.01});
+  cpu.DodgeX = XCode(x / big, T.DodgeDead);
+  cpu.DodgeY = YCode(y / big, T.DodgeDead);
+  cpu.DodgeButton = me.Energy > brain.BoostEnergy ? kButtonBoost : kButtonNone;
+  cpu.DodgeLeft = T.EvadeFrames;
+  return true;
+}
+
+}  // namespace
+
+int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  if (cpu.DodgeLeft > 0) {
+    --cpu.DodgeLeft;
+    return cpu.Intent == kIntentEvade ? kIntentEvade : kIntentDodge;
+  }
+  if (StartDodge(form, brain, sc)) {
+    --cpu.DodgeLeft;
+    return kIntentDodge;
+  }
+  if (StartEvade(form, brain, sc)) {
+    --cpu.DodgeLeft;
+    return kIntentEvade;
+  }
+  const bool melee_foe = sc.FoeReach > 0;
+  const double reach = sc.FoeReach;
+  // A guarding player 1 that lets go within its reach is about to strike, and a strike winding
+  // up there is coming: cover.
+  const CharacterData& foe = form.Robots[0];
+  const bool shooting = WeaponAction(foe.Action) && foe.Action != sc.FoeMelee + 1;
+  const bool let_go = cpu.FoeUnguarded == 1 && foe.Action != kActionHit;
+  if (melee_foe && sc.Dist < reach + T.CoverGap && (let_go || sc.FoeStriking) &&
+      me.Action != kActionHit) {
+    cpu.CoverLeft = T.CoverFrames;
+  }
+  if (cpu.CoverLeft > 0) {
+    --cpu.CoverLeft;
+    if (!sc.FoeCommitted) return kIntentCover;
+    cpu.CoverLeft = 0;
+  }
+  // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot).
+  const int32_t melee = foe.Boost == 1 || shooting ? MeleeSlot(sc) : StrongMelee(sc);
+  if (sc.FoeCommitted && melee != 0 &&
+      sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
+    return kIntentPunish;
+  }
+  if (cpu.Quiet > T.QuietFrames) return kIntentRoam;
+  // A runner is cut off from the open field and pinned.
+  const CpuWeapon* w = PlanWeapon(cpu, sc);
+  const double band = WeaponBand(w, brain, brain.Far);
+  if (Runner(cpu) && sc.Dist > band * T.PinShare && kPlans[cpu.Plan].Fire) return kIntentPin;
+  return kIntentPlan;
+}
+
+}  // namespace zk::cpu
