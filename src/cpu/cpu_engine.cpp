@@ -20,6 +20,7 @@
 //  7. Fire: the intent's button (InputButton): a weapon by the fire rhythm, guard or boost.
 //  8. Overrides, each in one place: once a robot is down it guards; the last frame of a plan lifts
 //     its weapon button (so the planning frame never holds one down on an emptied slot).
+//  9. Record what was sent: a press, a watched volley, frames without a press or any field.
 //
 // Each step has its file: the plan in cpu_plan_choice.cpp, the intent in cpu_intent.cpp, moving in
 // cpu_move.cpp, firing in cpu_fire.cpp; the reset, memory and overrides are here. Every tuning
@@ -103,6 +104,29 @@ void Overrides(TForm1& form) {
   }
 }
 
+// ---- 9. What was sent ----
+
+// Counts a press from the button actually sent, after the overrides: a fresh press of a straight
+// limited weapon is watched (if player 1's armour has not fallen by the time the volley should
+// have arrived, it missed); a frame without a weapon button adds to Idle, one without any field
+// (not guarding) to Quiet.
+void Record(TForm1& form, const CpuScene& sc) {
+  CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const int32_t button = me.InputButton;
+  const bool press = WeaponButton(button);
+  if (press && cpu.Held == 1 && cpu.Weapon >= 1 && cpu.Watch == 0) {
+    const CpuWeapon& w = sc.Slots[cpu.Weapon - 1];
+    if (w.Role == kRoleLine && w.Limited) {
+      cpu.Watch = static_cast<int32_t>(std::min<double>(w.Arrive, T.WatchMax)) + T.WatchSlack;
+      cpu.WatchArmor = form.Robots[0].Armor;
+    }
+  }
+  cpu.Idle = press ? 0 : cpu.Idle + 1;
+  const bool quiet = me.InputX == kInputXNone && me.InputY == kInputYNone && button == kButtonNone;
+  cpu.Quiet = quiet && me.Action != kActionGuard ? cpu.Quiet + 1 : 0;
+}
+
 }  // namespace
 }  // namespace cpu
 
@@ -123,6 +147,7 @@ void ThinkWith(TForm1& form, const CpuBrain& brain) {
     cpu::Move(form, wish);
     cpu::Fire(form, brain, sc, wish);
     cpu::Overrides(form);
+    cpu::Record(form, sc);
   }
 }
 

@@ -91,12 +91,6 @@ int32_t FireButton(TForm1& form, const CpuBrain& brain, const CpuScene& sc, bool
   if (!want || (me.Action != kActionIdle && me.Step.Accept != 1)) return kButtonNone;
   cpu.Held = 1;
   cpu.Trigger = w.Rapid ? T.StreamMin + Draw(form, T.StreamSpread) : T.PressFrames;
-  // A straight volley is watched: if player 1's armour has not fallen by the time it should
-  // have arrived, it missed.
-  if (w.Role == kRoleLine && w.Limited && cpu.Watch == 0) {
-    cpu.Watch = static_cast<int32_t>(std::min<double>(w.Arrive, T.WatchMax)) + T.WatchSlack;
-    cpu.WatchArmor = form.Robots[0].Armor;
-  }
   return cpu.Weapon;
 }
 
@@ -156,9 +150,6 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
     }
   }
   me.InputButton = button;
-  cpu.Idle = WeaponButton(button) ? 0 : cpu.Idle + 1;
-  const bool quiet = me.InputX == kInputXNone && me.InputY == kInputYNone && button == kButtonNone;
-  cpu.Quiet = quiet && me.Action != kActionGuard ? cpu.Quiet + 1 : 0;
 }
 
 }  // namespace zk::cpu
