@@ -46,6 +46,7 @@ void StartFight(CpuPlan& cpu) {
   cpu.FoeGuard = std::clamp(last.FoeGuard, 0, T.GuardMax) / T.HabitKeep;
   cpu.FoeFire = std::clamp(last.FoeFire, 0, T.FireMax) / T.HabitKeep;
   cpu.FoeRun = std::clamp(last.FoeRun, 0, T.RunMax) / T.HabitKeep;
+  cpu.FoeStrikes = std::clamp(last.FoeStrikes, 0, T.StrikeMax) / T.HabitKeep;
   cpu.FoeUnguarded = T.FarBack;
 }
 
@@ -60,6 +61,8 @@ void Remember(TForm1& form, const CpuScene& sc) {
   cpu.FoeGuard = std::clamp(cpu.FoeGuard + (sc.FoeGuarding ? T.GuardStep : -1), 0, T.GuardMax);
   cpu.FoeFire =
       std::clamp(cpu.FoeFire + (WeaponAction(foe.Action) ? T.FireStep : -1), 0, T.FireMax);
+  const bool striking = sc.FoeMelee >= 0 && foe.Action == sc.FoeMelee + 1;
+  cpu.FoeStrikes = std::clamp(cpu.FoeStrikes + (striking ? T.StrikeStep : -1), 0, T.StrikeMax);
   // Player 1's velocity lately, and whether it draws away.
   const double vx = foe.SpeedRight - foe.SpeedLeft, vy = foe.SpeedDown - foe.SpeedUp;
   cpu.FoeVX += static_cast<int32_t>((vx * T.VelocityScale - cpu.FoeVX) / T.LateShare);

@@ -20,6 +20,12 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   if (sc.FoeGuarding && w.Limited && !w.BreaksGuard && w.Role != kRoleMelee && !restless) {
     return false;
   }
+  // At point blank against a striker that can strike, a shot weaker than its strike is never
+  // the answer.
+  if (w.Role != kRoleMelee && Striker(cpu, sc) && sc.Dist < sc.FoeReach + T.ReachGap &&
+      !sc.FoeOpen && w.Damage < sc.FoeStrike) {
+    return false;
+  }
   // The last volleys, a run of misses, and every volley of a kind whose every weapon runs dry
   // wait for a sure shot (or a close one at a seeker).
   const bool careful =

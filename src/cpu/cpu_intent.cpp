@@ -19,16 +19,20 @@ bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     cpu.Alert = static_cast<int32_t>(t.Frames) + 1;  // this shot goes unseen
     return false;
   }
-  // Sideways to the shot's path: the side player 2 already leans to needs less to clear.
+  // Sideways to the shot's path: the side player 2 already leans to needs less to clear, and a
+  // side that ends within player 1's strike is taken only when the other has no room.
   const double px = -t.DirY, py = t.DirX;
   const double lean = t.MissX * px + t.MissY * py;
+  const CharacterData& foe = form.Robots[0];
   double best = -1e9;
   int32_t side = 1;
   double need = 0;
   for (int32_t s : {1, -1}) {
     const double n = t.Reach - s * lean;
     const double spare = Room(me.X, me.Y, s * px, s * py) - me.Status.HalfWidth - n;
-    const double score = spare > T.DodgeSpare ? 1000 - n : spare;
+    const double ex = me.X + s * px * n - foe.X, ey = me.Y + s * py * n - foe.Y;
+    const bool struck = sc.FoeReach > 0 && std::hypot(ex, ey) < sc.FoeReach + T.ReachGap;
+    const double score = (spare > T.DodgeSpare ? 1000 - n : spare) - (struck ? T.StruckSide : 0);
     if (score > best) {
       best = score;
       side = s;
@@ -74,6 +78,27 @@ bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   return true;
 }
 
+// An edge within EdgeRoom that a strike from player 1 would drive it into.
+bool EdgeBehind(const CharacterData& me, const CpuScene& sc) {
+  const double r = T.EdgeRoom, back = T.EdgeBack;
+  return (me.X < r && sc.UX > back) || (me.X > kFieldWidth - r && sc.UX < -back) ||
+         (me.Y < r && sc.UY > back) || (me.Y > kFieldHeight - r && sc.UY < -back);
+}
+
+// Whether player 1's strike could hold it: the strike near (or nearing) with an edge at its back,
+// where the knock-back cannot carry it off (also while it is struck, so that it goes the moment
+// it can act); or the strike reaching it without a strong strike of its own to answer first.
+bool Slipping(const TForm1& form, const CpuScene& sc) {
+  const CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  if (sc.FoeReach <= 0 || sc.FoeGuarding) return false;
+  const double closing = -(cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
+  const double near = sc.FoeReach + T.SlipGap + std::max(closing, 0.0) * T.SlipAhead;
+  if (sc.Dist < near && EdgeBehind(me, sc)) return true;
+  if (me.Action == kActionHit || sc.FoeOpen || sc.Dist >= sc.FoeReach + T.ReachGap) return false;
+  return Striker(cpu, sc) && StrongMelee(sc) == 0;
+}
+
 }  // namespace
 
 int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
@@ -113,6 +138,7 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
     return kIntentPunish;
   }
+  if (Slipping(form, sc)) return kIntentSlip;
   if (cpu.Quiet > T.QuietFrames) return kIntentRoam;
   // A runner is cut off from the open field and pinned.
   const CpuWeapon* w = PlanWeapon(cpu, sc);

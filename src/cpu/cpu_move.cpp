@@ -155,7 +155,35 @@ Wish PinWish(const CpuScene& sc, const CharacterData& me, const CharacterData& f
   return wish;
 }
 
+// In to where the strike `w` lands, boosting from beyond its reach.
+Wish StrikeWish(const CpuScene& sc, const CpuWeapon& w) {
+  Wish wish;
+  wish.Urgent = true;
+  wish.Spot = true;
+  const double d = sc.Dist - w.Far * T.NearShare * T.PunishDepth;
+  wish.X = sc.UX * d;
+  wish.Y = sc.UY * d;
+  wish.Boost = sc.Dist > w.Far;
+  return wish;
+}
+
 }  // namespace
+
+void SlipWay(const CharacterData& me, const CpuScene& sc, double& x, double& y) {
+  double best = -1e9;
+  for (int32_t d = 0; d < 8; ++d) {
+    const DirVector v = DirTable[d];
+    const double n = std::hypot(v.dx, v.dy);
+    const double ux = v.dx / n, uy = v.dy / n;
+    const double room = std::min(Room(me.X, me.Y, ux, uy), T.SlipRoom);
+    const double score = -(ux * sc.UX + uy * sc.UY) + T.SlipRoomWeight * room / T.SlipRoom;
+    if (score > best) {
+      best = score;
+      x = ux;
+      y = uy;
+    }
+  }
+}
 
 Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
@@ -174,16 +202,8 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       wish.X = -sc.UX;
       wish.Y = -sc.UY;
       return wish;
-    case kIntentPunish: {
-      const CpuWeapon& w = sc.Slots[MeleeSlot(sc) - 1];
-      wish.Urgent = true;
-      wish.Spot = true;
-      const double d = sc.Dist - w.Far * T.NearShare * T.PunishDepth;
-      wish.X = sc.UX * d;
-      wish.Y = sc.UY * d;
-      wish.Boost = sc.Dist > w.Far;
-      return wish;
-    }
+    case kIntentPunish:
+      return StrikeWish(sc, sc.Slots[MeleeSlot(sc) - 1]);
     case kIntentPin: {
       const CpuWeapon* w = PlanWeapon(cpu, sc);
       const double band = WeaponBand(w, brain, brain.Near);
@@ -197,10 +217,21 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
         cpu.CloseIn = T.CloseInFrames;
         standoff = false;
       }
+      // When both have only their strikes left, it stays on player 1's heels until its boost is
+      // spent (or it comes within reach), then boosts in and strikes.
+      if (w != nullptr && w->Role == kRoleMelee && !sc.FoeGuns &&
+          (foe.Energy <= T.FoeSpent || sc.Dist < w->Far + T.PunishZone)) {
+        return StrikeWish(sc, *w);
+      }
       return PinWish(
           sc, me, foe,
           standoff ? T.PinStandoff : std::max(band * T.PinShare, sc.FoeReach + T.ReachGap));
     }
+    case kIntentSlip:
+      SlipWay(me, sc, wish.X, wish.Y);
+      wish.Urgent = true;
+      wish.Boost = me.Action != kActionHit;
+      return wish;
     case kIntentRoam: {
       wish.X = -sc.UY * cpu.Side + (kFieldWidth / 2.0 - me.X) / T.OpenPullX;
       wish.Y = sc.UX * cpu.Side + (kFieldHeight / 2.0 - me.Y) / T.OpenPullY;

@@ -15,6 +15,8 @@ enum CpuIntent : int32_t {
   kIntentPunish,    // player 1 has committed (struck, fired, was hit, boosts): in and strike
   kIntentPin,       // player 1 runs: cuts off its way to the open field and closes in
   kIntentRoam,      // has sent nothing for a while: circles player 1
+  kIntentSlip,      // player 1's strike is near with an edge at its back, or reaches it with
+                    // nothing stronger to answer: out along the edge or out of reach
   kIntents
 };
 
@@ -48,6 +50,7 @@ struct CpuPlan {
   int32_t FoeUnguarded;  // frames since player 1 last guarded (0: it guards now)
   int32_t CoverLeft;     // frames the cover (guard or backing off) has left
   int32_t KeyHold;       // frames its move keys have stayed as they are
+  int32_t FoeStrikes;    // how much player 1 has struck lately
 };
 
 }  // namespace zk

@@ -351,9 +351,15 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   if (sc.FoeMelee >= 0) {  // the centre distance within which its strike hits
     const ShotPhaseData& p = foe_slots[sc.FoeMelee].Phases[0][0];
     sc.FoeReach = p.Param + p.HitHalf + me.Status.HalfWidth;
+    sc.FoeStrike = p.Damage;
     sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
   }
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
+  for (int k = 0; k < 4; ++k) {
+    const WeaponData& w = foe_slots[k];
+    sc.FoeGuns = sc.FoeGuns || (w.Armed == 1 && (w.Unlimited == 1 || w.Ammo > 0) &&
+                                w.Phases[0][0].Move != kMoveMelee);
+  }
   // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
   const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == kActionIdle
                                  ? Direction8(-dx, -dy, foe.Facing & 7)

@@ -108,6 +108,11 @@ inline bool Guardy(const CpuPlan& cpu, const CpuScene& sc) {
   return sc.FoeGuarding || cpu.FoeGuard > T.GuardedLately;
 }
 
+// Player 1 strikes: its strike is on the way, or it has struck lately.
+inline bool Striker(const CpuPlan& cpu, const CpuScene& sc) {
+  return sc.FoeReach > 0 && (sc.FoeStriking || cpu.FoeStrikes > 0);
+}
+
 inline bool Runner(const CpuPlan& cpu) {
   return cpu.FoeRun > T.RunnerPatience;
 }
@@ -130,6 +135,9 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc);
 
 int32_t XCode(double x, double dead);
 int32_t YCode(double y, double dead);
+// The way out from under player 1's strike: of the eight directions, the one that leads most
+// away from player 1 and has room (along an edge when one is at its back).
+void SlipWay(const CharacterData& me, const CpuScene& sc, double& x, double& y);
 // The walking (or boosting) speed of a full stride sideways.
 double StrideSpeed(const CharacterData& me, bool boost);
 // Room from (x, y) to the field's edge along the unit (ux, uy).

@@ -86,11 +86,18 @@ struct CpuTuning {
                               // enough that a step back does not save player 1
 
   // ---- Against a guard, a runner, a rusher ----
-  double CoverGap = 14;         // a let-go or a strike this far outside player 1's reach is covered
-  double PunishZone = 40;       // a committed player this far beyond either reach is gone in on
-  int32_t FarBack = 600;        // frames since player 1 last guarded are counted up to this
-  int32_t CoverFrames = 6;      // a let-go within reach is covered this long
-  double CoverDeep = 12;        // this deep inside player 1's reach it guards; else boosts out
+  double EdgeRoom = 60;   // closer than this to an edge, a strike's knock-back is stopped there
+  double EdgeBack = 0.3;  // ... when player 1 stands at least this much (of a unit) off it
+  double SlipGap = 40;    // ... so it slips out when player 1's strike is this far off
+  double SlipAhead = 8;   // ... or as many frames away at player 1's late closing speed
+  double SlipRoom = 150;  // the way out looks this far ahead for room ...
+  double SlipRoomWeight = 1.5;  // ... which counts more than leading straight away from player 1
+  double StruckSide = 500;  // a dodge's side that ends within player 1's strike scores this less
+  double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
+  double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
+  int32_t FarBack = 600;    // frames since player 1 last guarded are counted up to this
+  int32_t CoverFrames = 6;  // a let-go within reach is covered this long
+  double CoverDeep = 12;    // this deep inside player 1's reach it guards; else boosts out
   double CoverDeepStrike = 30;  // ... this deep when its strike is on the way (a guard still
                                 // loses a quarter of a heavy strike)
   double PinShare = 0.8;        // when pinning, stands between player 1 and the open field at this
@@ -99,6 +106,8 @@ struct CpuTuning {
                                 // the runner boost away, and a boosting robot faces its way)
   double PinStandoff = 250;     // a patient kind meets a runner this far off: a runner stops to
                                 // fire from there, and its shots are dodged at that range
+  int32_t FoeSpent = 100;       // player 1's energy at most this: its boost is (nearly) spent, so
+                                // a strike-only pin goes in
   int32_t StandPatience = 120;  // standing off this long without a press it closes in ...
   int32_t CloseInFrames = 100;  // ... (or missing) for this long
   double RunAway = 1.5;         // player 1 drawing away faster than this (px a frame) is running
@@ -116,6 +125,8 @@ struct CpuTuning {
   int32_t GuardMax = 400;
   int32_t FireStep = 10;  // FoeFire grows by this each frame player 1 fires, falls by 1
   int32_t FireMax = 200;
+  int32_t StrikeStep = 2;      // FoeStrikes grows by this each frame player 1 strikes, falls by 1:
+  int32_t StrikeMax = 600;     // a strike or two marks a striker for a long while
   double ShotSlack = 80;       // straight shots fly this far past the kind's far band
   double QuickFrames = 7;      // a shot arriving this soon cannot be guarded in time
   double LongFlight = 16;      // frames of flight a moving player is likely to leave

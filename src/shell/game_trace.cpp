@@ -101,6 +101,7 @@ std::string Plan(const CpuPlan& c) {
       {"FoeGuard", c.FoeGuard},
       {"FoeFire", c.FoeFire},
       {"FoeRun", c.FoeRun},
+      {"FoeStrikes", c.FoeStrikes},
       {"FoeVX", c.FoeVX},
       {"FoeVY", c.FoeVY},
       {"Quiet", c.Quiet},
