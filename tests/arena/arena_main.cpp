@@ -1,6 +1,8 @@
 // The opponent arena: plays the computer opponent against scripted player-1 strategies over
 // fixed seeds and prints its share of wins, fights undecided, its longest idle stretch, how it
-// spends its ammunition and how often it changes its move keys. A measurement, not a test.
+// spends its ammunition, how often it changes its move keys, how long it stays in a hit reaction
+// (the median of each fight's longest) and how much of its damage it takes at a field edge. A
+// measurement, not a test.
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -19,8 +21,9 @@ constexpr int kNameWidth = 28;  // the longest variant name, "DuvuZirada type Ba
 
 struct Tally {
   int32_t fights = 0, wins = 0, losses = 0, undecided = 0, idle = 0, broken = 0;
-  int64_t frames = 0, volleys = 0, damage = 0;
+  int64_t frames = 0, volleys = 0, damage = 0, taken = 0, taken_at_edge = 0;
   std::vector<double> key_rates;  // move-key changes a second, per fight
+  std::vector<int32_t> hit_runs;  // player 2's longest hit reaction, per fight
   void Add(const DuelResult& r) {
     ++fights;
     wins += r.winner == 2;
@@ -31,20 +34,27 @@ struct Tally {
     frames += r.frames;
     volleys += r.volleys;
     damage += r.damage;
+    taken += r.taken;
+    taken_at_edge += r.taken_at_edge;
     key_rates.push_back(25.0 * r.key_changes / std::max(r.frames, 1));
+    hit_runs.push_back(r.hit_run);
   }
   double Share() const { return 100.0 * wins / std::max(fights, 1); }
+  template <typename T>
+  static T Median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? T() : v[v.size() / 2];
+  }
   void Print(const std::string& name) const {
-    std::vector<double> rates = key_rates;
-    std::sort(rates.begin(), rates.end());
-    const double median = rates.empty() ? 0 : rates[rates.size() / 2];
     std::printf(
         "%-*s won %4d of %4d (%5.1f%%)  lost %4d  undecided %4d  mean %5lld frames  "
-        "idle max %4d  broken %d  volleys %6lld  damage/volley %5.1f  keys/s %4.1f\n",
+        "idle max %4d  broken %d  volleys %6lld  damage/volley %5.1f  keys/s %4.1f  "
+        "hit run %3d  edge %5.1f%%\n",
         kNameWidth, name.c_str(), wins, fights, Share(), losses, undecided,
         static_cast<long long>(frames / std::max(fights, 1)), idle, broken,
         static_cast<long long>(volleys), volleys > 0 ? static_cast<double>(damage) / volleys : 0.0,
-        median);
+        Median(key_rates), Median(hit_runs),
+        100.0 * static_cast<double>(taken_at_edge) / std::max<int64_t>(taken, 1));
   }
 };
 

@@ -38,6 +38,9 @@ struct DuelResult {
   int32_t volleys = 0;        // volleys of limited ammunition player 2 spent
   int32_t damage = 0;         // armour player 1 lost
   int32_t key_changes = 0;    // frames in which player 2's move keys differ from the last frame
+  int32_t hit_run = 0;        // player 2's longest run of frames in its hit reaction
+  int32_t taken = 0;          // armour player 2 lost
+  int32_t taken_at_edge = 0;  // of it, while its centre was within 45 pixels of a field edge
 };
 
 // A one-player fight as the intro leaves it.
@@ -87,7 +90,7 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
   auto fields = [&p2] { return std::tuple(p2.InputX, p2.InputY, p2.InputButton); };
   DuelResult r;
   const int32_t armor0 = f.Robots[0].Armor;
-  int32_t idle = 0;
+  int32_t idle = 0, hit = 0;
   std::pair<int32_t, int32_t> keys{p2.InputX, p2.InputY};
   for (r.frames = 1; r.frames <= max_frames && f.GameStage == 9; ++r.frames) {
     p1(f, r.frames);
@@ -111,9 +114,16 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
     r.idle = std::max(r.idle, idle);
     int32_t ammo = 0;
     for (int k = 4; k < 8; ++k) ammo += f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
+    const int32_t armor = p2.Armor;
+    const bool at_edge = std::min({p2.X, kFieldWidth - p2.X, p2.Y, kFieldHeight - p2.Y}) < 45;
     f.FightStage();
     for (int k = 4; k < 8; ++k) ammo -= f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
     r.volleys += std::max(ammo, 0);
+    const int32_t lost = std::max(armor - p2.Armor, 0);
+    r.taken += lost;
+    r.taken_at_edge += at_edge ? lost : 0;
+    hit = p2.Action == kActionHit ? hit + 1 : 0;
+    r.hit_run = std::max(r.hit_run, hit);
   }
   r.decided = f.GameStage == 10;
   r.winner = r.decided ? f.Winner : 0;
