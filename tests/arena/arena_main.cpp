@@ -1,6 +1,8 @@
 // The opponent arena: plays the computer opponent against scripted player-1 strategies over
 // fixed seeds and prints its share of wins, fights undecided, its longest idle stretch, how it
-// spends its ammunition and how often it changes its move keys. A measurement, not a test.
+// spends its ammunition, how often it changes its move keys, how long it stays in a hit reaction
+// (the median of each fight's longest) and how much of its damage it takes at a field edge. A
+// measurement, not a test.
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -19,8 +21,9 @@ constexpr int kNameWidth = 28;  // the longest variant name, "DuvuZirada type Ba
 
 struct Tally {
   int32_t fights = 0, wins = 0, losses = 0, undecided = 0, idle = 0, broken = 0;
-  int64_t frames = 0, volleys = 0, damage = 0;
+  int64_t frames = 0, volleys = 0, damage = 0, taken = 0, taken_at_edge = 0;
   std::vector<double> key_rates;  // move-key changes a second, per fight
+  std::vector<int32_t> hit_runs;  // player 2's longest hit reaction, per fight
   void Add(const DuelResult& r) {
     ++fights;
     wins += r.winner == 2;
@@ -31,20 +34,27 @@ struct Tally {
     frames += r.frames;
     volleys += r.volleys;
     damage += r.damage;
+    taken += r.taken;
+    taken_at_edge += r.taken_at_edge;
     key_rates.push_back(25.0 * r.key_changes / std::max(r.frames, 1));
+    hit_runs.push_back(r.hit_run);
   }
   double Share() const { return 100.0 * wins / std::max(fights, 1); }
+  template <typename T>
+  static T Median(std::vector<T> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? T() : v[v.size() / 2];
+  }
   void Print(const std::string& name) const {
-    std::vector<double> rates = key_rates;
-    std::sort(rates.begin(), rates.end());
-    const double median = rates.empty() ? 0 : rates[rates.size() / 2];
     std::printf(
         "%-*s won %4d of %4d (%5.1f%%)  lost %4d  undecided %4d  mean %5lld frames  "
-        "idle max %4d  broken %d  volleys %6lld  damage/volley %5.1f  keys/s %4.1f\n",
+        "idle max %4d  broken %d  volleys %6lld  damage/volley %5.1f  keys/s %4.1f  "
+        "hit run %3d  edge %5.1f%%\n",
         kNameWidth, name.c_str(), wins, fights, Share(), losses, undecided,
         static_cast<long long>(frames / std::max(fights, 1)), idle, broken,
         static_cast<long long>(volleys), volleys > 0 ? static_cast<double>(damage) / volleys : 0.0,
-        median);
+        Median(key_rates), Median(hit_runs),
+        100.0 * static_cast<double>(taken_at_edge) / std::max<int64_t>(taken, 1));
   }
 };
 
@@ -100,19 +110,33 @@ DuelResult Fight(const Fighters& who, uint32_t seed, const Maker& make, int32_t 
   return r;
 }
 
-// Each opponent variant against `rounds` player-1 robots (`p1_kind` 0 varies them); a line per
-// opponent kind, and with -v per variant.
-Tally Measure(const char* name, const Maker& make, int32_t rounds, int32_t p1_kind,
-              int32_t max_frames, void (*place)(Duel&, uint32_t) = nullptr) {
+// Who player 1 is in a measure, and how many fights each opponent variant gets.
+struct Field {
+  int32_t rounds;           // fights per opponent variant (per opponent kind, with per_kind)
+  Variant p1 = {0, -1};     // player 1's robot: kind 0 varies it, variant -1 varies that
+  bool per_kind = false;    // the rounds spread over each opponent kind's variants
+  bool kind_lines = false;  // a line for every opponent kind, not only where it wins under 60%
+  void (*place)(Duel&, uint32_t) = nullptr;  // where the robots start, if not the default lanes
+};
+
+// Each opponent variant against the field's player-1 robots; a line per opponent kind, and with
+// -v per variant.
+Tally Measure(const char* name, const Maker& make, const Field& field, int32_t max_frames) {
   Tally all;
   std::map<int32_t, Tally> kinds;
   uint32_t seed = 1000;
   for (const Variant& v : AllVariants()) {
+    const int32_t n = static_cast<int32_t>(FindRobotKind(v.kind)->Variants.size());
+    const int32_t rounds =
+        field.per_kind ? field.rounds / n + (v.variant < field.rounds % n) : field.rounds;
     Tally one;
     for (int32_t i = 0; i < rounds; ++i, ++seed) {
-      const int32_t k1 = p1_kind != 0 ? p1_kind : 1 + static_cast<int32_t>(seed % kRobotKinds);
-      const int32_t v1 = static_cast<int32_t>(seed % FindRobotKind(k1)->Variants.size());
-      const DuelResult r = Fight({k1, v1, v.kind, v.variant}, seed, make, max_frames, place);
+      const int32_t k1 =
+          field.p1.kind != 0 ? field.p1.kind : 1 + static_cast<int32_t>(seed % kRobotKinds);
+      const int32_t v1 = field.p1.variant >= 0
+                             ? field.p1.variant
+                             : static_cast<int32_t>(seed % FindRobotKind(k1)->Variants.size());
+      const DuelResult r = Fight({k1, v1, v.kind, v.variant}, seed, make, max_frames, field.place);
       one.Add(r);
       kinds[v.kind].Add(r);
       all.Add(r);
@@ -120,7 +144,9 @@ Tally Measure(const char* name, const Maker& make, int32_t rounds, int32_t p1_ki
     if (g_verbose) one.Print(std::string("  ") + VariantName(v));
   }
   for (const auto& [kind, t] : kinds) {
-    if (g_verbose || t.Share() < 60) t.Print(std::string("  kind ") + KindName(kind));
+    if (g_verbose || field.kind_lines || t.Share() < 60) {
+      t.Print(std::string("  kind ") + KindName(kind));
+    }
   }
   all.Print(name);
   return all;
@@ -129,13 +155,13 @@ Tally Measure(const char* name, const Maker& make, int32_t rounds, int32_t p1_ki
 // Each player-1 robot that `pick` accepts against every opponent variant `rounds` times; a line
 // per player-1 robot.
 void MeasureByPlayer1(const char* name, const Maker& make, int32_t rounds, int32_t max_frames,
-                      const std::function<bool(const CpuScene&)>& pick) {
+                      const std::function<bool(const Variant&, const CpuScene&)>& pick) {
   Tally all;
   uint32_t seed = 5000;
   for (const Variant& p1 : AllVariants()) {
     Duel probe({p1.kind, p1.variant, 1, 0}, 1);
-    if (!pick(ReadScene(probe.f.Robots[0], &probe.f.Weapons[0], probe.f.Robots[1],
-                        &probe.f.Weapons[4]))) {
+    if (!pick(p1, ReadScene(probe.f.Robots[0], &probe.f.Weapons[0], probe.f.Robots[1],
+                            &probe.f.Weapons[4]))) {
       continue;
     }
     Tally one;
@@ -235,43 +261,65 @@ const std::vector<Strategy>& Strategies() {
   static const std::vector<Strategy> kAll = {
       {"passive", "stands still (also at the edges, and in chains)",
        [] {
-         Measure("passive", Plain(Passive), 4, 0, 1500);
-         Measure("passive at edges", Plain(Passive), 8, 0, 1500, AtTheEdge);
+         Measure("passive", Plain(Passive), {4}, 1500);
+         Measure("passive at edges", Plain(Passive), {.rounds = 8, .place = AtTheEdge}, 1500);
          Chain("passive chain", Plain(Passive), 1500);
        }},
       {"corner", "walks into a corner and guards for ever",
        [] {
-         Measure("corner guard", CornerGuard, 3, 0, 6000);
+         Measure("corner guard", CornerGuard, {3}, 6000);
          Chain("corner chain", CornerGuard, 6000);
        }},
       {"turtle", "guards, letting go only to fire a lined-up weapon",
-       [] { Measure("turtle", Plain(Turtle), 8, 0, 6000); }},
+       [] { Measure("turtle", Plain(Turtle), {8}, 6000); }},
       {"rusher", "walks into contact and strikes",
-       [] { Measure("melee rusher", Plain(MeleeRusher), 10, 0, 6000); }},
+       [] { Measure("melee rusher", Plain(MeleeRusher), {10}, 6000); }},
       {"walker", "walks at player 2 firing slot 1",
-       [] { Measure("walker slot 1", Plain(Walker), 10, 0, 6000); }},
-      {"masher", "random keys every 3 to 10 frames", [] { Measure("masher", Masher, 6, 0, 3000); }},
+       [] { Measure("walker slot 1", Plain(Walker), {10}, 6000); }},
+      {"masher", "random keys every 3 to 10 frames", [] { Measure("masher", Masher, {6}, 3000); }},
       {"competent", "reacts after 4 to 8 frames, aims, guards, boosts away when low",
        [] {
-         Measure("competent fixed", Competent, 20, 2, 6000);
-         Measure("competent varied", Competent, 20, 0, 6000);
+         Measure("competent fixed", Competent, {.rounds = 20, .p1 = {2, -1}}, 6000);
+         Measure("competent varied", Competent, {20}, 6000);
        }},
       {"bait", "guards; strikes once when player 2 comes within melee reach (late)",
        [] {
          MeasureByPlayer1("guard bait", GuardBait, 3, 6000,
-                          [](const CpuScene& sc) { return MeleeOf(sc) >= 0; });
+                          [](const Variant&, const CpuScene& sc) { return MeleeOf(sc) >= 0; });
        }},
       {"kiter", "keeps away, fires when lined up, boosts off when approached (late)",
-       [] { Measure("kiter", Kiter, 10, 0, 6000); }},
+       [] { Measure("kiter", Kiter, {10}, 6000); }},
       {"sidestep", "moves sideways all the time and never fires (late)",
        [] {
          Measure(
-             "sidestepper", [](uint32_t s) { return Sidestepper(s, false); }, 10, 0, 6000);
+             "sidestepper", [](uint32_t s) { return Sidestepper(s, false); }, {10}, 6000);
        }},
       {"mover", "moves sideways all the time and fires when lined up, against ZeviruraR",
        [] {
          MeasureKind(
              "mover vs ZeviruraR", [](uint32_t s) { return Sidestepper(s, true); }, 11, 20, 6000);
+       }},
+      {"allround",
+       "firing lines, weapon changes, melee spells, mines, half the shots dodged (late)",
+       [] {
+         MeasureByPlayer1("all-round", AllRound, 5, 6000, [](const Variant& p1, const CpuScene&) {
+           return p1.kind == 7 || (p1.kind == 4 && p1.variant == 0) ||
+                  (p1.kind == 10 && p1.variant == 0);
+         });
+       }},
+      {"lmt", "the all-round player against V-2-A type L.M.T",
+       [] { MeasureKind("all-round vs L.M.T", AllRound, 9, 60, 6000); }},
+      {"runner", "keeps walking away, bent toward the middle, firing its longest reach (late)",
+       [] { Measure("runner", Runner, {.rounds = 10, .kind_lines = true}, 6000); }},
+      {"counterbait", "guards; walks in striking for 10 frames when player 2 comes within reach",
+       [] {
+         MeasureByPlayer1("counter bait", CounterBait, 3, 6000,
+                          [](const Variant&, const CpuScene& sc) { return MeleeOf(sc) >= 0; });
+       }},
+      {"rifle", "Lizard type Vocka walking straight in, its rifle held two frames of three",
+       [] {
+         Measure("rifle walker", Plain(RifleWalker),
+                 {.rounds = 20, .p1 = {2, 1}, .per_kind = true, .kind_lines = true}, 6000);
        }},
   };
   return kAll;
@@ -281,8 +329,8 @@ int Usage(FILE* out) {
   std::fprintf(out, "usage: zk_arena [-v] [-s] [strategy...] | zk_arena weapons\n");
   std::fprintf(out, "  -v  a line for every variant or player-1 robot\n");
   std::fprintf(out, "  -s  name every fight the opponent did not win, with its seed\n");
-  for (const Strategy& s : Strategies()) std::fprintf(out, "  %-10s %s\n", s.name, s.what);
-  std::fprintf(out, "  weapons    each variant's weapons as the opponent reads them\n");
+  for (const Strategy& s : Strategies()) std::fprintf(out, "  %-11s %s\n", s.name, s.what);
+  std::fprintf(out, "  weapons     each variant's weapons as the opponent reads them\n");
   std::fprintf(out, "No strategy named: all of them.\n");
   return out == stdout ? 0 : 2;
 }

@@ -11,6 +11,7 @@
 #include <random>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include "characters/playfield.h"
 #include "cpu/cpu_scene.h"
@@ -38,6 +39,9 @@ struct DuelResult {
   int32_t volleys = 0;        // volleys of limited ammunition player 2 spent
   int32_t damage = 0;         // armour player 1 lost
   int32_t key_changes = 0;    // frames in which player 2's move keys differ from the last frame
+  int32_t hit_run = 0;        // player 2's longest run of frames in its hit reaction
+  int32_t taken = 0;          // armour player 2 lost
+  int32_t taken_at_edge = 0;  // of it, while its centre was within 45 pixels of a field edge
 };
 
 // A one-player fight as the intro leaves it.
@@ -87,7 +91,7 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
   auto fields = [&p2] { return std::tuple(p2.InputX, p2.InputY, p2.InputButton); };
   DuelResult r;
   const int32_t armor0 = f.Robots[0].Armor;
-  int32_t idle = 0;
+  int32_t idle = 0, hit = 0;
   std::pair<int32_t, int32_t> keys{p2.InputX, p2.InputY};
   for (r.frames = 1; r.frames <= max_frames && f.GameStage == 9; ++r.frames) {
     p1(f, r.frames);
@@ -111,9 +115,16 @@ inline DuelResult PlayOn(Duel& duel, const Player1& p1, int32_t max_frames) {
     r.idle = std::max(r.idle, idle);
     int32_t ammo = 0;
     for (int k = 4; k < 8; ++k) ammo += f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
+    const int32_t armor = p2.Armor;
+    const bool at_edge = std::min({p2.X, kFieldWidth - p2.X, p2.Y, kFieldHeight - p2.Y}) < 45;
     f.FightStage();
     for (int k = 4; k < 8; ++k) ammo -= f.Weapons[k].Unlimited == 1 ? 0 : f.Weapons[k].Ammo;
     r.volleys += std::max(ammo, 0);
+    const int32_t lost = std::max(armor - p2.Armor, 0);
+    r.taken += lost;
+    r.taken_at_edge += at_edge ? lost : 0;
+    hit = p2.Action == kActionHit ? hit + 1 : 0;
+    r.hit_run = std::max(r.hit_run, hit);
   }
   r.decided = f.GameStage == 10;
   r.winner = r.decided ? f.Winner : 0;
@@ -282,10 +293,15 @@ class LateEyes {
     double x = 0, y = 0;
   };
   Seen Look(const TForm1& f, int32_t frame) {
-    past_.push_back({static_cast<double>(f.Robots[1].X), static_cast<double>(f.Robots[1].Y)});
-    while (past_.size() > 13) past_.pop_front();
     if (frame % 4 == 0) lag_ = 5 + rng_() % 8;
-    return past_.size() > lag_ ? past_[past_.size() - 1 - lag_] : past_.front();
+    return Late(past_, {static_cast<double>(f.Robots[1].X), static_cast<double>(f.Robots[1].Y)});
+  }
+  // Anything else seen this frame (after Look), as it is seen as late as player 2.
+  template <typename T>
+  T Late(std::deque<T>& past, const T& now) const {
+    past.push_back(now);
+    while (past.size() > 13) past.pop_front();
+    return past.size() > lag_ ? past[past.size() - 1 - lag_] : past.front();
   }
   uint32_t Draw(uint32_t n) { return rng_() % n; }
   // Player 1's reading of the scene with player 2 where it was seen.
@@ -412,6 +428,187 @@ inline Player1 Sidestepper(uint32_t seed, bool fires) {
     const int32_t slot = FirstUsable(sc, {0, 2, 3});
     if (fires && slot >= 0 && LinedUp(sc, slot)) me.InputButton = slot + 1;
   };
+}
+
+// A weapon button as a person presses it: held for one decision, let go at the next, so that
+// each press is a fresh one.
+inline int32_t Tap(int32_t button, bool& held) {
+  button = held ? kButtonNone : button;
+  held = button != kButtonNone;
+  return button;
+}
+
+// The room from (x, y) to the nearest field edge.
+inline double Room(double x, double y) {
+  return std::min({x, kFieldWidth - x, y, kFieldHeight - y});
+}
+
+// Walks to a firing line at about half the reach of its current weapon (the middle of its band),
+// changing weapon every 6 to 10 seconds; while the current one is its melee weapon it walks in
+// instead. It fires the weapon whose reach fits the distance it sees (the shortest reach that
+// gets there) whenever that one is lined up, lays a mine each
+// time it sees player 2 come within 200 pixels, and sidesteps half the shots it sees coming at
+// it. Decides every 3 to 5 frames.
+inline Player1 AllRound(uint32_t seed) {
+  struct State {
+    explicit State(uint32_t seed) : eyes(seed) {}
+    LateEyes eyes;
+    std::deque<CpuThreat> threats;
+    CpuThreat last;  // the shot seen at the last decision
+    int32_t next = 0, current = -1, change = 0, dodge = 0;
+    double dodge_x = 0, dodge_y = 0;
+    bool close = false;  // player 2 was seen within 200 pixels
+    bool held = false;   // a weapon button was pressed at the last decision
+  };
+  return [s = State(seed)](TForm1& f, int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const LateEyes::Seen then = s.eyes.Look(f, frame);
+    const CpuThreat threat =
+        s.eyes.Late(s.threats, ReadScene(me, &f.Weapons[0], f.Robots[1], &f.Weapons[4]).Threat);
+    if (frame < s.next) return;
+    s.next = frame + 3 + static_cast<int32_t>(s.eyes.Draw(3));
+    const CpuScene sc = LateEyes::Scene(f, then);
+    auto armed = [&sc](int32_t k) { return sc.Slots[k].Usable && sc.Slots[k].Role != kRoleMine; };
+    if (s.current < 0 || !armed(s.current) || frame >= s.change) {
+      std::vector<int32_t> others;
+      for (int32_t k = 0; k < 4; ++k) {
+        if (armed(k) && k != s.current) others.push_back(k);
+      }
+      if (!others.empty()) s.current = others[s.eyes.Draw(static_cast<uint32_t>(others.size()))];
+      s.change = frame + 150 + static_cast<int32_t>(s.eyes.Draw(101));
+    }
+    SetFields(me, 0, 0, 0);
+    if (s.current < 0 || !armed(s.current)) return;
+    // A shot not seen at the last decision: it comes from elsewhere or later along its path.
+    const bool fresh =
+        threat.Seen && (!s.last.Seen || threat.Frames > s.last.Frames + 1 ||
+                        threat.DirX * s.last.DirX + threat.DirY * s.last.DirY < 0.99);
+    s.last = threat;
+    if (fresh && s.eyes.Draw(2) == 0) {
+      const double px = -threat.DirY, py = threat.DirX;
+      const double side = threat.MissX * px + threat.MissY * py >= 0 ? 1 : -1;
+      const bool open = Room(me.X + side * px * 80, me.Y + side * py * 80) > 40;
+      s.dodge_x = (open ? side : -side) * px;
+      s.dodge_y = (open ? side : -side) * py;
+      s.dodge = frame + 12;
+    }
+    const CpuWeapon& w = sc.Slots[s.current];
+    const double dx = then.x - me.X, dy = then.y - me.Y, dist = std::hypot(dx, dy);
+    double x, y;
+    CharacterData ghost = f.Robots[1];
+    ghost.X = static_cast<int32_t>(then.x);
+    ghost.Y = static_cast<int32_t>(then.y);
+    if (frame < s.dodge) {
+      SteerToSpot(me, s.dodge_x * 100, s.dodge_y * 100);
+    } else if (w.Role == kRoleMelee) {
+      SteerToSpot(me, dx, dy);
+    } else if (const double want = (w.Near + w.Far) / 2;
+               LineSpot(ghost, sc.Facing, 1, want, x, y)) {
+      SteerToSpot(me, x - me.X, y - me.Y);
+    } else if (dist > 0) {
+      SteerToSpot(me, (dist - want) * dx / dist, (dist - want) * dy / dist);
+    }
+    int32_t fits = -1;  // the lined-up weapon of the shortest reach
+    for (int32_t k = 0; k < 4; ++k) {
+      if (armed(k) && LinedUp(sc, k) && (fits < 0 || sc.Slots[k].Far < sc.Slots[fits].Far)) {
+        fits = k;
+      }
+    }
+    int32_t button = fits + 1;
+    const bool close = dist < 200;
+    int32_t mine = -1;
+    for (int32_t k = 0; k < 4; ++k) {
+      if (sc.Slots[k].Usable && sc.Slots[k].Role == kRoleMine) mine = k;
+    }
+    if (close && !s.close && mine >= 0) button = mine + 1;
+    me.InputButton = Tap(button, s.held);
+    // A mine not laid yet (the key was being let go) is laid at the next decision.
+    s.close = close && (mine < 0 || me.InputButton == mine + 1 || s.close);
+  };
+}
+
+// Keeps walking away from where it saw player 2, its retreat bent sideways toward the middle of
+// the field and never into a wall; boosts while it sees player 2 within 170 pixels, and fires
+// its longest-reach weapon whenever it sees it lined up, until that runs dry. Decides every 3 to
+// 5 frames.
+inline Player1 Runner(uint32_t seed) {
+  return [eyes = LateEyes(seed), next = 0, held = false](TForm1& f, int32_t frame) mutable {
+    CharacterData& me = f.Robots[0];
+    const LateEyes::Seen then = eyes.Look(f, frame);
+    if (frame < next) return;
+    next = frame + 3 + static_cast<int32_t>(eyes.Draw(3));
+    const CpuScene sc = LateEyes::Scene(f, then);
+    const double dist = std::max(std::hypot(me.X - then.x, me.Y - then.y), 1.0);
+    const double ax = (me.X - then.x) / dist, ay = (me.Y - then.y) / dist;
+    // The middle's pull across the retreat, stronger the farther the middle is.
+    double cx = kFieldWidth / 2.0 - me.X, cy = kFieldHeight / 2.0 - me.Y;
+    const double pull = std::min(std::hypot(cx, cy) / 250, 1.5), along = cx * ax + cy * ay;
+    cx -= along * ax;
+    cy -= along * ay;
+    const double across = std::hypot(cx, cy);
+    if (across < 1) {
+      cx = -ay;  // the middle is straight behind or ahead: either side will do
+      cy = ax;
+    }
+    double x = ax + pull * cx / std::max(across, 1.0), y = ay + pull * cy / std::max(across, 1.0);
+    if ((me.X < 70 && x < 0) || (me.X > kFieldWidth - 70 && x > 0)) x = 0;
+    if ((me.Y < 70 && y < 0) || (me.Y > kFieldHeight - 70 && y > 0)) y = 0;
+    if (std::hypot(x, y) < 0.2) {
+      x = cx;
+      y = cy;
+    }
+    SteerToSpot(me, x * 100, y * 100);
+    me.InputButton = dist < 170 && me.Energy > 60 ? kButtonBoost : 0;
+    int32_t slot = -1;
+    for (int32_t k = 0; k < 4; ++k) {
+      const CpuWeapon& w = sc.Slots[k];
+      if (w.Usable && w.Role != kRoleMine && w.Role != kRoleMelee &&
+          (slot < 0 || w.Far > sc.Slots[slot].Far)) {
+        slot = k;
+      }
+    }
+    me.InputButton += Tap(slot >= 0 && LinedUp(sc, slot) ? slot + 1 : 0, held);  // boosting: 7-10
+  };
+}
+
+// Guards (stepping off a wall first) while it sees player 2 beyond its strike's reach; the
+// moment it sees it within that reach and 8 pixels more, lets go and walks in striking for 10
+// frames (its melee button pressed and let go every 3 to 5 frames), then guards again, for a
+// frame at least. Watches every frame.
+inline Player1 CounterBait(uint32_t seed) {
+  return
+      [eyes = LateEyes(seed), until = 0, next = 0, held = false](TForm1& f, int32_t frame) mutable {
+        CharacterData& me = f.Robots[0];
+        const LateEyes::Seen then = eyes.Look(f, frame);
+        const CpuScene sc = LateEyes::Scene(f, then);
+        const int32_t melee = MeleeOf(sc);
+        const double dx = then.x - me.X, dy = then.y - me.Y;
+        if (melee >= 0 && frame >= until && me.InputButton == kButtonGuard &&
+            std::hypot(dx, dy) <= sc.Slots[melee].Far + 8) {
+          until = next = frame;
+          until += 10;
+          held = false;
+        }
+        if (frame < until) {
+          if (frame < next) return;
+          next = frame + 3 + static_cast<int32_t>(eyes.Draw(3));
+          SteerToSpot(me, dx, dy);
+          me.InputButton = Tap(melee + 1, held);
+        } else if (Room(me.X, me.Y) < 60) {
+          SteerToSpot(me, kFieldWidth / 2.0 - me.X, kFieldHeight / 2.0 - me.Y);
+          me.InputButton = kButtonNone;
+        } else {
+          SetFields(me, 0, 0, kButtonGuard);
+        }
+      };
+}
+
+// Lizard type Vocka's rifle (slot 1) held two frames of three while it walks straight at
+// player 2, every frame, with no aim and no dodge.
+inline void RifleWalker(TForm1& f, int32_t frame) {
+  CharacterData& me = f.Robots[0];
+  SteerToSpot(me, f.Robots[1].X - me.X, f.Robots[1].Y - me.Y);
+  me.InputButton = frame % 3 != 0 ? kButtonWeapon1 : kButtonNone;
 }
 
 }  // namespace zk::test
