@@ -48,6 +48,7 @@ void StartFight(CpuPlan& cpu) {
   cpu.FoeRun = std::clamp(last.FoeRun, 0, T.RunMax) / T.HabitKeep;
   cpu.FoeStrikes = std::clamp(last.FoeStrikes, 0, T.StrikeMax) / T.HabitKeep;
   cpu.FoeUnguarded = T.FarBack;
+  cpu.FoeShot = T.FarBack;
 }
 
 // ---- 3. Memory ----
@@ -56,6 +57,13 @@ void Remember(TForm1& form, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
   const CharacterData& foe = form.Robots[0];
   ++cpu.Frames;
+  int32_t ammo = 0;
+  for (int k = 0; k < 4; ++k) {
+    const WeaponData& w = form.Weapons[k];
+    if (w.Armed == 1 && w.Unlimited != 1) ammo += std::max(w.Ammo, 0);
+  }
+  cpu.FoeShot = ammo < cpu.FoeAmmo ? 0 : std::min(cpu.FoeShot + 1, T.FarBack);
+  cpu.FoeAmmo = ammo;
   if (cpu.Alert > 0) --cpu.Alert;
   if (cpu.Hold > 0) --cpu.Hold;
   cpu.FoeGuard = std::clamp(cpu.FoeGuard + (sc.FoeGuarding ? T.GuardStep : -1), 0, T.GuardMax);

@@ -36,8 +36,9 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
     case kRoleSeeker:  // a runner outruns what is sent from afar
       if (Runner(cpu)) return InBand(w, sc.Dist) && (sc.Dist < T.SeekerRunner || sc.FoeOpen);
       return InBand(w, sc.Dist) && (!careful || sc.Dist < T.SeekerCareful || sc.FoeOpen);
-    case kRoleMelee:
-      return w.Hits;
+    case kRoleMelee:  // not into the shot of a player 1 lined up and firing: only when its
+                      // volley has gone, or it is open
+      return w.Hits && !(sc.FoeLined && cpu.FoeFire > 0 && !sc.FoeCommitted && !sc.FoeOpen);
     default: {
       if (!w.Hits || (cpu.Hold > 0 && !w.Sure)) return false;
       // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
@@ -111,7 +112,9 @@ void TakeChance(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     if (!WantsFire(cpu, brain, sc, me, k)) continue;
     const CpuWeapon& w = sc.Slots[k - 1];
     int32_t rank = k == cpu.Weapon ? T.RankPlan : T.RankOther;
-    if (w.Role == kRoleMelee) rank = w.Damage >= T.WeakMelee ? T.RankStrike : T.RankWeakStrike;
+    // A strike goes first when it is strong, or when it is what the intent went in for.
+    const bool strike = w.Damage >= T.WeakMelee || cpu.Intent == kIntentPunish;
+    if (w.Role == kRoleMelee) rank = strike ? T.RankStrike : T.RankWeakStrike;
     if (sc.FoeGuarding && w.BreaksGuard) rank = T.RankBreaker;
     if (rank > best_rank) {
       best = k;

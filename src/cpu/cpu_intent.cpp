@@ -64,12 +64,15 @@ bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const CharacterData& me = form.Robots[1];
   const CpuThreat& c = sc.Chaser;
   if (!c.Seen || c.Frames > T.ChaserFrames || cpu.Alert > 0) return false;
-  if (Draw(form, 100) >= brain.DodgeChance) {
+  // What already has it within reach is always seen.
+  if (c.Frames > 0 && Draw(form, 100) >= brain.DodgeChance) {
     cpu.Alert = static_cast<int32_t>(T.ChaserFrames);
     return false;
   }
-  const double x = c.DirX + (kFieldWidth / 2.0 - me.X) / T.OpenPullX;
-  const double y = c.DirY + (kFieldHeight / 2.0 - me.Y) / T.OpenPullY;
+  // ... and not into the reach of player 1's strike.
+  const double foe = sc.FoeReach > 0 && sc.Dist < sc.FoeReach + T.SlipGap ? T.EvadeFoe : 0;
+  const double x = c.DirX + (kFieldWidth / 2.0 - me.X) / T.OpenPullX - sc.UX * foe;
+  const double y = c.DirY + (kFieldHeight / 2.0 - me.Y) / T.OpenPullY - sc.UY * foe;
   const double big = std::max({std::fabs(x), std::fabs(y), 0.01});
   cpu.DodgeX = XCode(x / big, T.DodgeDead);
   cpu.DodgeY = YCode(y / big, T.DodgeDead);
@@ -95,8 +98,10 @@ bool Slipping(const TForm1& form, const CpuScene& sc) {
   const double closing = -(cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
   const double near = sc.FoeReach + T.SlipGap + std::max(closing, 0.0) * T.SlipAhead;
   if (sc.Dist < near && EdgeBehind(me, sc)) return true;
-  if (me.Action == kActionHit || sc.FoeOpen || sc.Dist >= sc.FoeReach + T.ReachGap) return false;
-  return Striker(cpu, sc) && StrongMelee(sc) == 0;
+  if (me.Action == kActionHit || sc.FoeOpen || !Striker(cpu, sc)) return false;
+  // A striker walking in is kept out of reach; at point blank only a strong strike answers.
+  if (sc.Dist < near && closing > T.WalkingIn) return true;
+  return sc.Dist < sc.FoeReach + T.ReachGap && StrongMelee(sc) == 0;
 }
 
 }  // namespace
@@ -116,12 +121,26 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     --cpu.DodgeLeft;
     return kIntentEvade;
   }
+  const CharacterData& foe = form.Robots[0];
+  const bool shooting = WeaponAction(foe.Action) && foe.Action != sc.FoeMelee + 1;
+  // Close in front of a gun lined up and firing as it walks in, its shots land before they can be
+  // seen: guard them (a walker's limited gun runs dry).
+  const WeaponData& gun = form.Weapons[shooting ? foe.Action - 1 : 0];
+  const bool loaded = gun.Armed == 1 && (gun.Unlimited == 1 || gun.Ammo > 0);
+  const double closing = -(cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
+  const bool firing = cpu.FoeShot < T.ShotLately;
+  if (sc.FoeLined && shooting && loaded && firing && closing > T.WalkingIn &&
+      sc.Dist < T.LineGuard && me.Action != kActionHit) {
+    cpu.DodgeX = kInputXNone;
+    cpu.DodgeY = kInputYNone;
+    cpu.DodgeButton = kButtonGuard;
+    cpu.DodgeLeft = T.GuardExtra - 1;
+    return kIntentDodge;
+  }
   const bool melee_foe = sc.FoeReach > 0;
   const double reach = sc.FoeReach;
   // A guarding player 1 that lets go within its reach is about to strike, and a strike winding
   // up there is coming: cover.
-  const CharacterData& foe = form.Robots[0];
-  const bool shooting = WeaponAction(foe.Action) && foe.Action != sc.FoeMelee + 1;
   const bool let_go = cpu.FoeUnguarded == 1 && foe.Action != kActionHit;
   if (melee_foe && sc.Dist < reach + T.CoverGap && (let_go || sc.FoeStriking) &&
       me.Action != kActionHit) {
@@ -132,9 +151,11 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     if (!sc.FoeCommitted) return kIntentCover;
     cpu.CoverLeft = 0;
   }
-  // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot).
+  // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot); not
+  // while its strike's step takes the next press, which would land first.
   const int32_t melee = foe.Boost == 1 || shooting ? MeleeSlot(sc) : StrongMelee(sc);
-  if (sc.FoeCommitted && melee != 0 &&
+  const bool chains = foe.Action == sc.FoeMelee + 1 && foe.Step.Accept == 1;
+  if (sc.FoeCommitted && !chains && melee != 0 &&
       sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
     return kIntentPunish;
   }

@@ -125,13 +125,6 @@ Wish PlanWish(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   if (me.X > kFieldWidth - T.WallMargin) wish.X -= 1;
   if (me.Y < T.WallMargin) wish.Y += 1;
   if (me.Y > kFieldHeight - T.WallMargin) wish.Y -= 1;
-  // Between its own shots it does not linger where player 1's straight weapons reach.
-  if (sc.FoeLined && cpu.FoeFire > 0 && cpu.Trigger <= 0 && me.Action == kActionIdle &&
-      cpu.Idle <= T.Restless && foe.Action != kActionHit) {
-    const double m = std::max(std::hypot(wish.X, wish.Y), 1.0);
-    wish.X = -sc.UY * cpu.Side + wish.X / m * T.LinedLean;
-    wish.Y = sc.UX * cpu.Side + wish.Y / m * T.LinedLean;
-  }
   return wish;
 }
 
@@ -153,6 +146,24 @@ Wish PinWish(const CpuScene& sc, const CharacterData& me, const CharacterData& f
   wish.Y = foe.Y + oy * dist - me.Y;
   wish.Boost = sc.Dist > T.PinBoost;
   return wish;
+}
+
+// Between its own shots it does not linger where player 1's straight weapons reach: a step
+// sideways leaves the line (toward the side with room), keeping a little of its own way.
+void OffTheLine(const CpuPlan& cpu, const CpuScene& sc, const CharacterData& me,
+                const CharacterData& foe, Wish& wish) {
+  if (!sc.FoeLined || cpu.FoeFire <= 0 || cpu.Trigger > 0 || me.Action != kActionIdle ||
+      cpu.Idle > T.Restless || foe.Action == kActionHit) {
+    return;
+  }
+  double side = cpu.Side;
+  if (Room(me.X, me.Y, -sc.UY * side, sc.UX * side) < T.WallMargin) side = -side;
+  const double m = std::max(std::hypot(wish.X, wish.Y), 1.0);
+  const double lean = wish.Spot ? 0 : T.LinedLean;
+  wish.X = -sc.UY * side + wish.X / m * lean;
+  wish.Y = sc.UX * side + wish.Y / m * lean;
+  wish.Spot = false;
+  wish.Urgent = true;
 }
 
 // In to where the strike `w` lands, boosting from beyond its reach.
@@ -197,10 +208,9 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       wish.X = cpu.DodgeX == kInputRight ? 1 : (cpu.DodgeX == kInputLeft ? -1 : 0);
       wish.Y = cpu.DodgeY == kInputDown ? 1 : (cpu.DodgeY == kInputUp ? -1 : 0);
       return wish;
-    case kIntentCover:  // back off out of its reach
+    case kIntentCover:  // back off out of its reach, not into an edge
       wish.Urgent = true;
-      wish.X = -sc.UX;
-      wish.Y = -sc.UY;
+      SlipWay(me, sc, wish.X, wish.Y);
       return wish;
     case kIntentPunish:
       return StrikeWish(sc, sc.Slots[MeleeSlot(sc) - 1]);
@@ -223,9 +233,11 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
           (foe.Energy <= T.FoeSpent || sc.Dist < w->Far + T.PunishZone)) {
         return StrikeWish(sc, *w);
       }
-      return PinWish(
-          sc, me, foe,
-          standoff ? T.PinStandoff : std::max(band * T.PinShare, sc.FoeReach + T.ReachGap));
+      wish =
+          PinWish(sc, me, foe,
+                  standoff ? T.PinStandoff : std::max(band * T.PinShare, sc.FoeReach + T.ReachGap));
+      OffTheLine(cpu, sc, me, foe, wish);
+      return wish;
     }
     case kIntentSlip:
       SlipWay(me, sc, wish.X, wish.Y);
@@ -241,7 +253,9 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       return wish;
     }
     default:
-      return PlanWish(cpu, brain, sc, me, foe);
+      wish = PlanWish(cpu, brain, sc, me, foe);
+      OffTheLine(cpu, sc, me, foe, wish);
+      return wish;
   }
 }
 

@@ -51,6 +51,8 @@ struct CpuPlan {
   int32_t CoverLeft;     // frames the cover (guard or backing off) has left
   int32_t KeyHold;       // frames its move keys have stayed as they are
   int32_t FoeStrikes;    // how much player 1 has struck lately
+  int32_t FoeAmmo;       // player 1's limited ammunition, all slots, last frame
+  int32_t FoeShot;       // frames since player 1's ammunition last fell
 };
 
 }  // namespace zk

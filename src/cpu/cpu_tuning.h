@@ -92,6 +92,8 @@ struct CpuTuning {
   double SlipAhead = 8;   // ... or as many frames away at player 1's late closing speed
   double SlipRoom = 150;  // the way out looks this far ahead for room ...
   double SlipRoomWeight = 1.5;  // ... which counts more than leading straight away from player 1
+  double WalkingIn = 0.5;       // a striker closing faster than this (px a frame) is walking in
+  double EvadeFoe = 1;      // a run from a shot near player 1's strike leads this much away from it
   double StruckSide = 500;  // a dodge's side that ends within player 1's strike scores this less
   double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
   double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
@@ -155,6 +157,8 @@ struct CpuTuning {
   // ---- Dodging ----
   double DodgeSpare = 10;   // a side with this much room beyond the step is open
   double StrideLag = 3;     // frames a stride takes to reach its speed
+  int32_t ShotLately = 20;  // player 1's ammunition fell this recently: its gun is firing
+  double LineGuard = 110;   // closer than this to a gun lined up and firing, its shots are guarded
   int32_t GuardExtra = 4;   // a guard against a shot is held this long after it should hit
   int32_t DodgeMin = 4;     // a dodge step lasts at least this ...
   int32_t DodgeMax = 20;    // ... and at most this

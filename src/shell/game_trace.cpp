@@ -102,6 +102,8 @@ std::string Plan(const CpuPlan& c) {
       {"FoeFire", c.FoeFire},
       {"FoeRun", c.FoeRun},
       {"FoeStrikes", c.FoeStrikes},
+      {"FoeAmmo", c.FoeAmmo},
+      {"FoeShot", c.FoeShot},
       {"FoeVX", c.FoeVX},
       {"FoeVY", c.FoeVY},
       {"Quiet", c.Quiet},
