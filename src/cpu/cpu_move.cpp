@@ -227,11 +227,21 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
         cpu.CloseIn = T.CloseInFrames;
         standoff = false;
       }
-      // When both have only their strikes left, it stays on player 1's heels until its boost is
-      // spent (or it comes within reach), then boosts in and strikes.
-      if (w != nullptr && w->Role == kRoleMelee && !sc.FoeGuns &&
-          (foe.Energy <= T.FoeSpent || sc.Dist < w->Far + T.PunishZone)) {
-        return StrikeWish(sc, *w);
+      // When both have only their strikes left, it lurks just beyond where a runner boosts,
+      // walking to gather its energy; then it boosts in all at once (player 1 sees it late) and
+      // strikes, and lurks again if player 1 gets away.
+      if (w != nullptr && w->Role == kRoleMelee && !sc.FoeGuns) {
+        if (me.Energy >= me.Status.MaxEnergy * T.PinCharge) cpu.CloseIn = T.CloseInFrames;
+        if (cpu.CloseIn > 0 || sc.Dist < w->Far + T.PunishZone) {
+          wish = StrikeWish(sc, *w);
+          wish.X += cpu.FoeVX / T.VelocityScale * T.PinLead;
+          wish.Y += cpu.FoeVY / T.VelocityScale * T.PinLead;
+          wish.Boost = wish.Boost && cpu.CloseIn > 0;
+          return wish;
+        }
+        wish = PinWish(sc, me, foe, T.PinLurk);
+        wish.Boost = false;
+        return wish;
       }
       wish =
           PinWish(sc, me, foe,

@@ -110,6 +110,9 @@ struct CpuTuning {
                                 // fire from there, and its shots are dodged at that range
   int32_t FoeSpent = 100;       // player 1's energy at most this: its boost is (nearly) spent, so
                                 // a strike-only pin goes in
+  double PinLurk = 200;         // ... it lurks this far off (beyond where a runner boosts) ...
+  double PinCharge = 0.95;      // ... until it has this share of its energy, then boosts in ...
+  double PinLead = 6;           // ... aiming this many frames ahead of player 1
   int32_t StandPatience = 120;  // standing off this long without a press it closes in ...
   int32_t CloseInFrames = 100;  // ... (or missing) for this long
   double RunAway = 1.5;         // player 1 drawing away faster than this (px a frame) is running
