@@ -187,7 +187,8 @@ void SlipWay(const CharacterData& me, const CpuScene& sc, double& x, double& y) 
     const double n = std::hypot(v.dx, v.dy);
     const double ux = v.dx / n, uy = v.dy / n;
     const double room = std::min(Room(me.X, me.Y, ux, uy), T.SlipRoom);
-    const double score = -(ux * sc.UX + uy * sc.UY) + T.SlipRoomWeight * room / T.SlipRoom;
+    const double score = -(ux * sc.UX + uy * sc.UY) + T.SlipRoomWeight * room / T.SlipRoom -
+                         (room < T.SlipRoomLeast ? T.SlipRoomWeight : 0);
     if (score > best) {
       best = score;
       x = ux;

@@ -86,11 +86,12 @@ struct CpuTuning {
                               // enough that a step back does not save player 1
 
   // ---- Against a guard, a runner, a rusher ----
-  double EdgeRoom = 60;   // closer than this to an edge, a strike's knock-back is stopped there
-  double EdgeBack = 0.3;  // ... when player 1 stands at least this much (of a unit) off it
-  double SlipGap = 40;    // ... so it slips out when player 1's strike is this far off
-  double SlipAhead = 8;   // ... or as many frames away at player 1's late closing speed
-  double SlipRoom = 150;  // the way out looks this far ahead for room ...
+  double EdgeRoom = 60;       // closer than this to an edge, a strike's knock-back is stopped there
+  double EdgeBack = 0.3;      // ... when player 1 stands at least this much (of a unit) off it
+  double SlipGap = 40;        // ... so it slips out when player 1's strike is this far off
+  double SlipAhead = 8;       // ... or as many frames away at player 1's late closing speed
+  double SlipRoom = 150;      // the way out looks this far ahead for room ...
+  double SlipRoomLeast = 90;  // ... and a way with less room than this is a dead end
   double SlipRoomWeight = 1.5;  // ... which counts more than leading straight away from player 1
   double WalkingIn = 0.5;       // a striker closing faster than this (px a frame) is walking in
   double EvadeFoe = 1;      // a run from a shot near player 1's strike leads this much away from it
