@@ -20,8 +20,8 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
   if (sc.FoeGuarding && w.Limited && !w.BreaksGuard && w.Role != kRoleMelee && !restless) {
     return false;
   }
-  // At point blank against a striker that can strike, a shot weaker than its strike is never
-  // the answer.
+  // At point blank against a striker that can strike at once, a shot weaker than its strike is
+  // never the answer.
   if (w.Role != kRoleMelee && Striker(cpu, sc) && sc.Dist < sc.FoeReach + T.ReachGap &&
       !sc.FoeOpen && w.Damage < sc.FoeStrike) {
     return false;
@@ -112,8 +112,10 @@ void TakeChance(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     if (!WantsFire(cpu, brain, sc, me, k)) continue;
     const CpuWeapon& w = sc.Slots[k - 1];
     int32_t rank = k == cpu.Weapon ? T.RankPlan : T.RankOther;
-    // A strike goes first when it is strong, or when it is what the intent went in for.
-    const bool strike = w.Damage >= T.WeakMelee || cpu.Intent == kIntentPunish;
+    // A strike goes first when it is strong, or when it went in on a shot (its stun outlasts the
+    // shooter's next volley).
+    const bool shot = WeaponAction(form.Robots[0].Action) && !sc.FoeStriking;
+    const bool strike = w.Damage >= T.WeakMelee || (cpu.Intent == kIntentPunish && shot);
     if (w.Role == kRoleMelee) rank = strike ? T.RankStrike : T.RankWeakStrike;
     if (sc.FoeGuarding && w.BreaksGuard) rank = T.RankBreaker;
     if (rank > best_rank) {

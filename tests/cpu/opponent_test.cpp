@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/dir_table.h"
+#include "cpu/cpu_tuning.h"
 #include "cpu/duel_driver.h"
 
 namespace zk::test {
@@ -233,6 +234,57 @@ TEST(OpponentBars, TricksDoNotBeatIt) {
     }
     std::printf("%s: player 2 won %d of %d\n", c.name, wins, fights);
     EXPECT_GE(wins * 100, fights * c.least_percent) << c.name;
+  }
+}
+
+// "Ro-da type North" rushing in and striking player 2 against the left edge: player 2 gets out
+// from under it (along the edge, the moment it can act) and takes little of its damage there.
+TEST(OpponentEdges, StruckAgainstAnEdgeItGetsOut) {
+  for (int32_t kind : {1, 5, 8}) {
+    Duel duel({7, 0, kind, 0}, 7);
+    duel.f.Robots[0].X = 110;
+    duel.f.Robots[0].Y = 300;
+    duel.f.Robots[1].X = 30;
+    duel.f.Robots[1].Y = 310;
+    const DuelResult r = PlayOn(duel, MeleeRusher, 300);
+    EXPECT_LE(r.taken_at_edge * 4, r.taken) << "kind " << kind;
+  }
+}
+
+// Both robots down to their strikes, player 1 running: the pin ends in strikes that land (at
+// least three in a minute).
+TEST(OpponentPin, ARunnerWithOnlyItsStrikeLeftIsStruck) {
+  for (int32_t kind : {1, 5, 8}) {
+    Duel duel({3, 0, kind, 0}, 11);
+    for (WeaponData& w : duel.f.Weapons) {
+      if (w.Unlimited != 1) w.Ammo = 0;
+    }
+    duel.f.Cpu.FoeRun = kTune.RunMax;
+    const int32_t armor = duel.f.Robots[0].Armor;
+    const int32_t strike = duel.f.Weapons[5].Phases[0][0].Damage;
+    PlayOn(duel, Runner(11), 1500);
+    EXPECT_GE(armor - duel.f.Robots[0].Armor, 3 * strike) << "kind " << kind;
+  }
+}
+
+// A striker in reach is not answered with a gun weaker than its strike: "V-2-A type L.M.T"
+// (rifle 7, laser 16) and RiziVov (assault rifle 5) next to a Ro-da known to strike (44), which
+// stands still. (Out of reach, the guns are fair.)
+TEST(OpponentAim, AtPointBlankAStrikerIsNotAnsweredWithAWeakGun) {
+  for (int32_t kind : {9, 5}) {
+    Duel duel({7, 0, kind, 0}, 3);
+    duel.f.Robots[0].X = 300;
+    duel.f.Robots[0].Y = 300;
+    duel.f.Robots[1].X = 360;
+    duel.f.Robots[1].Y = 300;
+    duel.f.Cpu.FoeStrikes = kTune.StrikeMax;
+    for (int32_t frame = 1; frame <= 60; ++frame) {
+      const CpuScene sc =
+          ReadScene(duel.f.Robots[1], &duel.f.Weapons[4], duel.f.Robots[0], &duel.f.Weapons[0]);
+      const DuelResult r = PlayOn(duel, Passive, 1);
+      EXPECT_FALSE(sc.Dist < sc.FoeReach && (r.pressed.count(1) != 0 || r.pressed.count(3) != 0))
+          << "kind " << kind << ", frame " << frame;
+    }
   }
 }
 
