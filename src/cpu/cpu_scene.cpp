@@ -360,8 +360,9 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   for (int k = 0; k < 4; ++k) {
     const WeaponData& w = foe_slots[k];
+    const int32_t role = RoleOf(w.Phases[0][0].Move);
     sc.FoeGuns = sc.FoeGuns || (w.Armed == 1 && (w.Unlimited == 1 || w.Ammo > 0) &&
-                                w.Phases[0][0].Move != kMoveMelee);
+                                role != kRoleMelee && role != kRoleMine);
   }
   // Player 1's line toward player 2, and whether one of its straight weapons reaches along it.
   const int32_t foe_facing = foe.Step.Turn == 1 || foe.Action == kActionIdle

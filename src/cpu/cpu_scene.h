@@ -66,7 +66,7 @@ struct CpuScene {
   double FoeSpeed = 0;       // player 1's speed, pixels a frame
   double FoeReach = 0;       // centre distance within which player 1's melee strike hits (0: none)
   int32_t FoeStrike = 0;     // the damage of player 1's strike (0: none)
-  bool FoeGuns = false;      // player 1 has a weapon left besides its strike
+  bool FoeGuns = false;      // player 1 has a gun left (a weapon not its strike nor a mine)
   bool FoeLined = false;     // player 2 stands where a straight weapon of player 1's would hit it
   CpuThreat Threat;
   // Player 1's nearest shot that turns after player 2 (missiles, fireflies, stingers) or waits to
