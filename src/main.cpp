@@ -7,6 +7,7 @@
 
 #include "media/input_script.h"
 #include "media/png_writer.h"
+#include "platform/end_signal.h"
 #include "platform/platform.h"
 #include "shell/command_line.h"
 #include "shell/form.h"
@@ -25,6 +26,8 @@ int Fail(const std::string& message) {
 
 int main(int argc, char** argv) {
   using namespace zk;
+  // Ctrl+C and SIGTERM end the run as Esc does (the dump below is still written).
+  CatchEndSignals();
 
   std::vector<std::string> args(argv + 1, argv + argc);
   CommandLine cmd;

@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "game_harness.h"
 #include "support/files.h"
@@ -228,6 +230,72 @@ TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
             "zerkhaldun: --screenshot writes a PNG picture: its file name must end in .png, not "
             "\"shot.jpg\" (zerkhaldun --help lists the options)\n");
   EXPECT_FALSE(fs::exists("shot.jpg"));
+}
+
+// Ctrl+C or SIGTERM end a run as Esc does: status 0, the dump written, the trace whole; headless,
+// in the start dialog, and in a window while a message box waits (under a virtual X server).
+TEST_F(Executable, ASignalEndsTheRunAsEscDoes) {
+  dir.Detach("music");
+  fs::remove("music/junk.mp3");
+  std::ofstream("music/junk.mp3") << "no music";  // its box waits at the title
+  const bool x = std::system("command -v xvfb-run > /dev/null") == 0;
+  struct Case {
+    const char* name;
+    const char* run;   // how the program is started
+    const char* wait;  // what shows the run is under way ($pid: the program)
+    const char* signal;
+  } const cases[] = {
+      {"headless", "'PROGRAM' --headless --frames 1000000", "[ -s out.jsonl ]", "TERM"},
+      {"dialog", "SDL_VIDEODRIVER=dummy 'PROGRAM' --window", "sleep 1", "INT"},
+      {"box", "xvfb-run -a -s '-screen 0 1024x768x24' 'PROGRAM' --window --mp3 --start",
+       "pgrep -P \"$(pgrep -P $pid zerkhaldun)\" zerkhaldun", "TERM"},
+  };
+  const std::string script = R"(
+RUN --trace out.jsonl --dump out.json > /dev/null 2> err.txt &
+pid=$!
+for i in $(seq 1 200); do
+  if WAIT > /dev/null 2>&1; then break; fi
+  # A box that cannot be shown (no X fonts) is written to stderr instead.
+  if grep -q '^Zerkhaldun: ' err.txt; then kill -KILL $pid; exit 4; fi
+  sleep 0.05
+done
+WAIT > /dev/null 2>&1 || { kill -KILL $pid; exit 3; }
+kill -SIGNAL $(pgrep -P $pid zerkhaldun || echo $pid)
+wait $pid
+)";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (std::string(c.name) == "box" && !x) {
+      std::cerr << "skipped: the message box case needs xvfb-run (package xvfb)\n";
+      continue;
+    }
+    std::string text = script;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"RUN", c.run},
+                                   {"WAIT", c.wait},
+                                   {"SIGNAL", c.signal},
+                                   {"PROGRAM", Program()}}) {
+      for (size_t at; (at = text.find(from)) != std::string::npos;)
+        text.replace(at, from.size(), to);
+    }
+    fs::remove("out.jsonl");
+    std::ofstream("signal.sh") << text;
+    const int status = std::system(
+        "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 SDL_AUDIODRIVER=dummy "
+        "timeout -k 5 60 sh signal.sh");
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 4) {
+      std::cerr << "skipped: no message box could be shown (X fonts: package xfonts-base)\n";
+      continue;
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadFile("err.txt");
+    const std::string dump = ReadFile("out.json"), trace = ReadFile("out.jsonl");
+    EXPECT_TRUE(dump.starts_with("{\"frame\":") && dump.ends_with("}\n")) << dump;
+    EXPECT_NE(dump.find("\"WindowMode\":"), std::string::npos);
+    if (trace.empty()) continue;  // the dialog runs no frame
+    const size_t last = trace.rfind('\n', trace.size() - 2) + 1;
+    EXPECT_TRUE(trace.ends_with("}\n") && trace.compare(last, 9, "{\"frame\":") == 0)
+        << trace.substr(last);
+  }
 }
 
 // The real window under a virtual X server: the game reaches the title menu, F1 from the
