@@ -10,6 +10,7 @@
 #include "platform/end_signal.h"
 #include "platform/platform.h"
 #include "shell/command_line.h"
+#include "shell/failure_line.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"
 
@@ -42,7 +43,10 @@ int main(int argc, char** argv) {
 
   // The input script is read whole before any frame runs.
   InputScript script;
-  if (!cmd.InputFile.empty() && !script.Load(cmd.InputFile, error)) return Fail(error);
+  if (!cmd.InputFile.empty() && !script.Load(cmd.InputFile, error)) {
+    std::cerr << FailureLine(error) << "\n";
+    return kBadCommandLine;
+  }
 
   std::ofstream trace;
   if (!cmd.TraceFile.empty()) {

@@ -132,6 +132,10 @@ TEST_F(Executable, BadCommandLinesAndScriptsExitWithStatusTwo) {
   EXPECT_NE(ReadFile("err.txt").find("line 2"), std::string::npos) << ReadFile("err.txt");
   EXPECT_FALSE(fs::exists("bad.jsonl"));  // no frame ran
   EXPECT_EQ(RunProgram("--headless --input missing.txt", "err.txt"), 2);
+  EXPECT_EQ(ReadFile("err.txt"),
+            "zerkhaldun: cannot read the input script \"missing.txt\": it does not exist "
+            "(working directory \"" +
+                fs::current_path().string() + "\")\n");
 }
 
 // What around the game is wrong ends the run with one line that says what and where, and a
@@ -203,11 +207,22 @@ TEST_F(Executable, AFailureAroundTheGameIsNamedOnOneLine) {
   }
   // Without sound the game still reached its title, not the sound error screen.
   EXPECT_NE(ReadFile("sound.json").find("\"GameStage\":0,"), std::string::npos);
-  // A pipe named as the soundfont is passed over, never opened.
+  // A soundfont named in SDL_SOUNDFONTS that cannot be used is said and passed over; a pipe is
+  // never opened.
   ASSERT_EQ(::mkfifo("font.sf2", 0600), 0);
+  std::ofstream("text.sf2") << "no soundfont";
   EXPECT_EQ(RunProgram("--start --window --midi --frames 3", "err.txt",
-                       "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_SOUNDFONTS=font.sf2"),
+                       "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
+                       "SDL_SOUNDFONTS='font.sf2;text.sf2;missing.sf2'"),
             0);
+  std::string said;
+  for (const auto& [font, why] : {std::pair{"font.sf2", "it is not a regular file"},
+                                  {"text.sf2", "it is not a soundfont"},
+                                  {"missing.sf2", "it does not exist"}}) {
+    said += "zerkhaldun: cannot use the soundfont \"" + std::string(font) +
+            "\" named in SDL_SOUNDFONTS: " + why + here;
+  }
+  EXPECT_EQ(ReadFile("err.txt"), said);
 }
 
 TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
