@@ -4,7 +4,9 @@
 # and a check that the sources are formatted.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export ZK_EXTRA_PACKAGES="clang-14 libclang-rt-14-dev clang-format xvfb xauth xdotool"
+# clang-14 and its runtime for the fuzzers, clang-format for the last check, and for the tests in a
+# real window: Xvfb (xvfb-run), xauth, xdotool, and X's core fonts for a message box.
+export ZK_EXTRA_PACKAGES="clang-14 libclang-rt-14-dev clang-format xvfb xauth xdotool xfonts-base"
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy}
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 jobs=$(nproc)

@@ -7,8 +7,10 @@
 
 #include "media/input_script.h"
 #include "media/png_writer.h"
+#include "platform/end_signal.h"
 #include "platform/platform.h"
 #include "shell/command_line.h"
+#include "shell/failure_line.h"
 #include "shell/form.h"
 #include "shell/game_trace.h"
 
@@ -25,6 +27,8 @@ int Fail(const std::string& message) {
 
 int main(int argc, char** argv) {
   using namespace zk;
+  // Ctrl+C and SIGTERM end the run as Esc does (the dump below is still written).
+  CatchEndSignals();
 
   std::vector<std::string> args(argv + 1, argv + argc);
   CommandLine cmd;
@@ -39,7 +43,10 @@ int main(int argc, char** argv) {
 
   // The input script is read whole before any frame runs.
   InputScript script;
-  if (!cmd.InputFile.empty() && !script.Load(cmd.InputFile, error)) return Fail(error);
+  if (!cmd.InputFile.empty() && !script.Load(cmd.InputFile, error)) {
+    std::cerr << FailureLine(error) << "\n";
+    return kBadCommandLine;
+  }
 
   std::ofstream trace;
   if (!cmd.TraceFile.empty()) {

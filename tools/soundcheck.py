@@ -14,6 +14,7 @@ import array
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -93,6 +94,12 @@ def main():
     # DuvuZirada type Bannila Boy (gatling gun, melee, cannon, missile) is "7:0,2:0".
     ap.add_argument("--robots", default="6:0,9:0")
     a = ap.parse_args()
+    missing = [f"{tool} (package {package})" for tool, package in
+               (("xvfb-run", "xvfb"), ("xauth", "xauth"), ("ffmpeg", "ffmpeg"))
+               if shutil.which(tool) is None]
+    if missing:
+        print("soundcheck.py: cannot run without " + ", ".join(missing), file=sys.stderr)
+        return 1
     build = os.path.abspath(a.build)
     work = a.keep or tempfile.mkdtemp(prefix="soundcheck.")
     os.makedirs(work, exist_ok=True)

@@ -37,6 +37,15 @@ inline std::string ScoreFileFailure(std::string_view name) {
   return "cannot record the run in the score file " + ShownName(name);
 }
 
+// A survival score file whose table failed its check; `kept`: the file was copied to `copy`
+// before its table was dropped, else it is left as it is and the run not recorded.
+inline std::string DamagedScoreFile(std::string_view name, std::string_view copy, bool kept) {
+  return "the score file " + ShownName(name) + " failed its check: " +
+         (kept ? "its table was dropped; the damaged file is kept as \"" + std::string(copy) + "\""
+               : "no copy could be kept as \"" + std::string(copy) +
+                     "\", so it is left as it is and the run was not recorded");
+}
+
 inline constexpr const char* kDisplayFailure = "cannot start the display";
 inline constexpr const char* kMidiStartFailure = "cannot start the MIDI music";
 inline constexpr const char* kMidiStopFailure = "cannot stop the MIDI music";

@@ -235,8 +235,10 @@ bool InputScript::Load(const std::string& path, std::string& error) {
   joys_.clear();
   {
     std::vector<uint8_t> bytes;
-    if (!ReadFileLimited(path, kMaxScriptBytes, bytes)) {
-      error = path + ": cannot be read";
+    if (const FileFailure why = ReadLimitedFile(path, kMaxScriptBytes, bytes);
+        why != FileFailure::None) {
+      error =
+          "cannot read the input script \"" + path + "\": " + FileFailureText(why, kMaxScriptBytes);
       return false;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());

@@ -49,8 +49,9 @@ class InputScript {
   // Reads a script in place of the events held; on a malformed line keeps no event, sets
   // `error` to "line N: what" and gives false.
   bool Parse(std::string_view text, std::string& error);
-  // Reads a script file. A file that cannot be read (missing, not a regular file, over 64 MiB)
-  // is an error ("PATH: cannot be read"), as is a malformed line ("PATH: line N: what").
+  // Reads a script file. A file that cannot be read is an error that says why ("cannot read the
+  // input script "PATH": it does not exist", see FileFailureText), as is a malformed line ("PATH:
+  // line N: what").
   bool Load(const std::string& path, std::string& error);
 
   // The events, by frame and, within a frame, in the order of the lines (a tap is a down at its

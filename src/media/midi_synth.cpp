@@ -1,9 +1,11 @@
 #include "media/midi_synth.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "media/byte_order.h"
+#include "media/media_files.h"
 
 namespace zk {
 
@@ -23,15 +26,44 @@ namespace {
 
 constexpr uint32_t kMaxPresetDataBytes = 16 * 1024 * 1024;
 
+// Why a soundfont file cannot be used (empty when it can): FluidSynth is handed only regular
+// files that begin as a soundfont (RIFF "sfbk") or a DLS collection (RIFF "DLS ") does.
+std::string SoundFontProblem(const std::string& path) {
+  FileFailure why = FileFailure::None;
+  const int fd = OpenRegularFile(path, why);
+  if (fd < 0) return FileFailureText(why);
+  uint8_t head[12] = {};
+  ssize_t got = 0;
+  do {
+    got = ::read(fd, head, sizeof head);
+  } while (got < 0 && errno == EINTR);
+  ::close(fd);
+  if (got < 0) return FileFailureText(FileFailure::ReadError);
+  if (got != sizeof head || std::memcmp(head, "RIFF", 4) != 0 ||
+      (std::memcmp(head + 8, "sfbk", 4) != 0 && std::memcmp(head + 8, "DLS ", 4) != 0)) {
+    return "it is not a soundfont";
+  }
+  return {};
+}
+
 // The soundfonts tried in turn: those the user names in SDL_SOUNDFONTS (separated by ";"), then
-// Debian's small General MIDI set (6 MB), then the system's default one.
+// Debian's small General MIDI set (6 MB), then the system's default one. A named one that cannot
+// be used is said on one line and passed over.
 std::vector<std::string> SoundFonts() {
   std::vector<std::string> paths;
   if (const char* named = std::getenv("SDL_SOUNDFONTS")) {
     std::string list = named;
     for (size_t start = 0; start <= list.size();) {
       const size_t end = std::min(list.find(';', start), list.size());
-      if (end > start) paths.push_back(list.substr(start, end - start));
+      if (end > start) {
+        std::string path = list.substr(start, end - start);
+        if (const std::string problem = SoundFontProblem(path); problem.empty()) {
+          paths.push_back(std::move(path));
+        } else {
+          std::cerr << "zerkhaldun: cannot use the soundfont \"" << path
+                    << "\" named in SDL_SOUNDFONTS: " << problem << WorkingDirectoryNote() << "\n";
+        }
+      }
       start = end + 1;
     }
   }

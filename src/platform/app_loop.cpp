@@ -3,6 +3,8 @@
 #include <exception>
 #include <utility>
 
+#include "platform/end_signal.h"
+
 namespace zk {
 
 AppLoop::AppLoop(Platform& platform, AppHandlers handlers, const RunOptions& options)
@@ -45,6 +47,10 @@ void AppLoop::CloseRequested() {
   if (handlers_.OnClose) Guard(handlers_.OnClose);
   // Whatever the handler did, the window is going away.
   platform_.Close();
+}
+
+void AppLoop::CloseIfSignalled() {
+  if (EndSignalled() && !platform_.Closed()) CloseRequested();
 }
 
 void AppLoop::Frame() {

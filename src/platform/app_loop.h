@@ -22,6 +22,9 @@ class AppLoop {
   void CloseRequested();
   // One frame: the script's events of the frame, OnIdle, OnFrameEnd.
   void Frame();
+  // After Ctrl+C or SIGTERM (end_signal.h) the form closes as it does for Esc or the window's
+  // close; each loop asks this between its events and frames.
+  void CloseIfSignalled();
 
   bool Started() const { return started_; }
   // Closed, or the frame limit reached.

@@ -38,9 +38,12 @@ int HeadlessPlatform::Run(AppHandlers handlers, const RunOptions& options) {
   AppLoop loop(*this, std::move(handlers), options);
   loop_ = &loop;
   loop.Show();
+  loop.CloseIfSignalled();
   if (!closed_) loop.Start(options.Choices);
   const bool started = loop.Started();
-  while (started && !loop.Finished()) {
+  while (started) {
+    loop.CloseIfSignalled();
+    if (loop.Finished()) break;
     // Pending events first: the media player's notices.
     while (notices_ > 0 && !closed_) {
       --notices_;

@@ -15,6 +15,7 @@
 #include "platform/app_loop.h"
 #include "platform/audio_backends.h"
 #include "platform/backend_common.h"
+#include "platform/end_signal.h"
 #include "platform/platform.h"
 #include "platform/sdl_keys.h"
 #include "platform/start_dialog.h"
@@ -25,6 +26,8 @@ namespace {
 
 constexpr int kGameWidth = 800, kGameHeight = 600;
 constexpr const char* kCaption = "Quennibrolt-Zerkhaldun";
+// How long the dialog's wait for an event lasts before it looks for an end signal.
+constexpr int kSignalLookMs = 100;
 
 class SdlPlatform;
 
@@ -205,15 +208,19 @@ int SdlPlatform::Run(AppHandlers handlers, const RunOptions& options) {
   }
   int status = 0;
   // A frame that an exception ended has had its message box answered (or printed) by the time
-  // Frame returns, so the frames go on at once, with or without window events.
-  while (!closed_ && !loop.Finished()) {
+  // Frame returns, so the frames go on at once, with or without window events. Before "start"
+  // the wait for an event wakes now and then to see whether the game was signalled.
+  while (true) {
+    loop.CloseIfSignalled();
+    if (closed_ || loop.Finished()) break;
     SDL_Event e;
     const bool idle_allowed = game_ && loop.Started();
-    if (idle_allowed ? SDL_PollEvent(&e) != 0 : SDL_WaitEvent(&e) != 0) {
+    if (idle_allowed ? SDL_PollEvent(&e) != 0 : SDL_WaitEventTimeout(&e, kSignalLookMs) != 0) {
       Handle(e, loop);
       continue;
     }
     if (!idle_allowed) {
+      if (SDL_WasInit(SDL_INIT_EVENTS) != 0) continue;  // no event yet
       std::cerr << "zerkhaldun: the event queue failed: " << SDL_GetError() << "\n";
       status = 1;
       break;
@@ -317,8 +324,8 @@ namespace {
 
 // SDL shows a box on X11 from a helper process it forks, and waits for it. So that the game can
 // still be ended while its box waits: a process forked while a box is shown ends with the game,
-// and Ctrl+C or a kill end the game at once instead of asking it to close (which it could do only
-// after the box).
+// and names itself to the end signals' handler, which ends it on Ctrl+C or SIGTERM; the box then
+// returns and the game ends as it does for Esc.
 std::atomic<bool> g_box_showing{false};
 std::atomic<pid_t> g_box_owner{0};
 
@@ -326,25 +333,22 @@ void EndWithTheGame() {
   if (!g_box_showing.load()) return;
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
   if (::getppid() != g_box_owner.load()) ::_exit(1);  // the game ended before the line above
+  BoxHelperStarted();
 }
 
 }  // namespace
 
 void SdlPlatform::MessageBox(const std::string& title, const std::string& text) {
   static const bool registered = ::pthread_atfork(nullptr, nullptr, &EndWithTheGame) == 0;
-  struct sigaction plain {};
-  plain.sa_handler = SIG_DFL;
-  struct sigaction old_int {
-  }, old_term{};
-  ::sigaction(SIGINT, &plain, &old_int);
-  ::sigaction(SIGTERM, &plain, &old_term);
-  g_box_owner.store(::getpid());
-  g_box_showing.store(registered);
-  const int shown =
-      SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
-  g_box_showing.store(false);
-  ::sigaction(SIGINT, &old_int, nullptr);
-  ::sigaction(SIGTERM, &old_term, nullptr);
+  int shown = -1;
+  if (!EndSignalled()) {  // a signalled game is ending: no box waits
+    g_box_owner.store(::getpid());
+    g_box_showing.store(registered);
+    shown =
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_);
+    g_box_showing.store(false);
+    BoxHelperGone();
+  }
   if (shown != 0) std::cerr << title << ": " << text << "\n";
 }
 

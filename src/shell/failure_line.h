@@ -2,17 +2,15 @@
 // looks for its files.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
+
+#include "media/media_files.h"
 
 namespace zk {
 
 inline std::string FailureLine(std::string_view what) {
-  std::error_code ec;
-  const std::string dir = std::filesystem::current_path(ec).string();
-  return "zerkhaldun: " + std::string(what) + " (working directory \"" + dir + "\")";
+  return "zerkhaldun: " + std::string(what) + WorkingDirectoryNote();
 }
 
 }  // namespace zk

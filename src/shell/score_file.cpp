@@ -101,19 +101,30 @@ void DecodeScoreBytes(std::span<const uint8_t> bytes, ScoreEntry* table) {
 }
 
 int32_t RecordScoreFile(ScoreEntry* table, const std::string& path, bool hard, int32_t wins,
-                        std::string_view name, const ScoreFileOps& ops) {
+                        std::string_view name, const ScoreFileOps& ops, ScoreDamage* damage) {
   ClearScoreTable(table);
+  if (damage != nullptr) *damage = ScoreDamage::None;
 
-  // A damaged table is dropped (the error it raises is cleared again by a good write below). When
-  // a missing file cannot be made, nothing is inserted. A file that exists but cannot be read
-  // whole is never written: the runs it holds would be lost.
+  // A damaged table is dropped (the error it raises is cleared again by a good write below), once
+  // the file is copied aside. When a missing file cannot be made, nothing is inserted. A file
+  // that exists but cannot be read whole is never written: the runs it holds would be lost.
   std::array<uint8_t, kScoreFileBytes> image{};
   size_t got = 0;
   const ScoreRead read = ReadScoreImage(ops, path, image, got);
   if (read == ScoreRead::Unreadable) return 1;
   if (read == ScoreRead::Read) {
     DecodeScoreBytes(std::span<const uint8_t>(image.data(), got), table);
-    if (!ScoreTableValid(table, hard)) ClearScoreTable(table);
+    if (!ScoreTableValid(table, hard)) {
+      if (got > 0) {  // an empty file (as the select screen makes it) holds no runs to lose
+        const bool kept = KeepDamagedCopy(ops, path);
+        if (damage != nullptr) *damage = kept ? ScoreDamage::Kept : ScoreDamage::NotKept;
+        if (!kept) {
+          ClearScoreTable(table);
+          return 1;
+        }
+      }
+      ClearScoreTable(table);
+    }
     InsertScore(table, wins, name);
   }
 
@@ -135,9 +146,19 @@ bool ReadBestScoreRows(ScoreEntry* table, const std::string& path) {
 void TForm1::RecordSurvivalScore() {
   const bool hard = HardSurvival == 1;
   const char* file = hard ? kHardScoreFile : kNormalScoreFile;
-  ScoreFileError = RecordScoreFile(ScoreTable, file, hard, SurvivalWins, FieldText(Robots[0].Name));
-  // The result screen says "File Error"; standard error says which file, and where.
-  if (ScoreFileError != 0) std::cerr << FailureLine(ScoreFileFailure(file)) << std::endl;
+  ScoreDamage damage = ScoreDamage::None;
+  ScoreFileError = RecordScoreFile(ScoreTable, file, hard, SurvivalWins, FieldText(Robots[0].Name),
+                                   SystemScoreFileOps(), &damage);
+  // The result screen says "File Error"; standard error says which file, and where. A damaged
+  // table is said as well, and when no copy of it could be kept that line says it all.
+  if (damage != ScoreDamage::None) {
+    std::cerr << FailureLine(
+                     DamagedScoreFile(file, DamagedCopyName(file), damage == ScoreDamage::Kept))
+              << std::endl;
+  }
+  if (ScoreFileError != 0 && damage != ScoreDamage::NotKept) {
+    std::cerr << FailureLine(ScoreFileFailure(file)) << std::endl;
+  }
 }
 
 // The select screen's entry: the best rows of the normal file, whatever the survival option.

@@ -54,12 +54,22 @@ void StampScoreChecks(ScoreEntry* table, bool hard);
 void EncodeScoreTable(const ScoreEntry* table, std::span<uint8_t, kScoreFileBytes> out);
 void DecodeScoreBytes(std::span<const uint8_t> bytes, ScoreEntry* table);
 
+// What RecordScoreFile did with a table that failed its check (an empty file is no table: it
+// fails nothing).
+enum class ScoreDamage {
+  None,
+  Kept,     // it was dropped and the file first copied to DamagedCopyName
+  NotKept,  // no copy could be made: the file was left as it is and the run not recorded
+};
+
 // Records a run (F1 before a survival fight): reads and verifies the file at `path`, inserts the
 // run, writes the table back with fresh check values. The table is left for the result screen.
 // Returns the file error flag: 0 when the table was written, 1 when the file could not be used.
-// A file that exists but cannot be read whole is left alone; the write is WriteScoreImage's.
+// A file that exists but cannot be read whole is left alone, as is a damaged one that could not
+// be copied; the write is WriteScoreImage's.
 int32_t RecordScoreFile(ScoreEntry* table, const std::string& path, bool hard, int32_t wins,
-                        std::string_view name, const ScoreFileOps& ops = SystemScoreFileOps());
+                        std::string_view name, const ScoreFileOps& ops = SystemScoreFileOps(),
+                        ScoreDamage* damage = nullptr);
 
 // The select screen's read: creates the file empty when missing, else reads up to its first five
 // rows into the table's first five rows, without clearing and without the check. False when the

@@ -175,4 +175,30 @@ bool WriteScoreImage(const ScoreFileOps& ops, const std::string& path,
   return true;
 }
 
+std::string DamagedCopyName(const std::string& path) {
+  return ResolveLinks(path).string() + ".bad";
+}
+
+bool KeepDamagedCopy(const ScoreFileOps& ops, const std::string& path) {
+  const std::string copy = DamagedCopyName(path);
+  Fd in(ops.Open(ResolveLinks(path).string(), O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0));
+  struct stat st {};
+  if (!in.Valid() || ::fstat(in.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  const std::string temp = ScoreTemporaryName(copy);
+  ::unlink(temp.c_str());
+  Fd out(ops.CreateTemporary(temp, 0600));
+  if (!out.Valid()) return false;
+  if (::fchown(out.Get(), st.st_uid, st.st_gid) != 0) ::fchown(out.Get(), -1, st.st_gid);
+  bool ok = ::fchmod(out.Get(), st.st_mode & 07777) == 0;
+  ok = ok && CopyTail(in.Get(), out.Get(), 0) && ::fsync(out.Get()) == 0;
+  ok = out.Close() && ok;
+  ok = ok && ::rename(temp.c_str(), copy.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolderOf(copy);
+  return true;
+}
+
 }  // namespace zk

@@ -45,6 +45,15 @@ ScoreRead ReadScoreImage(const ScoreFileOps& ops, const std::string& path, std::
 bool WriteScoreImage(const ScoreFileOps& ops, const std::string& path,
                      std::span<const uint8_t> image);
 
+// Where a table that failed its check is kept before it is written over: beside the file a
+// symbolic link at `path` leads to, as "score.vur.bad" beside "score.vur".
+std::string DamagedCopyName(const std::string& path);
+
+// Copies the whole file at `path` (every byte, also after the table) to DamagedCopyName(path),
+// replacing an older copy, with the file's mode, owner and group as far as the system allows.
+// False when no whole copy could be made (none is left then).
+bool KeepDamagedCopy(const ScoreFileOps& ops, const std::string& path);
+
 // The temporary file of a write to `target`: one fixed name, so a leftover from a crash is
 // removed by the next write.
 std::string ScoreTemporaryName(const std::string& target);

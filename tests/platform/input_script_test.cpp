@@ -2,8 +2,11 @@
 #include "media/input_script.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "support/scratch_dir.h"
 
@@ -121,25 +124,45 @@ TEST(InputScript, RefusesMalformedLinesWithTheirNumber) {
   }
 }
 
+// A file that cannot be read is named with the reason; a malformed line with its number.
 TEST(InputScript, LoadsFilesAndNamesTheFileInErrors) {
-  InputScript s;
-  std::string error;
-  EXPECT_FALSE(s.Load("/nonexistent/dir/input.txt", error));
-  EXPECT_EQ(error, "/nonexistent/dir/input.txt: cannot be read");
-  EXPECT_FALSE(s.Load("/", error));  // a folder is no script, not an empty one
-  EXPECT_EQ(error, "/: cannot be read");
   const test::ScratchDir dir("zk_input_script");
   const std::string path = dir.PathOf("input.txt");
-  {
-    std::ofstream out(path);
-    out << "1 down A\n2 jump\n";
+  InputScript s;
+  std::string error;
+  struct Case {
+    const char* name;
+    std::function<std::string()> make;  // the path to read
+    const char* reason;
+  } const cases[] = {
+      {"missing", [] { return std::string("/nonexistent/dir/input.txt"); }, "it does not exist"},
+      {"folder", [] { return std::string("/"); }, "it is a folder"},
+      {"too big",
+       [&] {
+         std::ofstream(path) << "1 tap A\n";
+         std::filesystem::resize_file(path, 64 * 1024 * 1024 + 1);  // sparse: no disk taken
+         return path;
+       },
+       "it is larger than 64 MiB"},
+      {"unreadable",
+       [&] {
+         std::ofstream(path) << "1 tap A\n";
+         std::filesystem::permissions(path, std::filesystem::perms::none);
+         return path;
+       },
+       "no permission to read it"},
+  };
+  for (const Case& c : cases) {
+    if (std::string(c.name) == "unreadable" && ::geteuid() == 0) continue;  // root reads anything
+    const std::string file = c.make();
+    EXPECT_FALSE(s.Load(file, error)) << c.name;
+    EXPECT_EQ(error, "cannot read the input script \"" + file + "\": " + c.reason);
+    std::filesystem::remove(path);
   }
+  std::ofstream(path) << "1 down A\n2 jump\n";
   EXPECT_FALSE(s.Load(path, error));
   EXPECT_EQ(error, path + ": line 2: unknown event \"jump\"");
-  {
-    std::ofstream out(path);
-    out << "1 tap A\n";
-  }
+  std::ofstream(path) << "1 tap A\n";
   EXPECT_TRUE(s.Load(path, error));
   EXPECT_EQ(Events(s).size(), 2u);
 }

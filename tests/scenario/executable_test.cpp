@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "game_harness.h"
 #include "support/files.h"
@@ -130,6 +131,10 @@ TEST_F(Executable, BadCommandLinesAndScriptsExitWithStatusTwo) {
   EXPECT_NE(ReadFile("err.txt").find("line 2"), std::string::npos) << ReadFile("err.txt");
   EXPECT_FALSE(fs::exists("bad.jsonl"));  // no frame ran
   EXPECT_EQ(RunProgram("--headless --input missing.txt", "err.txt"), 2);
+  EXPECT_EQ(ReadFile("err.txt"),
+            "zerkhaldun: cannot read the input script \"missing.txt\": it does not exist "
+            "(working directory \"" +
+                fs::current_path().string() + "\")\n");
 }
 
 // What around the game is wrong ends the run with one line that says what and where, and a
@@ -201,11 +206,22 @@ TEST_F(Executable, AFailureAroundTheGameIsNamedOnOneLine) {
   }
   // Without sound the game still reached its title, not the sound error screen.
   EXPECT_NE(ReadFile("sound.json").find("\"GameStage\":0,"), std::string::npos);
-  // A pipe named as the soundfont is passed over, never opened.
+  // A soundfont named in SDL_SOUNDFONTS that cannot be used is said and passed over; a pipe is
+  // never opened.
   ASSERT_EQ(::mkfifo("font.sf2", 0600), 0);
+  std::ofstream("text.sf2") << "no soundfont";
   EXPECT_EQ(RunProgram("--start --window --midi --frames 3", "err.txt",
-                       "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_SOUNDFONTS=font.sf2"),
+                       "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
+                       "SDL_SOUNDFONTS='font.sf2;text.sf2;missing.sf2'"),
             0);
+  std::string said;
+  for (const auto& [font, why] : {std::pair{"font.sf2", "it is not a regular file"},
+                                  {"text.sf2", "it is not a soundfont"},
+                                  {"missing.sf2", "it does not exist"}}) {
+    said += "zerkhaldun: cannot use the soundfont \"" + std::string(font) +
+            "\" named in SDL_SOUNDFONTS: " + why + here;
+  }
+  EXPECT_EQ(ReadFile("err.txt"), said);
 }
 
 TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
@@ -228,6 +244,73 @@ TEST_F(Executable, AScreenshotIsWrittenAfterItsFrame) {
             "zerkhaldun: --screenshot writes a PNG picture: its file name must end in .png, not "
             "\"shot.jpg\" (zerkhaldun --help lists the options)\n");
   EXPECT_FALSE(fs::exists("shot.jpg"));
+}
+
+// Ctrl+C or SIGTERM end a run as Esc does: status 0, the dump written, the trace whole; headless,
+// in the start dialog, and in a window while a message box waits (under a virtual X server; the
+// last case, skipped where no box can be shown).
+TEST_F(Executable, ASignalEndsTheRunAsEscDoes) {
+  dir.Detach("music");
+  fs::remove("music/junk.mp3");
+  std::ofstream("music/junk.mp3") << "no music";  // its box waits at the title
+  const bool x = std::system("command -v xvfb-run > /dev/null") == 0;
+  struct Case {
+    const char* name;
+    const char* run;   // how the program is started
+    const char* wait;  // what shows the run is under way ($pid: the program)
+    const char* signal;
+  } const cases[] = {
+      {"headless", "'PROGRAM' --headless --frames 1000000", "[ -s out.jsonl ]", "TERM"},
+      {"dialog", "SDL_VIDEODRIVER=dummy 'PROGRAM' --window", "caught && sleep 0.5", "INT"},
+      {"box", "xvfb-run -a -s '-screen 0 1024x768x24' 'PROGRAM' --window --mp3 --start",
+       "pgrep -P \"$(pgrep -P $pid zerkhaldun)\" zerkhaldun", "TERM"},
+  };
+  const std::string script = R"(
+RUN --trace out.jsonl --dump out.json > /dev/null 2> err.txt &
+pid=$!
+# The program catches SIGINT (its handler is in place).
+caught() { [ $((0x$(sed -n 's/^SigCgt:[[:space:]]*//p' /proc/$pid/status) & 2)) -ne 0 ]; }
+for i in $(seq 1 200); do
+  if WAIT > /dev/null 2>&1; then break; fi
+  # A box that cannot be shown (no X fonts) is written to stderr instead.
+  if grep -q '^Zerkhaldun: ' err.txt; then kill -KILL $pid; exit 4; fi
+  sleep 0.05
+done
+WAIT > /dev/null 2>&1 || { kill -KILL $pid; exit 3; }
+kill -SIGNAL $(pgrep -P $pid zerkhaldun || echo $pid)
+wait $pid
+)";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (std::string(c.name) == "box" && !x) {
+      GTEST_SKIP() << "the message box case needs xvfb-run (package xvfb)";
+    }
+    std::string text = script;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"RUN", c.run},
+                                   {"WAIT", c.wait},
+                                   {"SIGNAL", c.signal},
+                                   {"PROGRAM", Program()}}) {
+      for (size_t at; (at = text.find(from)) != std::string::npos;)
+        text.replace(at, from.size(), to);
+    }
+    fs::remove("out.jsonl");
+    std::ofstream("signal.sh") << text;
+    const int status = std::system(
+        "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 SDL_AUDIODRIVER=dummy "
+        "timeout -k 5 60 sh signal.sh");
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 4) {
+      GTEST_SKIP() << "no message box could be shown (X fonts: package xfonts-base)";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0) << ReadFile("err.txt");
+    const std::string dump = ReadFile("out.json"), trace = ReadFile("out.jsonl");
+    EXPECT_TRUE(dump.starts_with("{\"frame\":") && dump.ends_with("}\n")) << dump;
+    EXPECT_NE(dump.find("\"WindowMode\":"), std::string::npos);
+    if (trace.empty()) continue;  // the dialog runs no frame
+    const size_t last = trace.rfind('\n', trace.size() - 2) + 1;
+    EXPECT_TRUE(trace.ends_with("}\n") && trace.compare(last, 9, "{\"frame\":") == 0)
+        << trace.substr(last);
+  }
 }
 
 // The real window under a virtual X server: the game reaches the title menu, F1 from the

@@ -54,6 +54,32 @@ TEST_F(FormScore, RecordsIntoTheFileOfTheOptionUnderPlayerOnesName) {
   EXPECT_EQ(ScoreText(form.ScoreTable[0]), "Ro-da type South");
 }
 
+// A table that fails its check is said on one line, which names the copy kept beside it; a good
+// one is not.
+TEST_F(FormScore, ADamagedTableIsSaidWithItsCopy) {
+  for (const bool damaged : {false, true}) {
+    WriteScores("score.vur", {9, 3}, false);
+    if (damaged) {
+      std::fstream file("score.vur", std::ios::binary | std::ios::in | std::ios::out);
+      file.seekp(1);
+      file.put('\x40');  // the best score 9 becomes 16393
+    }
+    form.HardSurvival = 0;
+    form.SurvivalWins = 1;
+    testing::internal::CaptureStderr();
+    form.RecordSurvivalScore();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(form.ScoreFileError, 0);
+    EXPECT_EQ(fs::exists("score.vur.bad"), damaged);
+    EXPECT_EQ(said, damaged
+                        ? "zerkhaldun: the score file \"score.vur\" failed its check: its table "
+                          "was dropped; the damaged file is kept as \"score.vur.bad\" "
+                          "(working directory \"" +
+                              fs::current_path().string() + "\")\n"
+                        : "");
+  }
+}
+
 TEST_F(FormScore, BestScoreOfTenOpensTheSelectWrap) {
   form.SelectUnlocked = 0;
   form.ReadBestScore();  // no file yet: made empty, nothing opens

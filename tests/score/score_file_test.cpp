@@ -186,19 +186,86 @@ TEST_F(ScoreFileTest, ZeroWinsInsertsNothingButRewritesTheChecks) {
   EXPECT_EQ(t.Rows[12].Score, 6);
 }
 
-TEST_F(ScoreFileTest, DamagedTableIsDroppedAndTheRunWrittenAlone) {
-  const std::string path = PathOf("score.vur");
-  Table stored = WithScores({9, 7, 5, 3, 2, 1, 1, 0, 0, 0});
-  Bytes image = ImageOf(stored, false);
-  image[0] = 10;  // hand-edited best score
-  WriteFile(path, image);
-  Table t;
-  EXPECT_EQ(RecordScoreFile(t.Rows, path, false, 4, "VedoZad type Coyote"), 0);
-  EXPECT_EQ(t.Rows[0].Score, 4);
-  for (int r = 1; r < 10; ++r) EXPECT_EQ(t.Rows[r].Score, 0) << r;
-  const Table back = Decode(ReadFile(path));
-  EXPECT_EQ(back.Rows[0].Score, 4);
-  EXPECT_TRUE(ScoreTableValid(back.Rows, false));
+// File operations that fail as a full disk, a bad sector or another player's file would (the
+// tests run as the superuser, whom permissions do not bind).
+struct FaultyOps : ScoreFileOps {
+  enum Fault {
+    None,
+    OpenToRead,
+    ReadAtOnce,
+    ReadAfter100Bytes,
+    Temporary,
+    TemporaryAndInPlace
+  } fault;
+  mutable int reads = 0;
+  explicit FaultyOps(Fault f) : fault(f) {}
+  int Open(const std::string& path, int flags, mode_t mode) const override {
+    if (fault == OpenToRead && (flags & O_ACCMODE) == O_RDONLY) return Fail(EACCES);
+    // With TemporaryAndInPlace, a write handle that cannot write.
+    const bool cannot = fault == TemporaryAndInPlace && (flags & O_ACCMODE) == O_WRONLY;
+    return ScoreFileOps::Open(path, cannot ? O_RDONLY : flags, mode);
+  }
+  ssize_t Read(int fd, void* data, size_t size) const override {
+    if (fault == ReadAtOnce || (fault == ReadAfter100Bytes && reads++ > 0)) return Fail(EIO);
+    return ScoreFileOps::Read(fd, data, std::min<size_t>(size, 100));
+  }
+  int CreateTemporary(const std::string& path, mode_t mode) const override {
+    return fault >= Temporary ? Fail(EACCES) : ScoreFileOps::CreateTemporary(path, mode);
+  }
+  static int Fail(int error) {
+    errno = error;
+    return -1;
+  }
+};
+
+// A table that fails its check is dropped and the run written alone, after the whole file is
+// copied beside the file it is (through a link); without a copy the file stays as it is. A good
+// table or an empty file is no damage.
+TEST_F(ScoreFileTest, DamagedTableIsKeptAsideThenDroppedAndTheRunWrittenAlone) {
+  fs::create_directory(dir_.Path() / "real");
+  const std::string path = PathOf("score.vur"), real = PathOf("real/score.vur");
+  Bytes good = ImageOf(WithScores({9, 7, 5, 3, 2, 1, 1, 0, 0, 0}), false);
+  good.insert(good.end(), {'t', 'a', 'i', 'l'});
+  Bytes flipped = good;
+  flipped[0] ^= 0x02;  // one bit of the best score
+  struct Case {
+    const char* name;
+    Bytes stored;
+    bool linked, faulty;  // score.vur a link to real/score.vur; no copy can be made
+    ScoreDamage damage;
+    int32_t error, best;
+  } const cases[] = {
+      {"good", good, false, false, ScoreDamage::None, 0, 9},
+      {"empty", {}, false, false, ScoreDamage::None, 0, 4},
+      {"flipped", flipped, false, false, ScoreDamage::Kept, 0, 4},
+      {"flipped, linked", flipped, true, false, ScoreDamage::Kept, 0, 4},
+      {"flipped, no copy", flipped, false, true, ScoreDamage::NotKept, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const auto& f : {path, real, path + ".bad", real + ".bad"}) fs::remove(f);
+    if (c.linked) fs::create_symlink("real/score.vur", path);
+    WriteFile(path, c.stored);
+    Table t;
+    ScoreDamage damage = ScoreDamage::None;
+    EXPECT_EQ(
+        RecordScoreFile(t.Rows, path, false, 4, "VedoZad type Coyote",
+                        FaultyOps(c.faulty ? FaultyOps::Temporary : FaultyOps::None), &damage),
+        c.error);
+    EXPECT_EQ(damage, c.damage);
+    EXPECT_EQ(t.Rows[0].Score, c.best);
+    const std::string copy = (c.linked ? real : path) + ".bad";
+    EXPECT_EQ(DamagedCopyName(path), copy);
+    EXPECT_EQ(fs::exists(copy) ? ReadFile(copy) : Bytes{1},
+              c.damage == ScoreDamage::Kept ? c.stored : Bytes{1});  // 1: no copy
+    const Bytes after = ReadFile(path);
+    if (c.error != 0) {
+      EXPECT_EQ(after, c.stored);
+    } else {
+      EXPECT_TRUE(ScoreTableValid(Decode(after).Rows, false));
+      EXPECT_EQ(Decode(after).Rows[0].Score, c.best);
+    }
+  }
 }
 
 TEST_F(ScoreFileTest, ShortFilesReadMissingRowsAsEmpty) {
@@ -287,31 +354,6 @@ TEST_F(ScoreFileTest, APipeInPlaceOfTheFileIsNeitherReadNorWritten) {
   EXPECT_TRUE(fs::is_fifo(path));
   EXPECT_EQ(FilesInDir(), 1u);
 }
-
-// File operations that fail as a full disk, a bad sector or another player's file would (the
-// tests run as the superuser, whom permissions do not bind).
-struct FaultyOps : ScoreFileOps {
-  enum Fault { OpenToRead, ReadAtOnce, ReadAfter100Bytes, Temporary, TemporaryAndInPlace } fault;
-  mutable int reads = 0;
-  explicit FaultyOps(Fault f) : fault(f) {}
-  int Open(const std::string& path, int flags, mode_t mode) const override {
-    if (fault == OpenToRead && (flags & O_ACCMODE) == O_RDONLY) return Fail(EACCES);
-    // With TemporaryAndInPlace, a write handle that cannot write.
-    const bool cannot = fault == TemporaryAndInPlace && (flags & O_ACCMODE) == O_WRONLY;
-    return ScoreFileOps::Open(path, cannot ? O_RDONLY : flags, mode);
-  }
-  ssize_t Read(int fd, void* data, size_t size) const override {
-    if (fault == ReadAtOnce || (fault == ReadAfter100Bytes && reads++ > 0)) return Fail(EIO);
-    return ScoreFileOps::Read(fd, data, std::min<size_t>(size, 100));
-  }
-  int CreateTemporary(const std::string& path, mode_t mode) const override {
-    return fault >= Temporary ? Fail(EACCES) : ScoreFileOps::CreateTemporary(path, mode);
-  }
-  static int Fail(int error) {
-    errno = error;
-    return -1;
-  }
-};
 
 // A file that exists but cannot be read whole keeps its runs; without a temporary file the table
 // is written in place, and only when that fails too is the error shown.

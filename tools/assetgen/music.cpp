@@ -339,6 +339,12 @@ std::vector<double> RenderSong(const Song& song, uint32_t rate) {
       out[start + i] += v * env * vel * 0.3;
     }
   }
+  // The piece rises from silence over its first milliseconds: a drum on the first beat would
+  // otherwise start the file off zero, and the player would hear a tick.
+  const size_t fade = std::min(out.size(), static_cast<size_t>(kMp3FadeInSeconds * rate));
+  for (size_t i = 0; i < fade; ++i) {
+    out[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / fade);
+  }
   const double lufs = kMp3Loudness + song.LiftDb;
   const double gain = std::pow(10.0, (lufs - IntegratedLoudness(out, 1, rate)) / 20);
   for (double& v : out) v *= gain;

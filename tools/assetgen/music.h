@@ -38,7 +38,11 @@ std::vector<uint8_t> EncodeSongMidi(const Song& song);
 // The MP3 pieces' integrated loudness in their files, in LUFS of the mono samples.
 inline constexpr double kMp3Loudness = -18.05;
 
-// Mono samples of the song played by a small synthesizer of ours, at kMp3Loudness + LiftDb.
+// How long an MP3 piece takes to rise from silence at its start.
+inline constexpr double kMp3FadeInSeconds = 0.008;
+
+// Mono samples of the song played by a small synthesizer of ours, at kMp3Loudness + LiftDb,
+// beginning at zero and rising over kMp3FadeInSeconds.
 std::vector<double> RenderSong(const Song& song, uint32_t rate);
 
 }  // namespace zk::assetgen
