@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -171,6 +172,11 @@ TEST(TraceJson, TraceLineAndDumpCarryEveryKey) {
     EXPECT_NE(line.find(key), std::string::npos) << key << " in " << line;
   }
   EXPECT_EQ(line.find("WeaponType"), std::string::npos);
+  // The opponent's plan: every field of it (all 32-bit), each once.
+  const size_t cpu = line.find("\"Cpu\":{"), cpu_end = line.find('}', cpu);
+  ASSERT_NE(cpu, std::string::npos);
+  EXPECT_EQ(std::count(line.begin() + cpu, line.begin() + cpu_end, ':') - 1,
+            sizeof(CpuPlan) / sizeof(int32_t));
 
   form.ScoreTable[12].Score = 77;
   form.ScoreFileError = 1;
