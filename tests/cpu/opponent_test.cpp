@@ -202,10 +202,11 @@ TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
 }
 
 // Players who found a trick: a guard that lets go to strike whatever comes within reach (here
-// with the heaviest strikes), a runner that keeps away and fires when lined up, and a player who
-// keeps stepping sideways without firing against ZeviruraR, whose every weapon runs dry. The
-// opponent does not walk into the counter, a runner is worn down, and the sidestepper is
-// finished rather than left for ever.
+// with the heaviest strikes), a runner that keeps away and fires when lined up, a Lizard walking
+// straight in with its rifle held, and a player who keeps stepping sideways without firing
+// against ZeviruraR, whose every weapon runs dry. The opponent does not walk into the counter, a
+// runner is worn down, the walker's shots are guarded until its rifle runs dry, and the
+// sidestepper is finished rather than left for ever.
 TEST(OpponentBars, TricksDoNotBeatIt) {
   const struct {
     const char* name;
@@ -216,6 +217,7 @@ TEST(OpponentBars, TricksDoNotBeatIt) {
   } kCases[] = {
       {"guard bait", GuardBait, {3, 4, 10}, 0, 60},
       {"kiter", Kiter, {2, 7}, 0, 70},
+      {"rifle walker", [](uint32_t) { return Player1(RifleWalker); }, {2}, 0, 90},
       {"sidestepper",
        [](uint32_t s) { return Sidestepper(s, false); },
        {1, 3, 4, 6, 8, 10},
