@@ -115,7 +115,7 @@ void TakeChance(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     // A strike goes first when it is strong, or when it went in on a shot (its stun outlasts the
     // shooter's next volley).
     const bool shot = WeaponAction(form.Robots[0].Action) && !sc.FoeStriking;
-    const bool strike = w.Damage >= T.WeakMelee || (cpu.Intent == kIntentPunish && shot);
+    const bool strike = Strong(w) || (cpu.Intent == kIntentPunish && shot);
     if (w.Role == kRoleMelee) rank = strike ? T.RankStrike : T.RankWeakStrike;
     if (sc.FoeGuarding && w.BreaksGuard) rank = T.RankBreaker;
     if (rank > best_rank) {

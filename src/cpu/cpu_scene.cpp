@@ -185,6 +185,7 @@ CpuWeapon ReadWeapon(const WeaponData& slot, bool rapid, int32_t target_half) {
   if (out.Role == kRoleLine && fan > 0.1)
     far = std::min(far, kTune.FanWidth / fan + kTune.FanSlack);
   out.Damage = damage * cols * std::clamp(slot.Rows, 1, kShotRows);
+  out.Stun = slot.Phases[0][0].Stun;
   out.Near = std::max(near, 0.0);
   out.Far = std::min(far + target_half, kTune.Farthest);
   out.Aim = target_half + std::min(half, kTune.AimCap);

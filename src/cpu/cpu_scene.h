@@ -29,6 +29,7 @@ struct CpuWeapon {
   bool Limited = false;  // spends ammunition
   int32_t Ammo = 0;      // volleys left (limited weapons)
   int32_t Damage = 0;    // a whole volley's damage where every shot hits
+  int32_t Stun = 0;      // the stun of its first shot
   // Straight weapons and melee: whether a volley fired now along the facing passes through
   // player 1's body box, from its real muzzles with its shots' real size, where player 1 will be
   // when it arrives (Hits), and also where player 1 stands now (Sure: no step saves it).

@@ -89,10 +89,15 @@ inline int32_t MeleeSlot(const CpuScene& sc) {
   return 0;
 }
 
+// A strike worth going in for: it hurts, or it stuns long enough for the next.
+inline bool Strong(const CpuWeapon& w) {
+  return w.Damage >= T.WeakMelee || w.Stun >= T.LongStun;
+}
+
 // The melee slot when its strike is worth going in for, else 0.
 inline int32_t StrongMelee(const CpuScene& sc) {
   const int32_t k = MeleeSlot(sc);
-  return k != 0 && sc.Slots[k - 1].Damage >= T.WeakMelee ? k : 0;
+  return k != 0 && Strong(sc.Slots[k - 1]) ? k : 0;
 }
 
 inline const CpuWeapon* PlanWeapon(const CpuPlan& cpu, const CpuScene& sc) {

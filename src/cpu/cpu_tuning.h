@@ -148,7 +148,8 @@ struct CpuTuning {
   int32_t WatchSlack = 6;      // ... and this much after it should have landed
   int32_t MissesToMove = 2;    // straight volleys missed in a row before it moves to another line
   int32_t MoveFrames = 30;     // frames it holds straight fire while it moves
-  int32_t WeakMelee = 40;      // a strike doing less than this is a last resort
+  int32_t WeakMelee = 40;      // a strike doing less than this is a last resort ...
+  int32_t LongStun = 100;       // ... unless it stuns at least this long (time for another)
   int32_t Patience = 60;       // frames without a press before any hit is taken
   int32_t Restless = 120;      // frames without a press before it goes straight in with melee
   // Which weapon takes a chance between presses (higher first):
