@@ -120,7 +120,6 @@ struct CpuTuning {
                                 // less room than this: an edge or a corner is at its back
   double RunnerSpurt = 1;    // ... heading for where player 1 will be at its late speed times this
   double InterceptMax = 30;  // ... looking at most this many frames ahead
-  double PinLead = 6;        // ... aiming this many frames ahead of player 1
   int32_t StandPatience = 120;  // standing off this long without a press it closes in ...
   int32_t CloseInFrames = 100;  // ... (or missing) for this long
   double RunAway = 1.5;         // player 1 drawing away faster than this (px a frame) is running
