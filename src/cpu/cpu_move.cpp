@@ -148,6 +148,28 @@ Wish PinWish(const CpuScene& sc, const CharacterData& me, const CharacterData& f
   return wish;
 }
 
+// A spot `dist` from player 1 on the far side from its nearest corner, turned away from the
+// middle as much as the middle draws a runner, so that its way out leads into that corner.
+Wish CornerWish(const CharacterData& me, const CharacterData& foe, double dist) {
+  const double cx = foe.X < kFieldWidth / 2 ? 0 : kFieldWidth;
+  const double cy = foe.Y < kFieldHeight / 2 ? 0 : kFieldHeight;
+  double rx = cx - foe.X, ry = cy - foe.Y;
+  const double n = std::max(std::hypot(rx, ry), 1.0);
+  rx /= n;
+  ry /= n;
+  // Which side of the way into the corner the middle lies on; the turn goes the other way.
+  const double mx = kFieldWidth / 2.0 - foe.X, my = kFieldHeight / 2.0 - foe.Y;
+  const double side = rx * my - ry * mx > 0 ? -1 : 1;
+  const double turn = std::atan(std::min(std::hypot(mx, my) / T.CornerPullFar, T.CornerPullMax));
+  const double c = std::cos(turn), s = std::sin(turn) * side;
+  const double ax = rx * c - ry * s, ay = rx * s + ry * c;  // player 1's way away from it
+  Wish wish;
+  wish.Spot = true;
+  wish.X = foe.X - ax * dist - me.X;
+  wish.Y = foe.Y - ay * dist - me.Y;
+  return wish;
+}
+
 // Between its own shots it does not linger where player 1's straight weapons reach: a step
 // sideways leaves the line (toward the side with room), keeping a little of its own way.
 void OffTheLine(const CpuPlan& cpu, const CpuScene& sc, const CharacterData& me,
@@ -232,16 +254,31 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       // walking to gather its energy; then it boosts in all at once (player 1 sees it late) and
       // strikes, and lurks again if player 1 gets away.
       if (w != nullptr && w->Role == kRoleMelee && !sc.FoeGuns) {
-        if (me.Energy >= me.Status.MaxEnergy * T.PinCharge) cpu.CloseIn = T.CloseInFrames;
+        const bool trapped = Room(foe.X, foe.Y, sc.UX, sc.UY) < T.TrapRoom;
+        if (me.Energy >= me.Status.MaxEnergy * T.PinCharge && trapped) {
+          cpu.CloseIn = T.CloseInFrames;
+        }
         if (cpu.CloseIn > 0 || sc.Dist < w->Far + T.PunishZone) {
           wish = StrikeWish(sc, *w);
-          wish.X += cpu.FoeVX / T.VelocityScale * T.PinLead;
-          wish.Y += cpu.FoeVY / T.VelocityScale * T.PinLead;
+          // Each axis moves at full speed by itself, so it heads (on both at once) for where
+          // player 1's late movement takes it by the time it gets there: a runner sliding
+          // along an edge is matched along it and closed on across it.
+          const double vx = cpu.FoeVX / T.VelocityScale * T.RunnerSpurt;
+          const double vy = cpu.FoeVY / T.VelocityScale * T.RunnerSpurt;
+          const double speed = StrideSpeed(me, wish.Boost && cpu.CloseIn > 0);
+          const double reach = w->Far * T.PunishDepth;
+          double t = 0;
+          while (t < T.InterceptMax &&
+                 std::max(std::fabs(foe.X + vx * t - me.X), std::fabs(foe.Y + vy * t - me.Y)) >
+                     speed * t + reach) {
+            ++t;
+          }
+          wish.X = foe.X + vx * t - me.X;
+          wish.Y = foe.Y + vy * t - me.Y;
           wish.Boost = wish.Boost && cpu.CloseIn > 0;
           return wish;
         }
-        wish = PinWish(sc, me, foe, T.PinLurk);
-        wish.Boost = false;
+        wish = CornerWish(me, foe, T.PinLurk);
         return wish;
       }
       wish =

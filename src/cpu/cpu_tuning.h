@@ -113,7 +113,13 @@ struct CpuTuning {
                                 // a strike-only pin goes in
   double PinLurk = 200;         // ... it lurks this far off (beyond where a runner boosts) ...
   double PinCharge = 0.95;      // ... until it has this share of its energy, then boosts in ...
-  double PinLead = 6;           // ... aiming this many frames ahead of player 1
+  double CornerPullFar = 250;   // ... standing where a runner's way out leads into its corner: the
+                                // middle draws a runner aside by 1 per this many px off it ...
+  double CornerPullMax = 0.8;   // ... and at most this much
+  double TrapRoom = 120;        // ... and boosts in only once the runner's way away from it has
+                                // less room than this: an edge or a corner is at its back
+  double RunnerSpurt = 1;    // ... heading for where player 1 will be at its late speed times this
+  double InterceptMax = 30;  // ... looking at most this many frames ahead
   int32_t StandPatience = 120;  // standing off this long without a press it closes in ...
   int32_t CloseInFrames = 100;  // ... (or missing) for this long
   double RunAway = 1.5;         // player 1 drawing away faster than this (px a frame) is running
