@@ -319,6 +319,7 @@ TEST(AdvanceStep, HitReactionCountsStunOff) {
       ++frames;
     }
     EXPECT_EQ(frames, c.frames) << "stun " << c.stun;
+    EXPECT_EQ(robot.Stun, c.stun);  // kept for the next hit
     EXPECT_EQ(robot.Action, 0);
     EXPECT_EQ(robot.Fired, 0);
   }

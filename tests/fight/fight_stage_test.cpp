@@ -103,7 +103,9 @@ TEST_F(FightTest, IntroWalksInForSeventyFiveFrames) {
   EXPECT_EQ(form->Winner, 0);
   ASSERT_NE(form->JingleSoundBuffer, nullptr);
   EXPECT_EQ(form->JingleSoundBuffer->Name(), "S_FINISH");
-  EXPECT_GT(P1().X, P2().X);  // they have passed each other
+  EXPECT_GT(P1().X, P2().X);    // they have passed each other
+  EXPECT_EQ(P1().X, 10 + 666);  // pushed at 10 a frame, this robot walks 666 pixels
+  EXPECT_EQ(P2().X, 790 - 666);
 }
 
 TEST_F(FightTest, KnockOutEndsTheFightTenFramesLater) {
@@ -217,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(ByMode, FightOverRouting,
                                            Routing{"one player, lost", 1, 2, 3, 0, 0},
                                            Routing{"one player, draw", 1, 0, 0, 0, 0},
                                            Routing{"survival, won", 3, 1, 0, 7, 0},
-                                           Routing{"survival, lost", 3, 2, 0, 0, 0}),
+                                           Routing{"survival, lost", 3, 2, 0, 0, 0},
+                                           Routing{"survival, draw", 3, 0, 0, 0, 0}),
                          test_support::NameFromWhat());
 
 TEST_F(FightTest, WonSurvivalFightCarriesArmourAndAmmunition) {

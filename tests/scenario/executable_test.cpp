@@ -311,6 +311,21 @@ wait $pid
     EXPECT_TRUE(trace.ends_with("}\n") && trace.compare(last, 9, "{\"frame\":") == 0)
         << trace.substr(last);
   }
+  // Killed outright, the game takes its box's helper with it (the X server stays up meanwhile).
+  std::ofstream("killed.sh") << "'" << Program()
+                             << R"(' --window --mp3 --start > /dev/null 2> err.txt &
+pid=$!
+for i in $(seq 1 200); do helper=$(pgrep -P $pid zerkhaldun) && break; sleep 0.05; done
+[ -n "$helper" ] || exit 3
+kill -KILL $pid
+for i in $(seq 1 100); do grep -qs '^State:[[:space:]]*[^Z]' /proc/$helper/status || exit 0; sleep 0.05; done
+exit 5
+)";
+  EXPECT_EQ(
+      std::system("SDL_AUDIODRIVER=dummy timeout -k 5 60 xvfb-run -a -s '-screen 0 1024x768x24' "
+                  "sh killed.sh"),
+      0)
+      << ReadFile("err.txt");
 }
 
 // The real window under a virtual X server: the game reaches the title menu, F1 from the

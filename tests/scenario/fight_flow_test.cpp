@@ -212,12 +212,13 @@ TEST_F(FightFlow, ScrollingPushesTheOtherRobotByThreeFifthsOfTheNetSpeed) {
   g.Hold({'D'});
   int checked = 0;
   for (int i = 0; i < 30; ++i) {
-    const int32_t before = g.p2().X;
+    const int32_t before = g.p2().X, floor = g.f().FloorTiles[1][1].x;
     g.Frame();
     ASSERT_EQ(g.p2().SpeedLeft + g.p2().SpeedRight, 0);
     const int32_t net = g.p1().SpeedRight - g.p1().SpeedLeft;
     const int32_t part = (g.p1().X > 600 && net > 0) ? -net : 0;
     const int32_t dx = (3 * part) / 5;
+    EXPECT_EQ((g.f().FloorTiles[1][1].x - floor - 2 * dx) % 200, 0);  // twice, less whole tiles
     if (before + dx > 0) {
       EXPECT_EQ(g.p2().X, before + dx) << "frame " << i << " net " << net;
       if (dx != 0) ++checked;

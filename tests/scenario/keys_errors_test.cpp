@@ -168,7 +168,9 @@ TEST_F(KeysErrors, F1InSurvivalActsOnlyBeforeAFight) {
   EXPECT_EQ(g.f().ScoreTable[0].Score, 3);
   EXPECT_EQ(g.f().ScoreTable[1].Score, 0);
   EXPECT_TRUE(std::filesystem::exists("score.vur"));
+  FillRect(*g.f().BackSurface, Rect{790, 590, 800, 600}, 0xFFFFFF);
   g.Frame();
+  EXPECT_EQ(g.f().BackSurface->Pixel(795, 595), 0xFFFFFFu);  // drawn over, never cleared
   const auto& rec = g.host->recorded;
   EXPECT_TRUE(Has(rec, "stop S_BEAT"));
   EXPECT_TRUE(Has(rec, "play S_SCORE"));

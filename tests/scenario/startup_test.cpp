@@ -48,6 +48,13 @@ TEST_F(StartUp, PlayerOnesJoystickDrivesTheMenuAndTheKeyboardTakesOverWhenItStop
   g.Hold({'W'});                       // ignored while the joystick answers
   g.Frames(11);
   EXPECT_EQ(g.f().GameMode, 2);
+  // On the two-player row player 2 is read already: its joystick is asked, its keys count.
+  const int asked = g.host->joy_queries[1];
+  g.Hold({0x27});
+  g.Frame();
+  g.Release({0x27});
+  EXPECT_GT(g.host->joy_queries[1], asked);
+  EXPECT_EQ(g.p2().InputX, kInputRight);
   g.host->joy_answers[0] = false;  // unplugged: the keyboard's W now counts
   g.Frames(11);
   EXPECT_EQ(g.f().GameMode, 1);

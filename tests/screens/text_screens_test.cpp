@@ -302,6 +302,16 @@ TEST_F(TextScreens, ResultShowsTheTableOrOnlyTheError) {
   EXPECT_GT(table.MaxY, 525);  // down to rank 10
   EXPECT_TRUE(table.Colors.count(0xFFFFFF));
   EXPECT_TRUE(table.Colors.count(0xBFBFBF));
+  // The heading keeps the game's spelling.
+  const int heading = InkIn(Back(), Rect{0, 0, 800, 60}).Count;
+  Clear();
+  {
+    DrawContext dc(*form.BackSurface);
+    dc.SelectFont(form.Tools->TextFont);
+    dc.SetTextColor(0xFFFFFF);
+    dc.TextOut(260, 30, "Great Surviver's SCORE!!");
+  }
+  EXPECT_EQ(InkIn(Back(), Rect{0, 0, 800, 60}).Count, heading);
 
   Clear();
   form.ScoreFileError = 1;
