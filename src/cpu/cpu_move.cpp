@@ -172,12 +172,15 @@ Wish CornerWish(const CharacterData& me, const CharacterData& foe, double dist) 
 
 // Between its own shots it does not linger where player 1's straight weapons reach: a step
 // sideways leaves the line (toward the side with room), keeping a little of its own way.
-void OffTheLine(const CpuPlan& cpu, const CpuScene& sc, const CharacterData& me,
-                const CharacterData& foe, Wish& wish) {
+void OffTheLine(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
+                const CharacterData& me, const CharacterData& foe, Wish& wish) {
   if (!sc.FoeLined || cpu.FoeFire <= 0 || cpu.Trigger > 0 || me.Action != kActionIdle ||
       cpu.Idle > T.Restless || foe.Action == kActionHit) {
     return;
   }
+  // A kind whose every weapon runs dry keeps to the firing line it walks to: it lives on sure
+  // shots from there.
+  if (wish.Spot && brain.Patient == 1) return;
   double side = cpu.Side;
   if (Room(me.X, me.Y, -sc.UY * side, sc.UX * side) < T.WallMargin) side = -side;
   const double m = std::max(std::hypot(wish.X, wish.Y), 1.0);
@@ -284,7 +287,7 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       wish =
           PinWish(sc, me, foe,
                   standoff ? T.PinStandoff : std::max(band * T.PinShare, sc.FoeReach + T.ReachGap));
-      OffTheLine(cpu, sc, me, foe, wish);
+      OffTheLine(cpu, brain, sc, me, foe, wish);
       return wish;
     }
     case kIntentSlip:
@@ -302,7 +305,7 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     }
     default:
       wish = PlanWish(cpu, brain, sc, me, foe);
-      OffTheLine(cpu, sc, me, foe, wish);
+      OffTheLine(cpu, brain, sc, me, foe, wish);
       return wish;
   }
 }
