@@ -103,9 +103,10 @@ DuelResult Fight(const Fighters& who, uint32_t seed, const Maker& make, int32_t 
   if (place != nullptr) place(duel, seed);
   const DuelResult r = PlayOn(duel, make(seed), max_frames);
   if (g_seeds && r.winner != 2) {
-    std::printf("  seed %u: %s against %s %s\n", seed,
+    std::printf("  seed %u: %s against %s %s (armour left %d and %d)\n", seed,
                 FindRobotKind(who.kind1)->Variants[who.variant1].Name,
-                VariantName({who.kind2, who.variant2}), r.winner == 1 ? "lost" : "undecided");
+                VariantName({who.kind2, who.variant2}), r.winner == 1 ? "lost" : "undecided",
+                duel.f.Robots[0].Armor, duel.f.Robots[1].Armor);
   }
   return r;
 }
