@@ -256,7 +256,8 @@ FightBench OnePlayerFight() {
 }
 
 // The opponent's decision routine alone (reading the scene, planning, fire and dodge) on that
-// scene, which stands still while the plan goes on.
+// scene, which stands still while the plan goes on. Target: under 2 µs a decision, so that the
+// arena's hundreds of thousands of fight frames stay quick and a frame never waits on it.
 void BM_OpponentDecision(benchmark::State& state) {
   FightBench bench = OnePlayerFight();
   zk::TForm1& form = *bench.form;
