@@ -112,7 +112,7 @@ struct CpuTuning {
   int32_t FoeSpent = 100;       // player 1's energy at most this: its boost is (nearly) spent, so
                                 // a strike-only pin goes in
   double PinLurk = 200;         // ... it lurks this far off (beyond where a runner boosts) ...
-  double PinCharge = 0.9;      // ... until it has this share of its energy, then boosts in ...
+  double PinCharge = 0.9;       // ... until it has this share of its energy, then boosts in ...
   double CornerPullFar = 250;   // ... standing where a runner's way out leads into its corner: the
                                 // middle draws a runner aside by 1 per this many px off it ...
   double CornerPullMax = 0.8;   // ... and at most this much
@@ -155,7 +155,7 @@ struct CpuTuning {
   int32_t MissesToMove = 2;    // straight volleys missed in a row before it moves to another line
   int32_t MoveFrames = 30;     // frames it holds straight fire while it moves
   int32_t WeakMelee = 40;      // a strike doing less than this is a last resort ...
-  int32_t LongStun = 100;       // ... unless it stuns at least this long (time for another)
+  int32_t LongStun = 100;      // ... unless it stuns at least this long (time for another)
   int32_t Patience = 60;       // frames without a press before any hit is taken
   int32_t Restless = 120;      // frames without a press before it goes straight in with melee
   // Which weapon takes a chance between presses (higher first):
