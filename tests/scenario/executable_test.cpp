@@ -262,7 +262,9 @@ TEST_F(Executable, ASignalEndsTheRunAsEscDoes) {
   } const cases[] = {
       {"headless", "'PROGRAM' --headless --frames 1000000", "[ -s out.jsonl ]", "TERM"},
       {"dialog", "SDL_VIDEODRIVER=dummy 'PROGRAM' --window", "caught && sleep 0.5", "INT"},
-      {"box", "xvfb-run -a -s '-screen 0 1024x768x24' 'PROGRAM' --window --mp3 --start",
+      {"box",
+       "xvfb-run -a -n $((100 + $$ % 800)) -s '-screen 0 1024x768x24' 'PROGRAM' --window --mp3 "
+       "--start",
        "pgrep -P \"$(pgrep -P $pid zerkhaldun)\" zerkhaldun", "TERM"},
   };
   const std::string script = R"(
@@ -276,7 +278,12 @@ for i in $(seq 1 200); do
   if grep -q '^Zerkhaldun: ' err.txt; then kill -KILL $pid; exit 4; fi
   sleep 0.05
 done
-WAIT > /dev/null 2>&1 || { kill -KILL $pid; exit 3; }
+if ! WAIT > /dev/null 2>&1; then
+  sleep 0.5
+  kill -KILL $pid
+  if grep -q '^Zerkhaldun: ' err.txt; then exit 4; fi
+  exit 3
+fi
 kill -SIGNAL $(pgrep -P $pid zerkhaldun || echo $pid)
 wait $pid
 )";
@@ -321,10 +328,10 @@ kill -KILL $pid
 for i in $(seq 1 100); do grep -qs '^State:[[:space:]]*[^Z]' /proc/$helper/status || exit 0; sleep 0.05; done
 exit 5
 )";
-  EXPECT_EQ(
-      std::system("SDL_AUDIODRIVER=dummy timeout -k 5 60 xvfb-run -a -s '-screen 0 1024x768x24' "
-                  "sh killed.sh"),
-      0)
+  EXPECT_EQ(std::system("SDL_AUDIODRIVER=dummy timeout -k 5 60 xvfb-run -a -n $((100 + $$ % 800)) "
+                        "-s '-screen 0 1024x768x24' "
+                        "sh killed.sh"),
+            0)
       << ReadFile("err.txt");
 }
 
@@ -351,7 +358,7 @@ wait $pid
   // libraries keep memory past the exit.
   const int status = std::system(
       "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 SDL_AUDIODRIVER=dummy "
-      "timeout 60 xvfb-run -a -s '-screen 0 1024x768x24' sh window.sh");
+      "timeout 60 xvfb-run -a -n $((100 + $$ % 800)) -s '-screen 0 1024x768x24' sh window.sh");
   ASSERT_TRUE(WIFEXITED(status));
   ASSERT_EQ(WEXITSTATUS(status), 0) << ReadFile("err.txt");
   // The menu was on screen before F1, and the title began again after it.
