@@ -95,7 +95,7 @@ bool Slipping(const TForm1& form, const CpuScene& sc) {
   const CpuPlan& cpu = form.Cpu;
   const CharacterData& me = form.Robots[1];
   if (sc.FoeReach <= 0 || sc.FoeGuarding) return false;
-  const double closing = -(cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
+  const double closing = Closing(cpu, sc);
   const double near = sc.FoeReach + T.SlipGap + std::max(closing, 0.0) * T.SlipAhead;
   if (sc.Dist < near && EdgeBehind(me, sc)) return true;
   if (me.Action == kActionHit || sc.FoeOpen || !Striker(cpu, sc)) return false;
@@ -127,7 +127,7 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   // seen: guard them (a walker's limited gun runs dry).
   const WeaponData& gun = form.Weapons[shooting ? foe.Action - 1 : 0];
   const bool loaded = gun.Armed == 1 && (gun.Unlimited == 1 || gun.Ammo > 0);
-  const double closing = -(cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
+  const double closing = Closing(cpu, sc);
   const bool firing = cpu.FoeShot < T.ShotLately;
   if (sc.FoeLined && shooting && loaded && firing && closing > T.WalkingIn &&
       sc.Dist < T.LineGuard && me.Action != kActionHit) {

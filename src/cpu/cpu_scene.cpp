@@ -349,14 +349,12 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   sc.FoeCommitted =
       foe.Action == kActionHit || (foe_firing && !to_come) || (foe.Boost == 1 && !sc.FoeGuarding);
   sc.FoeSpeed = std::hypot(vx, vy);
-  sc.FoeVolley = to_come;
   sc.FoeMelee = MeleeOf(foe_slots);
   if (sc.FoeMelee >= 0) {  // the centre distance within which its strike hits
     const ShotPhaseData& p = foe_slots[sc.FoeMelee].Phases[0][0];
     sc.FoeReach = p.Param + p.HitHalf + me.Status.HalfWidth;
     sc.FoeStrike = p.Damage;
     sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
-    sc.FoeVolley = to_come && !sc.FoeStriking;
   }
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   for (int k = 0; k < 4; ++k) {

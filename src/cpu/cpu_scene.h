@@ -61,14 +61,13 @@ struct CpuScene {
   bool FoeOpen = false;       // player 1 is hit or busy with a weapon and cannot guard at once
   bool FoeCommitted = false;  // player 1's volley or strike has gone, it is hit, or it boosts
   bool FoeStriking = false;   // player 1's melee strike is winding up or out
-  bool FoeVolley = false;    // a volley of player 1's (not a strike) is still to come in its action
-  int32_t FoeMelee = -1;     // player 1's melee slot (0 to 3), -1 none
-  bool FoeGuarding = false;  // player 1 guards now
-  double FoeSpeed = 0;       // player 1's speed, pixels a frame
-  double FoeReach = 0;       // centre distance within which player 1's melee strike hits (0: none)
-  int32_t FoeStrike = 0;     // the damage of player 1's strike (0: none)
-  bool FoeGuns = false;      // player 1 has a gun left (a weapon not its strike nor a mine)
-  bool FoeLined = false;     // player 2 stands where a straight weapon of player 1's would hit it
+  int32_t FoeMelee = -1;      // player 1's melee slot (0 to 3), -1 none
+  bool FoeGuarding = false;   // player 1 guards now
+  double FoeSpeed = 0;        // player 1's speed, pixels a frame
+  double FoeReach = 0;        // centre distance within which player 1's melee strike hits (0: none)
+  int32_t FoeStrike = 0;      // the damage of player 1's strike (0: none)
+  bool FoeGuns = false;       // player 1 has a gun left (a weapon not its strike nor a mine)
+  bool FoeLined = false;      // player 2 stands where a straight weapon of player 1's would hit it
   CpuThreat Threat;
   // Player 1's nearest shot that turns after player 2 (missiles, fireflies, stingers) or waits to
   // go off near it (mines), within reach of catching it: Frames until it could, Dir from it

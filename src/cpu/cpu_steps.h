@@ -118,6 +118,11 @@ inline bool Striker(const CpuPlan& cpu, const CpuScene& sc) {
   return sc.FoeReach > 0 && (sc.FoeStriking || cpu.FoeStrikes > 0);
 }
 
+// How fast player 1 has lately come closer, pixels a frame (below 0: it draws away).
+inline double Closing(const CpuPlan& cpu, const CpuScene& sc) {
+  return -(cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
+}
+
 inline bool Runner(const CpuPlan& cpu) {
   return cpu.FoeRun > T.RunnerPatience;
 }
