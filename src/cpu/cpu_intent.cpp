@@ -9,6 +9,14 @@ namespace zk::cpu {
 
 namespace {
 
+// A dodge that stands and guards for `frames` frames.
+void GuardFor(CpuPlan& cpu, int32_t frames) {
+  cpu.DodgeX = kInputXNone;
+  cpu.DodgeY = kInputYNone;
+  cpu.DodgeButton = kButtonGuard;
+  cpu.DodgeLeft = frames;
+}
+
 // Decides the step away from player 1's nearest shot: true when a dodge (or a guard) started.
 bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
@@ -42,10 +50,7 @@ bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const bool boost = me.Energy > brain.BoostEnergy;
   const double frames = need / StrideSpeed(me, boost) + T.StrideLag;
   if (frames > t.Frames + 1 && !t.BreaksGuard) {  // cannot clear it in time: guard it
-    cpu.DodgeX = kInputXNone;
-    cpu.DodgeY = kInputYNone;
-    cpu.DodgeButton = kButtonGuard;
-    cpu.DodgeLeft = static_cast<int32_t>(t.Frames) + T.GuardExtra;
+    GuardFor(cpu, static_cast<int32_t>(t.Frames) + T.GuardExtra);
     return true;
   }
   const double sx = side * px, sy = side * py;
@@ -131,10 +136,7 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const bool firing = cpu.FoeShot < T.ShotLately;
   if (sc.FoeLined && shooting && loaded && firing && closing > T.WalkingIn &&
       sc.Dist < T.LineGuard && me.Action != kActionHit) {
-    cpu.DodgeX = kInputXNone;
-    cpu.DodgeY = kInputYNone;
-    cpu.DodgeButton = kButtonGuard;
-    cpu.DodgeLeft = T.GuardExtra - 1;
+    GuardFor(cpu, T.GuardExtra - 1);
     return kIntentDodge;
   }
   const bool melee_foe = sc.FoeReach > 0;

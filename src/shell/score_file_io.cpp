@@ -93,6 +93,25 @@ void SyncFolderOf(const std::filesystem::path& file) {
   if (folder.Valid()) ::fsync(folder.Get());
 }
 
+// Gives the temporary `out` (at `temp`) the owner and mode of `st`, fills it by `fill(fd)`, and
+// once it is on disk puts it in place of `target`; a failed step removes the temporary.
+template <typename Fill>
+bool ReplaceFromTemporary(Fd& out, const struct stat& st, const std::string& temp,
+                          const std::string& target, Fill fill) {
+  // Owner and group as far as the system lets us, then the mode (a change of owner can clear it).
+  if (::fchown(out.Get(), st.st_uid, st.st_gid) != 0) ::fchown(out.Get(), -1, st.st_gid);
+  bool ok = ::fchmod(out.Get(), st.st_mode & 07777) == 0;
+  ok = ok && fill(out.Get()) && ::fsync(out.Get()) == 0;
+  ok = out.Close() && ok;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  SyncFolderOf(target);
+  return true;
+}
+
 }  // namespace
 
 int ScoreFileOps::Open(const std::string& path, int flags, mode_t mode) const {
@@ -158,21 +177,10 @@ bool WriteScoreImage(const ScoreFileOps& ops, const std::string& path,
   Fd out(ops.CreateTemporary(temp, 0600));
   if (!out.Valid()) return WriteInPlace(file, image);
   file.Close();
-
-  // Owner and group as far as the system lets us, then the mode (a change of owner can clear it).
-  if (::fchown(out.Get(), st.st_uid, st.st_gid) != 0) ::fchown(out.Get(), -1, st.st_gid);
-  bool ok = ::fchmod(out.Get(), st.st_mode & 07777) == 0;
-  ok = ok && WriteAllAt(out.Get(), image.data(), image.size(), 0);
-  ok = ok && (!old_file.Valid() || CopyTail(old_file.Get(), out.Get(), size));
-  ok = ok && ::fsync(out.Get()) == 0;
-  ok = out.Close() && ok;
-  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  SyncFolderOf(target);
-  return true;
+  return ReplaceFromTemporary(out, st, temp, target, [&](int fd) {
+    return WriteAllAt(fd, image.data(), image.size(), 0) &&
+           (!old_file.Valid() || CopyTail(old_file.Get(), fd, size));
+  });
 }
 
 std::string DamagedCopyName(const std::string& path) {
@@ -188,17 +196,8 @@ bool KeepDamagedCopy(const ScoreFileOps& ops, const std::string& path) {
   ::unlink(temp.c_str());
   Fd out(ops.CreateTemporary(temp, 0600));
   if (!out.Valid()) return false;
-  if (::fchown(out.Get(), st.st_uid, st.st_gid) != 0) ::fchown(out.Get(), -1, st.st_gid);
-  bool ok = ::fchmod(out.Get(), st.st_mode & 07777) == 0;
-  ok = ok && CopyTail(in.Get(), out.Get(), 0) && ::fsync(out.Get()) == 0;
-  ok = out.Close() && ok;
-  ok = ok && ::rename(temp.c_str(), copy.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  SyncFolderOf(copy);
-  return true;
+  return ReplaceFromTemporary(out, st, temp, copy,
+                              [&](int fd) { return CopyTail(in.Get(), fd, 0); });
 }
 
 }  // namespace zk
