@@ -157,7 +157,15 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
           button = FireButton(form, brain, sc, WantsFire(cpu, brain, sc, me, cpu.Weapon));
         }
       }
-      if (button == kButtonNone && wish.Boost && energy) button = kButtonBoost;
+      if (wish.Boost && energy) {
+        // A strike on the run keeps the boost: letting go of it would hand a fleeing player 1
+        // the distance the strike needs.
+        if (button == kButtonNone) {
+          button = kButtonBoost;
+        } else if (sc.Slots[button - 1].Role == kRoleMelee) {
+          button += kButtonBoost;
+        }
+      }
     }
   }
   me.InputButton = button;

@@ -192,10 +192,21 @@ void OffTheLine(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
 }
 
 // In to where the strike `w` lands, boosting from beyond its reach.
-Wish StrikeWish(const CpuScene& sc, const CpuWeapon& w) {
+Wish StrikeWish(const CpuPlan& cpu, const CpuScene& sc, const CpuWeapon& w) {
   Wish wish;
   wish.Urgent = true;
   wish.Spot = true;
+  const double vx = cpu.FoeVX / T.VelocityScale, vy = cpu.FoeVY / T.VelocityScale;
+  if ((!sc.FoeGuns || cpu.FoeShot >= T.ChaseQuiet) && cpu.FoeRun >= T.ChaseRun &&
+      vx * sc.UX + vy * sc.UY > T.RunAway) {
+    // A runner that no longer fires back (no gun left, or none fired lately) draws away: the
+    // strike's wind-up would end short of it, so it goes on after it at full speed, boosting,
+    // to where it will be when the strike lands.
+    wish.X = sc.UX * sc.Dist + vx * T.ChaseLead;
+    wish.Y = sc.UY * sc.Dist + vy * T.ChaseLead;
+    wish.Boost = true;
+    return wish;
+  }
   const double d = sc.Dist - w.Far * T.NearShare * T.PunishDepth;
   wish.X = sc.UX * d;
   wish.Y = sc.UY * d;
@@ -239,7 +250,7 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       SlipWay(me, sc, wish.X, wish.Y);
       return wish;
     case kIntentPunish:
-      return StrikeWish(sc, sc.Slots[MeleeSlot(sc) - 1]);
+      return StrikeWish(cpu, sc, sc.Slots[MeleeSlot(sc) - 1]);
     case kIntentPin: {
       const CpuWeapon* w = PlanWeapon(cpu, sc);
       const double band = WeaponBand(w, brain, brain.Near);
@@ -262,7 +273,7 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
           cpu.CloseIn = T.CloseInFrames;
         }
         if (cpu.CloseIn > 0 || sc.Dist < w->Far + T.PunishZone) {
-          wish = StrikeWish(sc, *w);
+          wish = StrikeWish(cpu, sc, *w);
           // Each axis moves at full speed by itself, so it heads (on both at once) for where
           // player 1's late movement takes it by the time it gets there: a runner sliding
           // along an edge is matched along it and closed on across it.

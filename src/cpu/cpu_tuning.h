@@ -125,6 +125,9 @@ struct CpuTuning {
   double RunFar = 150;          // ... from further than this
   int32_t RunStep = 4;          // FoeRun grows by this each running frame, falls by 1 otherwise
   int32_t RunMax = 400;
+  int32_t ChaseRun = 150;    // FoeRun from this, a strike boosts after a runner ...
+  int32_t ChaseQuiet = 300;  // ... with no gun left or none fired for this many frames, ...
+  double ChaseLead = 30;     // ... to where it will be this many frames on
   double RunnerFlight = 30;  // against a runner a limited shot must land this soon
   double AlongLine = 0.5;    // moving less than this across the line (px a frame) keeps it on
   double PatientFlight = 8;  // a kind whose every weapon runs dry fires only shots this quick ...

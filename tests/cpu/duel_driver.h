@@ -558,7 +558,7 @@ inline Player1 Runner(uint32_t seed) {
       y = cy;
     }
     SteerToSpot(me, x * 100, y * 100);
-    me.InputButton = dist < 170 && me.Energy > 60 ? kButtonBoost : 0;
+    me.InputButton = dist < 170 ? kButtonBoost : 0;
     int32_t slot = -1;
     for (int32_t k = 0; k < 4; ++k) {
       const CpuWeapon& w = sc.Slots[k];
