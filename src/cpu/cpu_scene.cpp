@@ -217,15 +217,21 @@ bool RayMeetsBox(double ox, double oy, double ux, double uy, double from, double
   return slab(ox, ux, bx, hx) && slab(oy, uy, by, hy);
 }
 
-// Whether a volley of `slot` fired now along `facing` would hit `foe`, where it will be at the
-// velocity (fvx, fvy) (hits) and where it stands (sure); `arrive`: frames until it gets there.
+// What a volley fired now would do to player 1 moving at one velocity: hit it where it will be
+// (Hits), also where it stands (Sure), and the frames until it gets there (Arrive).
+struct VolleyAim {
+  double VX = 0, VY = 0;
+  bool Hits = false, Sure = false;
+  double Arrive = 1e9;
+};
+
+// Aims a volley of `slot` fired now along `facing` at `foe`, once for each of the `count`
+// velocities in `aims` (the flight is worked out once for all of them).
 void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
-               const CharacterData& foe, double fvx, double fvy, bool& hits, bool& sure,
-               double& arrive) {
+               const CharacterData& foe, VolleyAim* aims, int32_t count) {
   const double windup = kTune.WindUp;
   const double bx = DirTable[facing].dx, by = DirTable[facing].dy;
   const int32_t cols = std::clamp(slot.Columns, 1, kShotCols);
-  arrive = 1e9;
   for (int32_t c = 0; c < cols; ++c) {
     const ShotPhaseData& first = slot.Phases[c][0];
     const double ox = me.X + slot.Aim[facing][c].X, oy = me.Y + slot.Aim[facing][c].Y;
@@ -233,10 +239,12 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
       const double sx = me.X + bx * first.Param, sy = me.Y + by * first.Param;
       const double hx = first.HitHalf + foe.Status.HalfWidth - kTune.Graze;
       const double hy = first.HitHalf + foe.Status.HalfHeight - kTune.Graze;
-      const double px = foe.X + fvx * windup, py = foe.Y + fvy * windup;
-      sure = sure || (std::fabs(sx - foe.X) < hx && std::fabs(sy - foe.Y) < hy);
-      hits = hits || (std::fabs(sx - px) < hx && std::fabs(sy - py) < hy);
-      arrive = windup;
+      for (VolleyAim* a = aims; a != aims + count; ++a) {
+        const double px = foe.X + a->VX * windup, py = foe.Y + a->VY * windup;
+        a->Sure = a->Sure || (std::fabs(sx - foe.X) < hx && std::fabs(sy - foe.Y) < hy);
+        a->Hits = a->Hits || (std::fabs(sx - px) < hx && std::fabs(sy - py) < hy);
+        a->Arrive = windup;
+      }
       continue;
     }
     const double dx = bx - by * slot.Spread[c], dy = by + bx * slot.Spread[c];
@@ -245,7 +253,7 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
     const double ux = dx / n, uy = dy / n;
     // The legs of its flight, phase by phase.
     Leg legs[kShotPhases];
-    int32_t count = 0;
+    int32_t legs_count = 0;
     double travelled = 0, frames = 0;
     int32_t phase = 0;
     for (int step = 0; step < kShotPhases && phase >= 0 && phase < kShotPhases; ++step) {
@@ -254,26 +262,29 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
       const double d = (p.Move == kMoveBeam ? p.MaxSpeed : PhaseTravel(p) * scale) * n;
       const double life = p.Move == kMoveBeam && p.Speed > 0 ? p.MaxSpeed / p.Speed : p.Life;
       const double half = p.HitTest == kHitNone ? -1 : std::max<double>(p.HitHalf, 0);
-      legs[count++] = Leg{travelled, travelled + d, frames, frames + std::max(life, 1.0), half};
+      legs[legs_count++] =
+          Leg{travelled, travelled + d, frames, frames + std::max(life, 1.0), half};
       travelled += p.Move == kMoveBeam ? 0 : d;
       frames += std::max(p.Life, 1);
       phase = p.NextPhase;
     }
     const double along = (foe.X - ox) * ux + (foe.Y - oy) * uy;
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < legs_count; ++i) {
       const Leg& g = legs[i];
       if (g.Half < 0) continue;
       const double span = g.To - g.From;
       const double at = span > 0 ? std::clamp((along - g.From) / span, 0.0, 1.0) : 0;
       const double t = g.T0 + at * (g.T1 - g.T0) + windup;
-      const double px = foe.X + fvx * t, py = foe.Y + fvy * t;
       const double hx = g.Half + foe.Status.HalfWidth - kTune.Graze;
       const double hy = g.Half + foe.Status.HalfHeight - kTune.Graze;
       const bool now = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, foe.X, foe.Y, hx, hy);
-      const bool then = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, px, py, hx, hy);
-      if (then) arrive = std::min(arrive, t);
-      hits = hits || then;
-      sure = sure || (now && then);
+      for (VolleyAim* a = aims; a != aims + count; ++a) {
+        const double px = foe.X + a->VX * t, py = foe.Y + a->VY * t;
+        const bool then = RayMeetsBox(ox, oy, ux, uy, g.From, g.To, px, py, hx, hy);
+        if (then) a->Arrive = std::min(a->Arrive, t);
+        a->Hits = a->Hits || then;
+        a->Sure = a->Sure || (now && then);
+      }
     }
   }
 }
@@ -330,14 +341,20 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     w.Limited = my_slots[k].Unlimited != 1;
     w.Ammo = my_slots[k].Ammo;
     if (w.Usable && (w.Role == kRoleLine || w.Role == kRoleMelee)) {
-      AimVolley(me, my_slots[k], sc.Facing, foe, vx, vy, w.Hits, w.Sure, w.Arrive);
-      w.Likely = w.Hits;
-      if (late != nullptr && w.Role == kRoleLine && w.Limited) {  // only these read it
-        bool likely = false, sure = false;
-        double arrive = 0;
-        AimVolley(me, my_slots[k], sc.Facing, foe, late->X, late->Y, likely, sure, arrive);
-        w.Likely = likely;
+      // Where player 1 moves now, and (read only for these) where it has moved lately.
+      VolleyAim aims[2];
+      aims[0].VX = vx;
+      aims[0].VY = vy;
+      const bool lately = late != nullptr && w.Role == kRoleLine && w.Limited;
+      if (lately) {
+        aims[1].VX = late->X;
+        aims[1].VY = late->Y;
       }
+      AimVolley(me, my_slots[k], sc.Facing, foe, aims, lately ? 2 : 1);
+      w.Hits = aims[0].Hits;
+      w.Sure = aims[0].Sure;
+      w.Arrive = aims[0].Arrive;
+      w.Likely = lately ? aims[1].Hits : w.Hits;
     }
   }
   sc.MyArmor = Fraction(me.Armor, me.Status.MaxArmor);
