@@ -63,7 +63,8 @@ bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
 }
 
 // Runs from a chasing shot or a mine about to catch player 2: away from it, bending toward the
-// open field, boosting when energy allows; true when it started.
+// open field, boosting when energy allows (a seeker already on it is guarded); true when it
+// started.
 bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
   const CharacterData& me = form.Robots[1];
@@ -74,7 +75,16 @@ bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     cpu.Alert = static_cast<int32_t>(T.ChaserFrames);
     return false;
   }
-  // ... and not into the reach of player 1's strike.
+  // A shot that turns after it and already has it within reach would follow a run: it is
+  // guarded instead (unless it breaks a guard).
+  if (c.Seeks && c.Frames <= 0 && !c.BreaksGuard) {
+    cpu.DodgeX = kInputXNone;
+    cpu.DodgeY = kInputYNone;
+    cpu.DodgeButton = kButtonGuard;
+    cpu.DodgeLeft = T.SeekerGuardFrames;
+    return true;
+  }
+  // The run goes not into the reach of player 1's strike.
   const double foe = sc.FoeReach > 0 && sc.Dist < sc.FoeReach + T.SlipGap ? T.EvadeFoe : 0;
   const double x = c.DirX + (kFieldWidth / 2.0 - me.X) / T.OpenPullX - sc.UX * foe;
   const double y = c.DirY + (kFieldHeight / 2.0 - me.Y) / T.OpenPullY - sc.UY * foe;

@@ -95,7 +95,8 @@ void NoteChaser(const CharacterData& me, const WeaponData& w, const ShotData& s,
   if (d > reach + kTune.ChaserSight || d <= 0) return;
   const double frames = std::max(d - reach, 0.0) / std::max(s.Speed, 1.0);
   if (chaser.Seen && frames >= chaser.Frames) return;
-  chaser = CpuThreat{true, frames, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1};
+  chaser = CpuThreat{
+      true, frames, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1, RoleOf(p.Move) == kRoleSeeker};
 }
 
 CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThreat& chaser) {

@@ -49,6 +49,7 @@ struct CpuThreat {
   double DirX = 0, DirY = 0;    // the shot's unit direction of travel
   double Reach = 0;             // the distance within which it hits
   bool BreaksGuard = false;
+  bool Seeks = false;  // it turns after player 2 (not a mine or a cloud)
 };
 
 struct CpuScene {

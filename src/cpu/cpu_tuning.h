@@ -178,8 +178,9 @@ struct CpuTuning {
   int32_t DodgeSlack = 2;   // a dodge step goes on this long after the shot should be cleared
   double ChaserFrames = 6;  // a chasing shot or mine this close is run from
   int32_t EvadeFrames = 8;  // frames a run from it lasts
-  double OpenPullX = 400;   // a run bends toward the open middle: 1 per this many px across
-  double OpenPullY = 300;   // ... and down
+  int32_t SeekerGuardFrames = 5;  // frames a guard against a seeker within reach lasts
+  double OpenPullX = 400;         // a run bends toward the open middle: 1 per this many px across
+  double OpenPullY = 300;         // ... and down
 
   // ---- Hands ----
   int32_t KeyHoldMin = 5;    // a move key stays as it is this long unless dodging or covering

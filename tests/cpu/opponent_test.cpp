@@ -201,6 +201,31 @@ TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
   EXPECT_LE(hits[1] * 2, hits[0]);
 }
 
+// A stinger's dart that already has player 2 within reach would follow it on a run: it is
+// guarded instead (Lizard type Jin fires; the dart is 30 px off when player 2 decides).
+TEST(OpponentBars, ASeekerAlreadyOnItIsGuarded) {
+  for (int32_t kind : {1, 5, 9}) {
+    Duel duel({2, 2, kind, 0}, 3);
+    TForm1& f = duel.f;
+    CharacterData& p1 = f.Robots[0];
+    CharacterData& p2 = f.Robots[1];
+    p1.X = 200;
+    p1.Y = 300;
+    p1.Facing = 2;
+    WeaponData& stinger = f.Weapons[2];
+    stinger.Owner = &p1;
+    stinger.Fire();
+    for (int32_t frame = 0; frame < 6; ++frame) f.FightStage();
+    const ShotData& dart = stinger.Shots[0][0];
+    ASSERT_EQ(dart.Active, 1);
+    p2.X = static_cast<int32_t>(dart.X) + 30;
+    p2.Y = static_cast<int32_t>(dart.Y);
+    for (int32_t frame = 0; frame < 3 && f.Cpu.Intent != kIntentEvade; ++frame) duel.Think();
+    EXPECT_EQ(f.Cpu.Intent, kIntentEvade) << "kind " << kind;
+    EXPECT_EQ(p2.InputButton, kButtonGuard) << "kind " << kind;
+  }
+}
+
 // Players who found a trick: a guard that lets go to strike whatever comes within reach (here
 // with the heaviest strikes), a runner that keeps away and fires when lined up, a Lizard walking
 // straight in with its rifle held, and a player who keeps stepping sideways without firing
