@@ -62,9 +62,8 @@ bool StartDodge(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   return true;
 }
 
-// Runs from a chasing shot or a mine about to catch player 2: away from it, bending toward the
-// open field, boosting when energy allows (a seeker already on it is guarded); true when it
-// started.
+// Runs from a mine or a cloud about to catch player 2: away from it, bending toward the open
+// field, boosting when energy allows; a shot that turns after it is guarded. True when it started.
 bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
   const CharacterData& me = form.Robots[1];
@@ -75,9 +74,9 @@ bool StartEvade(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     cpu.Alert = static_cast<int32_t>(T.ChaserFrames);
     return false;
   }
-  // A shot that turns after it and already has it within reach would follow a run: it is
-  // guarded instead (unless it breaks a guard).
-  if (c.Seeks && c.Frames <= 0 && !c.BreaksGuard) {
+  // A shot that turns after it would follow a run: it is guarded instead (unless it breaks a
+  // guard).
+  if (c.Seeks && !c.BreaksGuard) {
     cpu.DodgeX = kInputXNone;
     cpu.DodgeY = kInputYNone;
     cpu.DodgeButton = kButtonGuard;

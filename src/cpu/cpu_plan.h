@@ -9,8 +9,8 @@ namespace zk {
 enum CpuIntent : int32_t {
   kIntentPlan = 0,  // carries out its plan
   kIntentDodge,     // steps out of the path of player 1's shot, or guards it
-  kIntentEvade,     // runs from a chasing shot or a mine about to catch it (guards a seeker
-                    // already on it)
+  kIntentEvade,     // runs from a mine or a cloud about to catch it, guards a shot that turns
+                    // after it
   kIntentCover,     // a guarding player 1 let go within reach, or its strike winds up there:
                     // guards or boosts back out
   kIntentPunish,    // player 1 has committed (struck, fired, was hit, boosts): in and strike

@@ -176,9 +176,9 @@ struct CpuTuning {
   int32_t DodgeMin = 4;     // a dodge step lasts at least this ...
   int32_t DodgeMax = 20;    // ... and at most this
   int32_t DodgeSlack = 2;   // a dodge step goes on this long after the shot should be cleared
-  double ChaserFrames = 6;  // a chasing shot or mine this close is run from
+  double ChaserFrames = 6;  // a chasing shot or mine this close is guarded or run from
   int32_t EvadeFrames = 8;  // frames a run from it lasts
-  int32_t SeekerGuardFrames = 5;  // frames a guard against a seeker within reach lasts
+  int32_t SeekerGuardFrames = 5;  // frames a guard against a shot turning after it lasts
   double OpenPullX = 400;         // a run bends toward the open middle: 1 per this many px across
   double OpenPullY = 300;         // ... and down
 

@@ -201,9 +201,9 @@ TEST(OpponentBars, DodgesStraightShotsClearlyBetterThanAStandingTarget) {
   EXPECT_LE(hits[1] * 2, hits[0]);
 }
 
-// A stinger's dart that already has player 2 within reach would follow it on a run: it is
-// guarded instead (Lizard type Jin fires; the dart is 30 px off when player 2 decides).
-TEST(OpponentBars, ASeekerAlreadyOnItIsGuarded) {
+// A stinger's dart would follow player 2 on a run: it is guarded instead (Lizard type Jin fires;
+// the dart is 30 px off when player 2 decides).
+TEST(OpponentBars, ASeekerOnItIsGuarded) {
   for (int32_t kind : {1, 5, 9}) {
     Duel duel({2, 2, kind, 0}, 3);
     TForm1& f = duel.f;
