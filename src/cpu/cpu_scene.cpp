@@ -105,41 +105,44 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThr
     const WeaponData& w = slots[k];
     // Shots fired in a frame have moved (and been counted) before the next frame reads them.
     if (w.Armed != 1 || w.LiveShots <= 0) continue;
-    for (const auto& row : w.Shots) {
-      for (const ShotData& s : row) {
-        if (s.Active != 1 || s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) continue;
-        if (s.Phase < 0 || s.Phase >= kShotPhases) continue;
-        const ShotPhaseData& p = w.Phases[s.Column][s.Phase];
-        if (p.Move == kMoveMelee || s.Spent == 1) continue;
-        // Seekers, mines and clouds that linger where they drift are kept away from.
-        if (RoleOf(p.Move) == kRoleSeeker || p.Move == kMoveWait || p.Move == kMoveFog) {
-          NoteChaser(me, w, s, p, chaser);
-          continue;
-        }
-        if (p.HitTest == kHitNone) continue;
-        double vx = s.DX, vy = s.DY, speed = s.Speed;
-        double sx = s.X, sy = s.Y;
-        if (p.Move == kMoveBeam) {  // the beam's tip grows along its line
-          sx += s.DX * s.Length;
-          sy += s.DY * s.Length;
-          speed = s.Length < p.MaxSpeed ? p.Speed : 0;
-        } else if (p.Move == kMoveSpiral) {  // its direction is already the last frame's step
-          speed = 1;
-        }
-        const double n = std::hypot(vx, vy);
-        if (n <= 0 || speed <= 0.05) continue;
-        vx /= n;
-        vy /= n;
-        const double rx = me.X - sx, ry = me.Y - sy;
-        const double along = rx * vx + ry * vy;
-        const double frames = along / (speed * n);
-        if (frames < 0 || frames > kTune.ThreatHorizon) continue;
-        const double mx = rx - vx * along, my = ry - vy * along;
-        const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + kTune.ThreatMargin;
-        if (std::hypot(mx, my) > reach) continue;
-        if (best.Seen && frames >= best.Frames) continue;
-        best = CpuThreat{true, frames, mx, my, vx, vy, reach, w.BreakGuard == 1};
+    // The places are read until every live shot has been seen.
+    int32_t left = w.LiveShots;
+    for (int32_t i = 0; i < kShotRows * kShotCols && left > 0; ++i) {
+      const ShotData& s = w.Shots[i / kShotCols][i % kShotCols];
+      if (s.Active != 1) continue;
+      --left;
+      if (s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) continue;
+      if (s.Phase < 0 || s.Phase >= kShotPhases) continue;
+      const ShotPhaseData& p = w.Phases[s.Column][s.Phase];
+      if (p.Move == kMoveMelee || s.Spent == 1) continue;
+      // Seekers, mines and clouds that linger where they drift are kept away from.
+      if (RoleOf(p.Move) == kRoleSeeker || p.Move == kMoveWait || p.Move == kMoveFog) {
+        NoteChaser(me, w, s, p, chaser);
+        continue;
       }
+      if (p.HitTest == kHitNone) continue;
+      double vx = s.DX, vy = s.DY, speed = s.Speed;
+      double sx = s.X, sy = s.Y;
+      if (p.Move == kMoveBeam) {  // the beam's tip grows along its line
+        sx += s.DX * s.Length;
+        sy += s.DY * s.Length;
+        speed = s.Length < p.MaxSpeed ? p.Speed : 0;
+      } else if (p.Move == kMoveSpiral) {  // its direction is already the last frame's step
+        speed = 1;
+      }
+      const double n = std::hypot(vx, vy);
+      if (n <= 0 || speed <= 0.05) continue;
+      vx /= n;
+      vy /= n;
+      const double rx = me.X - sx, ry = me.Y - sy;
+      const double along = rx * vx + ry * vy;
+      const double frames = along / (speed * n);
+      if (frames < 0 || frames > kTune.ThreatHorizon) continue;
+      const double mx = rx - vx * along, my = ry - vy * along;
+      const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + kTune.ThreatMargin;
+      if (std::hypot(mx, my) > reach) continue;
+      if (best.Seen && frames >= best.Frames) continue;
+      best = CpuThreat{true, frames, mx, my, vx, vy, reach, w.BreakGuard == 1};
     }
   }
   return best;
