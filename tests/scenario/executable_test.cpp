@@ -263,8 +263,8 @@ TEST_F(Executable, ASignalEndsTheRunAsEscDoes) {
       {"headless", "'PROGRAM' --headless --frames 1000000", "[ -s out.jsonl ]", "TERM"},
       {"dialog", "SDL_VIDEODRIVER=dummy 'PROGRAM' --window", "caught && sleep 0.5", "INT"},
       {"box",
-       "xvfb-run -a -n $((100 + $$ % 800)) -s '-screen 0 1024x768x24' 'PROGRAM' --window --mp3 "
-       "--start",
+       "SDL_VIDEODRIVER=x11 xvfb-run -a -n $((100 + $$ % 800)) -s '-screen 0 1024x768x24' "
+       "'PROGRAM' --window --mp3 --start",
        "pgrep -P \"$(pgrep -P $pid zerkhaldun)\" zerkhaldun", "TERM"},
   };
   const std::string script = R"(
@@ -319,7 +319,7 @@ wait $pid
         << trace.substr(last);
   }
   // Killed outright, the game takes its box's helper with it (the X server stays up meanwhile).
-  std::ofstream("killed.sh") << "'" << Program()
+  std::ofstream("killed.sh") << "SDL_VIDEODRIVER=x11 '" << Program()
                              << R"(' --window --mp3 --start > /dev/null 2> err.txt &
 pid=$!
 for i in $(seq 1 200); do
