@@ -94,7 +94,7 @@ struct CpuTuning {
   double SlipRoomLeast = 90;  // ... and a way with less room than this is a dead end
   double SlipRoomWeight = 1.5;  // ... which counts more than leading straight away from player 1
   double WalkingIn = 0.5;       // a striker closing faster than this (px a frame) is walking in
-  double EvadeFoe = 1;      // a run from a shot near player 1's strike leads this much away from it
+  double EvadeFoe = 1;      // a run from a mine near player 1's strike leads this much away from it
   double StruckSide = 500;  // a dodge's side that ends within player 1's strike scores this less
   double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
   double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
