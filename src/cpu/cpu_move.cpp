@@ -196,9 +196,9 @@ Wish StrikeWish(const CpuPlan& cpu, const CpuScene& sc, const CpuWeapon& w) {
   Wish wish;
   wish.Urgent = true;
   wish.Spot = true;
-  const double vx = cpu.FoeVX / T.VelocityScale, vy = cpu.FoeVY / T.VelocityScale;
   if ((!sc.FoeGuns || cpu.FoeShot >= T.ChaseQuiet) && cpu.FoeRun >= T.ChaseRun &&
-      vx * sc.UX + vy * sc.UY > T.RunAway) {
+      -Closing(cpu, sc) > T.RunAway) {
+    const double vx = cpu.FoeVX / T.VelocityScale, vy = cpu.FoeVY / T.VelocityScale;
     // A runner that no longer fires back (no gun left, or none fired lately) draws away: the
     // strike's wind-up would end short of it, so it goes on after it at full speed, boosting,
     // to where it will be when the strike lands.
