@@ -146,6 +146,15 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
                    : kButtonBoost;
       break;
     default: {
+      if (cpu.Intent == kIntentPin && Pursuit(cpu, sc)) {  // the strike the moment it reaches
+        const int32_t m = MeleeSlot(sc);
+        const bool press =
+            sc.Dist < sc.Slots[m - 1].Far && me.Action == kActionIdle && cpu.Trigger == 0;
+        cpu.Trigger = press ? 1 : 0;
+        button = press ? m : kButtonNone;
+        if (wish.Boost && energy) button += kButtonBoost;
+        break;
+      }
       const PlanShape& shape = kPlans[cpu.Plan];
       if (cpu.Intent == kIntentPlan && shape.Guard) {
         button = kButtonGuard;

@@ -175,7 +175,9 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   // A runner is cut off from the open field and pinned.
   const CpuWeapon* w = PlanWeapon(cpu, sc);
   const double band = WeaponBand(w, brain, brain.Far);
-  if (Runner(cpu) && sc.Dist > band * T.PinShare && kPlans[cpu.Plan].Fire) return kIntentPin;
+  if (Pursuit(cpu, sc) || (Runner(cpu) && sc.Dist > band * T.PinShare && kPlans[cpu.Plan].Fire)) {
+    return kIntentPin;
+  }
   return kIntentPlan;
 }
 

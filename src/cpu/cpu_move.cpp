@@ -214,6 +214,27 @@ Wish StrikeWish(const CpuPlan& cpu, const CpuScene& sc, const CpuWeapon& w) {
   return wish;
 }
 
+// After a runner with no gun left: straight for where it will be by the time it is reached (each
+// axis at full speed by itself), boosting once near; it draws away no faster than it is followed,
+// and its boost costs it as much energy as the pursuer's.
+Wish PursueWish(const CpuPlan& cpu, const CpuScene& sc, const CharacterData& me,
+                const CharacterData& foe) {
+  Wish wish;
+  wish.Urgent = true;
+  wish.Boost = sc.Dist < T.PursueBoost;
+  const double vx = cpu.FoeVX / T.VelocityScale, vy = cpu.FoeVY / T.VelocityScale;
+  const double speed = StrideSpeed(me, wish.Boost);
+  double t = 0;
+  while (t < T.InterceptMax &&
+         std::max(std::fabs(foe.X + vx * t - me.X), std::fabs(foe.Y + vy * t - me.Y)) >
+             speed * t + T.PursueLead) {
+    ++t;
+  }
+  wish.X = foe.X + vx * t - me.X;
+  wish.Y = foe.Y + vy * t - me.Y;
+  return wish;
+}
+
 }  // namespace
 
 void SlipWay(const CharacterData& me, const CpuScene& sc, double& x, double& y) {
@@ -252,6 +273,7 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     case kIntentPunish:
       return StrikeWish(cpu, sc, sc.Slots[MeleeSlot(sc) - 1]);
     case kIntentPin: {
+      if (Pursuit(cpu, sc)) return PursueWish(cpu, sc, me, foe);
       const CpuWeapon* w = PlanWeapon(cpu, sc);
       const double band = WeaponBand(w, brain, brain.Near);
       // A kind whose every weapon runs dry meets a runner at a distance where it stops to fire

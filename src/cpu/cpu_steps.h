@@ -127,6 +127,13 @@ inline bool Runner(const CpuPlan& cpu) {
   return cpu.FoeRun > T.RunnerPatience;
 }
 
+// A runner with no gun left that has not struck lately is run down and struck: while it draws
+// away, or while it is well beyond its own strike's reach.
+inline bool Pursuit(const CpuPlan& cpu, const CpuScene& sc) {
+  return Runner(cpu) && !sc.FoeGuns && MeleeSlot(sc) != 0 && cpu.FoeStrikes == 0 &&
+         !Guardy(cpu, sc) && (Closing(cpu, sc) < 0 || sc.Dist > sc.FoeReach + T.PursueClear);
+}
+
 // ---- The plan (cpu_plan_choice.cpp) ----
 
 // A weapon for `plan` (1 to 4, 0 none): a mine for the mine plan, else the usable weapons by the

@@ -278,19 +278,29 @@ TEST(OpponentEdges, StruckAgainstAnEdgeItGetsOut) {
   }
 }
 
-// Both robots down to their strikes, player 1 running: the pin ends in strikes that land, each
-// boosting after the runner (at least twelve strikes' worth in a minute).
+// Both robots down to their strikes, player 1 running: the pin ends in strikes that land (twelve
+// strikes' worth in a minute; five for RiziVov, the shortest strike and the least energy, after
+// runners as fast as itself), and the runner is down within four minutes.
 TEST(OpponentPin, ARunnerWithOnlyItsStrikeLeftIsStruck) {
-  for (int32_t kind : {2, 5, 9}) {
-    Duel duel({3, 0, kind, 0}, 11);
+  const struct {
+    Fighters who;
+    uint32_t seed;
+    int32_t strikes;  // in the first minute
+  } kCases[] = {{{3, 0, 2, 0}, 11, 12},  {{3, 0, 5, 0}, 11, 12},  {{3, 0, 9, 0}, 11, 12},
+                {{1, 0, 5, 1}, 1100, 5}, {{7, 2, 5, 1}, 1106, 5}, {{6, 0, 5, 1}, 1105, 5}};
+  for (const auto& c : kCases) {
+    Duel duel(c.who, c.seed);
     for (WeaponData& w : duel.f.Weapons) {
       if (w.Unlimited != 1) w.Ammo = 0;
     }
     duel.f.Cpu.FoeRun = kTune.RunMax;
     const int32_t armor = duel.f.Robots[0].Armor;
     const int32_t strike = duel.f.Weapons[5].Phases[0][0].Damage;
-    PlayOn(duel, Runner(11), 1500);
-    EXPECT_GE(armor - duel.f.Robots[0].Armor, 12 * strike) << "kind " << kind;
+    const Player1 runner = Runner(c.seed);
+    PlayOn(duel, runner, 1500);
+    EXPECT_GE(armor - duel.f.Robots[0].Armor, c.strikes * strike)
+        << c.who.kind1 << " vs " << c.who.kind2;
+    EXPECT_EQ(PlayOn(duel, runner, 4500).winner, 2) << c.who.kind1 << " vs " << c.who.kind2;
   }
 }
 
