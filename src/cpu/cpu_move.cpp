@@ -214,6 +214,22 @@ Wish StrikeWish(const CpuPlan& cpu, const CpuScene& sc, const CpuWeapon& w) {
   return wish;
 }
 
+// Each axis moves at full speed by itself, so it heads (on both at once) for where player 1's
+// late movement (times `spurt`) takes it by the time it is within `reach` at `speed`: a runner
+// sliding along an edge is matched along it and closed on across it.
+void Intercept(const CpuPlan& cpu, const CharacterData& me, const CharacterData& foe, double speed,
+               double reach, double spurt, Wish& wish) {
+  const double vx = cpu.FoeVX / T.VelocityScale * spurt;
+  const double vy = cpu.FoeVY / T.VelocityScale * spurt;
+  double t = 0;
+  while (t < T.InterceptMax && std::max(std::fabs(foe.X + vx * t - me.X),
+                                        std::fabs(foe.Y + vy * t - me.Y)) > speed * t + reach) {
+    ++t;
+  }
+  wish.X = foe.X + vx * t - me.X;
+  wish.Y = foe.Y + vy * t - me.Y;
+}
+
 // After a runner with no gun left: straight for where it will be by the time it is reached (each
 // axis at full speed by itself), boosting once near; it draws away no faster than it is followed,
 // and its boost costs it as much energy as the pursuer's.
@@ -222,16 +238,7 @@ Wish PursueWish(const CpuPlan& cpu, const CpuScene& sc, const CharacterData& me,
   Wish wish;
   wish.Urgent = true;
   wish.Boost = sc.Dist < T.PursueBoost;
-  const double vx = cpu.FoeVX / T.VelocityScale, vy = cpu.FoeVY / T.VelocityScale;
-  const double speed = StrideSpeed(me, wish.Boost);
-  double t = 0;
-  while (t < T.InterceptMax &&
-         std::max(std::fabs(foe.X + vx * t - me.X), std::fabs(foe.Y + vy * t - me.Y)) >
-             speed * t + T.PursueLead) {
-    ++t;
-  }
-  wish.X = foe.X + vx * t - me.X;
-  wish.Y = foe.Y + vy * t - me.Y;
+  Intercept(cpu, me, foe, StrideSpeed(me, wish.Boost), T.PursueLead, 1, wish);
   return wish;
 }
 
@@ -296,21 +303,8 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
         }
         if (cpu.CloseIn > 0 || sc.Dist < w->Far + T.PunishZone) {
           wish = StrikeWish(cpu, sc, *w);
-          // Each axis moves at full speed by itself, so it heads (on both at once) for where
-          // player 1's late movement takes it by the time it gets there: a runner sliding
-          // along an edge is matched along it and closed on across it.
-          const double vx = cpu.FoeVX / T.VelocityScale * T.RunnerSpurt;
-          const double vy = cpu.FoeVY / T.VelocityScale * T.RunnerSpurt;
-          const double speed = StrideSpeed(me, wish.Boost && cpu.CloseIn > 0);
-          const double reach = w->Far * T.PunishDepth;
-          double t = 0;
-          while (t < T.InterceptMax &&
-                 std::max(std::fabs(foe.X + vx * t - me.X), std::fabs(foe.Y + vy * t - me.Y)) >
-                     speed * t + reach) {
-            ++t;
-          }
-          wish.X = foe.X + vx * t - me.X;
-          wish.Y = foe.Y + vy * t - me.Y;
+          Intercept(cpu, me, foe, StrideSpeed(me, wish.Boost && cpu.CloseIn > 0),
+                    w->Far * T.PunishDepth, T.RunnerSpurt, wish);
           wish.Boost = wish.Boost && cpu.CloseIn > 0;
           return wish;
         }
