@@ -146,7 +146,9 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
                    : kButtonBoost;
       break;
     default: {
-      if (cpu.Intent == kIntentPin && Pursuit(cpu, sc)) {  // the strike the moment it reaches
+      // After a runner with no gun left, the strike the moment it reaches (while the runner has
+      // one, the guns go on as usual).
+      if (cpu.Intent == kIntentPin && Pursuit(cpu, sc) && !sc.FoeGuns) {
         const int32_t m = MeleeSlot(sc);
         const bool press =
             sc.Dist < sc.Slots[m - 1].Far && me.Action == kActionIdle && cpu.Trigger == 0;

@@ -280,7 +280,11 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     case kIntentPunish:
       return StrikeWish(cpu, sc, sc.Slots[MeleeSlot(sc) - 1]);
     case kIntentPin: {
-      if (Pursuit(cpu, sc)) return PursueWish(cpu, sc, me, foe);
+      if (Pursuit(cpu, sc)) {
+        wish = PursueWish(cpu, sc, me, foe);
+        OffTheLine(cpu, brain, sc, me, foe, wish);  // a runner with a gun fires back down it
+        return wish;
+      }
       const CpuWeapon* w = PlanWeapon(cpu, sc);
       const double band = WeaponBand(w, brain, brain.Near);
       // A kind whose every weapon runs dry meets a runner at a distance where it stops to fire

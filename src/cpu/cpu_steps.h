@@ -127,11 +127,14 @@ inline bool Runner(const CpuPlan& cpu) {
   return cpu.FoeRun > T.RunnerPatience;
 }
 
-// A runner with no gun left that has not struck lately is run down and struck: while it draws
-// away, or while it is well beyond its own strike's reach.
+// A runner that has not struck lately and does not guard is run down and struck: while it draws
+// away, or while it is well beyond its own strike's reach. With no gun left, drawing away is
+// running even from close by.
 inline bool Pursuit(const CpuPlan& cpu, const CpuScene& sc) {
-  return Runner(cpu) && !sc.FoeGuns && MeleeSlot(sc) != 0 && cpu.FoeStrikes == 0 &&
-         !Guardy(cpu, sc) && (Closing(cpu, sc) < 0 || sc.Dist > sc.FoeReach + T.PursueClear);
+  const double closing = Closing(cpu, sc);
+  const bool running = Runner(cpu) || (!sc.FoeGuns && closing < -T.RunAway);
+  return running && MeleeSlot(sc) != 0 && cpu.FoeStrikes == 0 && !Guardy(cpu, sc) &&
+         (closing < 0 || sc.Dist > sc.FoeReach + T.PursueClear);
 }
 
 // ---- The plan (cpu_plan_choice.cpp) ----

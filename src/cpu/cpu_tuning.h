@@ -119,8 +119,8 @@ struct CpuTuning {
                                 // less room than this: an edge or a corner is at its back
   double RunnerSpurt = 1;    // ... heading for where player 1 will be at its late speed times this
   double InterceptMax = 30;  // ... looking at most this many frames ahead
-  double PursueClear = 100;  // a runner with no gun left is run down while it draws away, or while
-                             // it is this far beyond its own strike's reach
+  double PursueClear = 100;  // a runner is run down while it draws away, or while it is this far
+                             // beyond its own strike's reach ...
   double PursueBoost = 160;  // ... boosting within this distance: a runner that boosts away from
                              // here spends its energy as fast as the pursuer does ...
   double PursueLead = 40;    // ... heading for where the runner will be once it is this close

@@ -278,22 +278,28 @@ TEST(OpponentEdges, StruckAgainstAnEdgeItGetsOut) {
   }
 }
 
-// Both robots down to their strikes, player 1 running: the pin ends in strikes that land (twelve
-// strikes' worth in a minute; five for RiziVov, the shortest strike and the least energy, after
-// runners as fast as itself), and the runner is down within four minutes.
-TEST(OpponentPin, ARunnerWithOnlyItsStrikeLeftIsStruck) {
+// A runner is run down. Both robots down to their strikes: strikes land (twelve strikes' worth in
+// a minute; five for RiziVov, the shortest strike and the least energy, after runners as fast as
+// itself), and the runner is down within four minutes. A runner that keeps its guns (a stream, a
+// shotgun) is closed on off its firing line and is down within five.
+TEST(OpponentPin, ARunnerIsRunDown) {
   const struct {
     Fighters who;
     uint32_t seed;
-    int32_t strikes;  // in the first minute
-  } kCases[] = {{{3, 0, 2, 0}, 11, 12},  {{3, 0, 5, 0}, 11, 12},  {{3, 0, 9, 0}, 11, 12},
-                {{1, 0, 5, 1}, 1100, 5}, {{7, 2, 5, 1}, 1106, 5}, {{6, 0, 5, 1}, 1105, 5}};
+    int32_t strikes;  // in the first minute, once the guns are gone
+    bool guns;        // the limited ammunition is kept
+  } kCases[] = {
+      {{3, 0, 2, 0}, 11, 12, false},  {{3, 0, 5, 0}, 11, 12, false},
+      {{3, 0, 9, 0}, 11, 12, false},  {{1, 0, 5, 1}, 1100, 5, false},
+      {{7, 2, 5, 1}, 1106, 5, false}, {{6, 0, 5, 1}, 1105, 5, false},
+      {{7, 1, 4, 1}, 1084, 0, true},  {{10, 0, 8, 1}, 1186, 0, true},
+  };
   for (const auto& c : kCases) {
     Duel duel(c.who, c.seed);
     for (WeaponData& w : duel.f.Weapons) {
-      if (w.Unlimited != 1) w.Ammo = 0;
+      if (w.Unlimited != 1 && !c.guns) w.Ammo = 0;
     }
-    duel.f.Cpu.FoeRun = kTune.RunMax;
+    if (!c.guns) duel.f.Cpu.FoeRun = kTune.RunMax;
     const int32_t armor = duel.f.Robots[0].Armor;
     const int32_t strike = duel.f.Weapons[5].Phases[0][0].Damage;
     const Player1 runner = Runner(c.seed);
