@@ -230,9 +230,9 @@ void Intercept(const CpuPlan& cpu, const CharacterData& me, const CharacterData&
   wish.Y = foe.Y + vy * t - me.Y;
 }
 
-// After a runner with no gun left: straight for where it will be by the time it is reached (each
-// axis at full speed by itself), boosting once near; it draws away no faster than it is followed,
-// and its boost costs it as much energy as the pursuer's.
+// After a runner: straight for where it will be by the time it is reached (each axis at full
+// speed by itself), boosting once near; it draws away no faster than it is followed, and its boost
+// costs it as much energy as the pursuer's.
 Wish PursueWish(const CpuPlan& cpu, const CpuScene& sc, const CharacterData& me,
                 const CharacterData& foe) {
   Wish wish;
