@@ -151,9 +151,11 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   const bool melee_foe = sc.FoeReach > 0;
   const double reach = sc.FoeReach;
   // A guarding player 1 that lets go within its reach is about to strike, and a strike winding
-  // up there is coming: cover.
+  // up or out within the distance it sweeps as player 1 walks in is coming: cover.
   const bool let_go = cpu.FoeUnguarded == 1 && foe.Action != kActionHit;
-  if (melee_foe && sc.Dist < reach + T.CoverGap && (let_go || sc.FoeStriking) &&
+  const bool strike = sc.FoeStriking || sc.FoeStrikeOut;
+  const double sweep = reach + std::max(closing, 0.0) * sc.FoeStrikeLeft;
+  if (melee_foe && sc.Dist < (strike ? sweep : reach) + T.CoverGap && (let_go || strike) &&
       me.Action != kActionHit) {
     cpu.CoverLeft = T.CoverFrames;
   }

@@ -11,8 +11,8 @@ enum CpuIntent : int32_t {
   kIntentDodge,     // steps out of the path of player 1's shot, or guards it
   kIntentEvade,     // runs from a mine or a cloud about to catch it, guards a shot that turns
                     // after it
-  kIntentCover,     // a guarding player 1 let go within reach, or its strike winds up there:
-                    // guards or boosts back out
+  kIntentCover,     // a guarding player 1 let go within reach, or its strike (winding up or
+                    // out) can still reach it: guards or boosts back out
   kIntentPunish,    // player 1 has committed (struck, fired, was hit, boosts): in and strike
   kIntentPin,       // player 1 runs: cuts off its way to the open field and closes in
   kIntentRoam,      // has sent nothing for a while: circles player 1

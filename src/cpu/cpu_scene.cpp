@@ -293,18 +293,39 @@ void AimVolley(const CharacterData& me, const WeaponData& slot, int32_t facing,
   }
 }
 
-// Whether `r`'s action still has a step that fires ahead of the present one (following its
-// chain for no input).
-bool FireAhead(const CharacterData& r) {
+// Frames until `r`'s action reaches a step that fires (0: the present one), following its chain
+// for no input; -1 when none is ahead.
+int32_t FramesToFire(const CharacterData& r) {
+  if (r.Step.Fire == 1) return 0;
+  int32_t frames = std::max(r.Step.Duration - r.StepTick, 0);
   ActionStep s = r.Step;
   for (int i = 0; i < kStepSlots; ++i) {
     const int32_t id = s.Next[0];
-    if (id <= 0 || id / 10 >= kActionCount) return false;
+    if (id <= 0 || id / 10 >= kActionCount) return -1;
     s = r.Actions.Steps[id / 10][id % 10];
-    if (s.Action != r.Step.Action) return false;
-    if (s.Fire == 1) return true;
+    if (s.Action != r.Step.Action) return -1;
+    if (s.Fire == 1) return frames;
+    frames += s.Duration;
   }
-  return false;
+  return -1;
+}
+
+// Frames player 1's strike can still land in: the wind-up to come and its life, or what is left
+// of the life of one that is out and has not hit (`out` tells which); 0 when neither.
+double StrikeFramesLeft(const CharacterData& foe, const WeaponData& melee, bool striking,
+                        bool& out) {
+  const int32_t life = melee.Phases[0][0].Life;
+  double left = striking ? FramesToFire(foe) + life : 0;
+  int32_t live = melee.LiveShots;
+  for (int32_t i = 0; i < kShotRows * kShotCols && live > 0; ++i) {
+    const ShotData& s = melee.Shots[i / kShotCols][i % kShotCols];
+    if (s.Active != 1) continue;
+    --live;
+    if (s.Spent == 1) continue;
+    out = true;
+    left = std::max<double>(left, life - s.Tick);
+  }
+  return left;
 }
 
 // Player 1's melee slot (0 to 3), -1 none.
@@ -366,7 +387,7 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   const bool foe_firing = foe.Action >= kActionWeapon1 && foe.Action <= kActionWeapon4;
   sc.FoeOpen = foe.Action == kActionHit || (foe_firing && foe.Step.Accept != 1);
   sc.FoeGuarding = foe.Action == kActionGuard;
-  const bool to_come = foe_firing && (foe.Step.Fire == 1 || FireAhead(foe));
+  const bool to_come = foe_firing && FramesToFire(foe) >= 0;
   sc.FoeCommitted =
       foe.Action == kActionHit || (foe_firing && !to_come) || (foe.Boost == 1 && !sc.FoeGuarding);
   sc.FoeSpeed = std::hypot(vx, vy);
@@ -376,6 +397,10 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     sc.FoeReach = p.Param + p.HitHalf + me.Status.HalfWidth;
     sc.FoeStrike = p.Damage;
     sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
+    sc.FoeStrikeLeft =
+        StrikeFramesLeft(foe, foe_slots[sc.FoeMelee], sc.FoeStriking, sc.FoeStrikeOut);
+    // While it is out and has not hit, going in meets it: player 1 has not committed yet.
+    if (sc.FoeStrikeOut && foe.Action != kActionHit) sc.FoeCommitted = false;
   }
   sc.Threat = NearestThreat(me, foe_slots, sc.Chaser);
   for (int k = 0; k < 4; ++k) {

@@ -60,12 +60,15 @@ struct CpuScene {
   CpuWeapon Slots[4];
   double MyArmor = 0, FoeArmor = 0;  // fractions of the maximum (energy is read as it is spent)
   bool FoeOpen = false;       // player 1 is hit or busy with a weapon and cannot guard at once
-  bool FoeCommitted = false;  // player 1's volley or strike has gone, it is hit, or it boosts
-  bool FoeStriking = false;   // player 1's melee strike is winding up or out
+  bool FoeCommitted = false;  // player 1's volley or strike has gone (a strike once it has hit or
+                              // run out), it is hit, or it boosts
+  bool FoeStriking = false;   // player 1's melee strike is winding up (or going out this frame)
   int32_t FoeMelee = -1;      // player 1's melee slot (0 to 3), -1 none
   bool FoeGuarding = false;   // player 1 guards now
   double FoeSpeed = 0;        // player 1's speed, pixels a frame
   double FoeReach = 0;        // centre distance within which player 1's melee strike hits (0: none)
+  double FoeStrikeLeft = 0;   // frames player 1's strike, to come or out, can still land in
+  bool FoeStrikeOut = false;  // player 1's strike is out and has not hit
   int32_t FoeStrike = 0;      // the damage of player 1's strike (0: none)
   bool FoeGuns = false;       // player 1 has a gun left (a weapon not its strike nor a mine)
   bool FoeLined = false;      // player 2 stands where a straight weapon of player 1's would hit it

@@ -278,6 +278,31 @@ TEST(OpponentEdges, StruckAgainstAnEdgeItGetsOut) {
   }
 }
 
+// A strike moves with its owner. "Ro-da type North" walking in at full speed swings from 140 px,
+// beyond its reach: player 2 covers at once, and does not take the strike while it is out (and
+// has not hit) for a committed player to be punished.
+TEST(OpponentEdges, AStrikeSwingingInIsCoveredFromBeyondItsReach) {
+  for (int32_t kind : {1, 5, 8, 10}) {
+    Duel duel({7, 0, kind, 0}, 7);
+    CharacterData& p1 = duel.f.Robots[0];
+    p1.X = 200;
+    p1.Y = 300;
+    p1.SpeedRight = 8;
+    duel.f.Robots[1].X = 340;
+    duel.f.Robots[1].Y = 300;
+    bool covered_far = false;
+    for (int32_t frame = 1; frame <= 12; ++frame) {
+      PlayOn(
+          duel, [](TForm1& f, int32_t) { SetFields(f.Robots[0], kInputRight, 0, 2); }, 1);
+      const CpuScene sc = ReadScene(duel.f.Robots[1], &duel.f.Weapons[4], p1, &duel.f.Weapons[0]);
+      EXPECT_FALSE(sc.FoeStrikeOut && sc.FoeCommitted) << "kind " << kind << ", frame " << frame;
+      covered_far = covered_far ||
+                    (duel.f.Cpu.Intent == kIntentCover && sc.Dist > sc.FoeReach + kTune.CoverGap);
+    }
+    EXPECT_TRUE(covered_far) << "kind " << kind;
+  }
+}
+
 // A runner is run down. Both robots down to their strikes: strikes land (twelve strikes' worth in
 // a minute; five for RiziVov, the shortest strike and the least energy, after runners as fast as
 // itself), and the runner is down within four minutes. A runner that keeps its guns (a stream, a
