@@ -99,28 +99,35 @@ void NoteChaser(const CharacterData& me, const WeaponData& w, const ShotData& s,
       true, frames, 0, 0, rx / d, ry / d, reach, w.BreakGuard == 1, RoleOf(p.Move) == kRoleSeeker};
 }
 
+// Calls `visit` with each of `w`'s live shots; the places are read until every one has been seen.
+template <typename Visit>
+void ForLiveShots(const WeaponData& w, Visit&& visit) {
+  int32_t left = w.LiveShots;
+  for (int32_t i = 0; i < kShotRows * kShotCols && left > 0; ++i) {
+    const ShotData& s = w.Shots[i / kShotCols][i % kShotCols];
+    if (s.Active != 1) continue;
+    --left;
+    visit(s);
+  }
+}
+
 CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThreat& chaser) {
   CpuThreat best;
   for (int k = 0; k < 4; ++k) {
     const WeaponData& w = slots[k];
     // Shots fired in a frame have moved (and been counted) before the next frame reads them.
-    if (w.Armed != 1 || w.LiveShots <= 0) continue;
-    // The places are read until every live shot has been seen.
-    int32_t left = w.LiveShots;
-    for (int32_t i = 0; i < kShotRows * kShotCols && left > 0; ++i) {
-      const ShotData& s = w.Shots[i / kShotCols][i % kShotCols];
-      if (s.Active != 1) continue;
-      --left;
-      if (s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) continue;
-      if (s.Phase < 0 || s.Phase >= kShotPhases) continue;
+    if (w.Armed != 1) continue;
+    ForLiveShots(w, [&](const ShotData& s) {
+      if (s.Delay > 0 || s.Column < 0 || s.Column >= kShotCols) return;
+      if (s.Phase < 0 || s.Phase >= kShotPhases) return;
       const ShotPhaseData& p = w.Phases[s.Column][s.Phase];
-      if (p.Move == kMoveMelee || s.Spent == 1) continue;
+      if (p.Move == kMoveMelee || s.Spent == 1) return;
       // Seekers, mines and clouds that linger where they drift are kept away from.
       if (RoleOf(p.Move) == kRoleSeeker || p.Move == kMoveWait || p.Move == kMoveFog) {
         NoteChaser(me, w, s, p, chaser);
-        continue;
+        return;
       }
-      if (p.HitTest == kHitNone) continue;
+      if (p.HitTest == kHitNone) return;
       double vx = s.DX, vy = s.DY, speed = s.Speed;
       double sx = s.X, sy = s.Y;
       if (p.Move == kMoveBeam) {  // the beam's tip grows along its line
@@ -131,19 +138,19 @@ CpuThreat NearestThreat(const CharacterData& me, const WeaponData* slots, CpuThr
         speed = 1;
       }
       const double n = std::hypot(vx, vy);
-      if (n <= 0 || speed <= 0.05) continue;
+      if (n <= 0 || speed <= 0.05) return;
       vx /= n;
       vy /= n;
       const double rx = me.X - sx, ry = me.Y - sy;
       const double along = rx * vx + ry * vy;
       const double frames = along / (speed * n);
-      if (frames < 0 || frames > kTune.ThreatHorizon) continue;
+      if (frames < 0 || frames > kTune.ThreatHorizon) return;
       const double mx = rx - vx * along, my = ry - vy * along;
       const double reach = me.Status.HalfWidth + std::max(p.HitHalf, s.Half) + kTune.ThreatMargin;
-      if (std::hypot(mx, my) > reach) continue;
-      if (best.Seen && frames >= best.Frames) continue;
+      if (std::hypot(mx, my) > reach) return;
+      if (best.Seen && frames >= best.Frames) return;
       best = CpuThreat{true, frames, mx, my, vx, vy, reach, w.BreakGuard == 1};
-    }
+    });
   }
   return best;
 }
@@ -316,15 +323,11 @@ double StrikeFramesLeft(const CharacterData& foe, const WeaponData& melee, bool 
                         bool& out) {
   const int32_t life = melee.Phases[0][0].Life;
   double left = striking ? FramesToFire(foe) + life : 0;
-  int32_t live = melee.LiveShots;
-  for (int32_t i = 0; i < kShotRows * kShotCols && live > 0; ++i) {
-    const ShotData& s = melee.Shots[i / kShotCols][i % kShotCols];
-    if (s.Active != 1) continue;
-    --live;
-    if (s.Spent == 1) continue;
+  ForLiveShots(melee, [&](const ShotData& s) {
+    if (s.Spent == 1) return;
     out = true;
     left = std::max<double>(left, life - s.Tick);
-  }
+  });
   return left;
 }
 
