@@ -11,10 +11,12 @@
 //  4. A frame with phase 0 draws the next plan (kind's weights, bent by the scene) and writes no
 //     control field. Plans last a few frames to a few seconds.
 //  5. Revise the plan (a run of misses, long without a press, a weapon run dry), then choose the
-//     frame's intent: dodge or run from a shot, cover against a guarding player who lets go
-//     within reach (or a strike winding up), strike a player who has committed, circle when it
-//     has sent nothing for a while, pin a runner against the field's edges (a kind whose every
-//     weapon runs dry meets it where it stops to fire back), or else carry out the plan.
+//     frame's intent: keep off a striker whose strike follows itself as it walks in, dodge or
+//     run from a shot, cover against a guarding player who lets go within reach (or a strike
+//     winding up), strike a player who has committed, slip out from under a strike, circle
+//     when it has sent nothing for a while, pin a runner against the field's edges (a kind
+//     whose every weapon runs dry meets it where it stops to fire back), or else carry out the
+//     plan.
 //  6. Move: the intent's wish becomes the move keys (InputX, InputY), which stay down a few
 //     frames unless it is dodging or covering.
 //  7. Fire: the intent's button (InputButton): a weapon by the fire rhythm, guard or boost.
@@ -77,6 +79,8 @@ void Remember(TForm1& form, const CpuScene& sc) {
   cpu.FoeVY += static_cast<int32_t>((vy * T.VelocityScale - cpu.FoeVY) / T.LateShare);
   const double away = (cpu.FoeVX * sc.UX + cpu.FoeVY * sc.UY) / T.VelocityScale;
   const bool running = away > T.RunAway && sc.Dist > T.RunFar;
+  cpu.FoeCharge =
+      std::clamp(cpu.FoeCharge + (-away > T.ChargeWalk ? T.ChargeStep : -1), 0, T.ChargeMax);
   cpu.FoeUnguarded = sc.FoeGuarding ? 0 : std::min(cpu.FoeUnguarded + 1, T.FarBack);
   cpu.FoeRun = std::clamp(cpu.FoeRun + (running ? T.RunStep : -1), 0, T.RunMax);
   // Its straight volleys: a run of misses moves it to another line.

@@ -36,9 +36,13 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
     case kRoleSeeker:  // a runner outruns what is sent from afar
       if (Runner(cpu)) return InBand(w, sc.Dist) && (sc.Dist < T.SeekerRunner || sc.FoeOpen);
       return InBand(w, sc.Dist) && (!careful || sc.Dist < T.SeekerCareful || sc.FoeOpen);
-    case kRoleMelee:  // not into the shot of a player 1 lined up and firing: only when its
-                      // volley has gone, or it is open
-      return w.Hits && !(sc.FoeLined && cpu.FoeFire > 0 && !sc.FoeCommitted && !sc.FoeOpen);
+    case kRoleMelee: {  // not into the shot of a player 1 lined up and firing: only when its
+                        // volley has gone, or it is open. Pressed against it, player 1 cannot
+                        // step out of a strike that would hit where it stands.
+      const bool pressed = sc.Dist < me.Status.HalfWidth + sc.FoeHalf + T.ContactGap;
+      return (w.Hits || (w.Sure && pressed)) &&
+             !(sc.FoeLined && cpu.FoeFire > 0 && !sc.FoeCommitted && !sc.FoeOpen);
+    }
     default: {
       if (!w.Hits || (cpu.Hold > 0 && !w.Sure)) return false;
       // A shot that arrives before player 1 can react, or while it cannot guard, is sure.
@@ -144,6 +148,13 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
       button = sc.Dist < sc.FoeReach - (sc.FoeStriking ? T.CoverDeepStrike : T.CoverDeep) || !energy
                    ? kButtonGuard
                    : kButtonBoost;
+      break;
+    case kIntentKeepOff:  // boosting away, or guarding a strike already on it
+      cpu.Trigger = std::min(cpu.Trigger, 0);
+      button = wish.Boost ? kButtonBoost : kButtonNone;
+      if (sc.Dist < T.KeepOffGuard && form.Robots[0].Action == sc.FoeMelee + 1) {
+        button = kButtonGuard;
+      }
       break;
     default: {
       // After a runner with no gun left, the strike the moment it reaches (while the runner has

@@ -1,5 +1,5 @@
-// The computer opponent's intent, chosen anew each frame: dodge or run from a shot, cover, punish,
-// roam, pin a runner, or carry out the plan.
+// The computer opponent's intent, chosen anew each frame: keep off a striker, dodge or run from a
+// shot, cover, punish, roam, pin a runner, or carry out the plan.
 #include <algorithm>
 #include <cmath>
 
@@ -118,11 +118,36 @@ bool Slipping(const TForm1& form, const CpuScene& sc) {
   return sc.Dist < sc.FoeReach + T.ReachGap && StrongMelee(sc) == 0;
 }
 
+// A striker whose strike follows itself at once wins every exchange within its reach (its next
+// strike lands before any answer, and a guard only waits for it): once it has been walking in a
+// while, it is kept off while it comes on (or strikes on the move, near enough to be swept) and
+// the distance falls. With an edge at its back the slip goes along the edge instead.
+bool KeepingOff(const TForm1& form, const CpuScene& sc) {
+  const CpuPlan& cpu = form.Cpu;
+  const CharacterData& me = form.Robots[1];
+  const CharacterData& foe = form.Robots[0];
+  if (!sc.FoeChains || Guardy(cpu, sc) || me.Action == kActionHit ||
+      cpu.FoeCharge <= T.ChargePatience || EdgeBehind(me, sc)) {
+    return false;
+  }
+  const bool striking = foe.Action == sc.FoeMelee + 1;
+  const double sweep = sc.FoeReach + sc.FoeSpeed * sc.FoeStrikeLeft + T.KeepOffGap;
+  if (striking && sc.FoeSpeed > T.KeepOffWalk && sc.Dist < sweep) return true;
+  const double closing = Closing(cpu, sc);
+  const double mine = (me.SpeedRight - me.SpeedLeft) * sc.UX + (me.SpeedDown - me.SpeedUp) * sc.UY;
+  return closing > T.KeepOffWalk && sc.Dist < sc.FoeReach + closing * T.KeepOffAhead &&
+         (striking || closing + mine > T.KeepOffFalls);
+}
+
 }  // namespace
 
 int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   CpuPlan& cpu = form.Cpu;
   const CharacterData& me = form.Robots[1];
+  if (KeepingOff(form, sc)) {  // a dodge would stop short in its reach
+    cpu.DodgeLeft = 0;
+    return kIntentKeepOff;
+  }
   if (cpu.DodgeLeft > 0) {
     --cpu.DodgeLeft;
     return cpu.Intent == kIntentEvade ? kIntentEvade : kIntentDodge;

@@ -321,6 +321,22 @@ Wish IntentWish(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
       OffTheLine(cpu, brain, sc, me, foe, wish);
       return wish;
     }
+    case kIntentKeepOff: {  // away, the retreat bent toward the open middle across it
+      double cx = kFieldWidth / 2.0 - me.X, cy = kFieldHeight / 2.0 - me.Y;
+      const double along = -(cx * sc.UX + cy * sc.UY);
+      cx += along * sc.UX;
+      cy += along * sc.UY;
+      const double across = std::max(std::hypot(cx, cy), 1.0);
+      const double pull = std::min(across / T.KeepOffPull, T.KeepOffPullMax) / across;
+      wish.X = -sc.UX + cx * pull;
+      wish.Y = -sc.UY + cy * pull;
+      const double big = std::max({std::fabs(wish.X), std::fabs(wish.Y), 0.01});
+      wish.X /= big;
+      wish.Y /= big;
+      wish.Urgent = true;
+      wish.Boost = sc.Dist < T.KeepOffBoost && me.Energy > T.KeepOffEnergy;
+      return wish;
+    }
     case kIntentSlip:
       SlipWay(me, sc, wish.X, wish.Y);
       wish.Urgent = true;

@@ -18,6 +18,8 @@ enum CpuIntent : int32_t {
   kIntentRoam,      // has sent nothing for a while: circles player 1
   kIntentSlip,      // player 1's strike is near with an edge at its back, or reaches it with
                     // nothing stronger to answer: out along the edge or out of reach
+  kIntentKeepOff,   // player 1's strike follows itself at once and it walks in: kept off,
+                    // boosting, out toward the open field
   kIntents
 };
 
@@ -54,6 +56,7 @@ struct CpuPlan {
   int32_t FoeStrikes;    // how much player 1 has struck lately
   int32_t FoeAmmo;       // player 1's limited ammunition, all slots, last frame
   int32_t FoeShot;       // frames since player 1's ammunition last fell
+  int32_t FoeCharge;     // how much player 1 has been walking in on it lately
 };
 
 }  // namespace zk

@@ -331,6 +331,17 @@ double StrikeFramesLeft(const CharacterData& foe, const WeaponData& melee, bool 
   return left;
 }
 
+// Whether action `a`'s strike follows itself at once: one of its steps takes a press of its own
+// button straight into a step of it that strikes.
+bool StrikeChains(const CharacterData& foe, int32_t a) {
+  for (const ActionStep& st : foe.Actions.Steps[a]) {
+    if (st.Action != a || st.Accept != 1) continue;
+    const int32_t id = st.Next[a];
+    if (id > 0 && id / 10 == a && foe.Actions.Steps[a][id % 10].Fire == 1) return true;
+  }
+  return false;
+}
+
 // Player 1's melee slot (0 to 3), -1 none.
 int32_t MeleeOf(const WeaponData* foe_slots) {
   for (int k = 0; k < 4; ++k) {
@@ -394,12 +405,14 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   sc.FoeCommitted =
       foe.Action == kActionHit || (foe_firing && !to_come) || (foe.Boost == 1 && !sc.FoeGuarding);
   sc.FoeSpeed = std::hypot(vx, vy);
+  sc.FoeHalf = foe.Status.HalfWidth;
   sc.FoeMelee = MeleeOf(foe_slots);
   if (sc.FoeMelee >= 0) {  // the centre distance within which its strike hits
     const ShotPhaseData& p = foe_slots[sc.FoeMelee].Phases[0][0];
     sc.FoeReach = p.Param + p.HitHalf + me.Status.HalfWidth;
     sc.FoeStrike = p.Damage;
     sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
+    sc.FoeChains = StrikeChains(foe, sc.FoeMelee + 1);
     sc.FoeStrikeLeft =
         StrikeFramesLeft(foe, foe_slots[sc.FoeMelee], sc.FoeStriking, sc.FoeStrikeOut);
     // While it is out and has not hit, going in meets it: player 1 has not committed yet.

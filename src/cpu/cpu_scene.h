@@ -66,9 +66,12 @@ struct CpuScene {
   int32_t FoeMelee = -1;      // player 1's melee slot (0 to 3), -1 none
   bool FoeGuarding = false;   // player 1 guards now
   double FoeSpeed = 0;        // player 1's speed, pixels a frame
+  double FoeHalf = 0;         // player 1's half width
   double FoeReach = 0;        // centre distance within which player 1's melee strike hits (0: none)
   double FoeStrikeLeft = 0;   // frames player 1's strike, to come or out, can still land in
   bool FoeStrikeOut = false;  // player 1's strike is out and has not hit
+  bool FoeChains = false;     // player 1's strike follows itself at once: a step of it takes a
+                              // press straight into a step that strikes
   int32_t FoeStrike = 0;      // the damage of player 1's strike (0: none)
   bool FoeGuns = false;       // player 1 has a gun left (a weapon not its strike nor a mine)
   bool FoeLined = false;      // player 2 stands where a straight weapon of player 1's would hit it

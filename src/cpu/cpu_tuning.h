@@ -94,9 +94,26 @@ struct CpuTuning {
   double SlipRoomLeast = 90;  // ... and a way with less room than this is a dead end
   double SlipRoomWeight = 1.5;  // ... which counts more than leading straight away from player 1
   double WalkingIn = 0.5;       // a striker closing faster than this (px a frame) is walking in
+  // A striker whose strike follows itself at once (a guard only feeds its next strike, and it
+  // lands before any answer) is kept off:
+  double KeepOffWalk = 1;      // ... once it has been walking in a while, while it walks in faster
+                               // than this (px a frame), or strikes moving faster than this ...
+  double KeepOffAhead = 13;    // ... and would be within its reach in this many frames
+  double KeepOffGap = 40;      // ... within this much beyond the reach its strike sweeps moving
+  double KeepOffFalls = 1;     // ... and the distance falls faster than this (px a frame)
+  double KeepOffBoost = 250;   // ... boosting within this distance
+  int32_t KeepOffEnergy = 60;  // ... while the energy is above this (a flight is not saved for)
+  double KeepOffGuard = 70;    // ... and guarding its strike within this distance
+  double KeepOffPull = 250;    // the flight bends toward the open middle: 1 per this many px across
+  double KeepOffPullMax = 1.5;  // ... and at most this much
+  double ChargeWalk = 2;        // player 1 closing faster than this (px a frame) walks in on it:
+  int32_t ChargeStep = 3;       // FoeCharge grows by this each such frame, falls by 1 otherwise
+  int32_t ChargeMax = 100;
+  int32_t ChargePatience = 20;  // FoeCharge above this: player 1 has been walking in a while
   double EvadeFoe = 1;      // a run from a mine near player 1's strike leads this much away from it
   double StruckSide = 500;  // a dodge's side that ends within player 1's strike scores this less
   double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
+  double ContactGap = 10;   // bodies this close (beyond their half widths) are pressed together
   double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
   int32_t FarBack = 600;    // frames since player 1 last guarded are counted up to this
   int32_t CoverFrames = 6;  // a let-go within reach is covered this long

@@ -102,6 +102,7 @@ std::string Plan(const CpuPlan& c) {
       {"FoeFire", c.FoeFire},
       {"FoeRun", c.FoeRun},
       {"FoeStrikes", c.FoeStrikes},
+      {"FoeCharge", c.FoeCharge},
       {"FoeAmmo", c.FoeAmmo},
       {"FoeShot", c.FoeShot},
       {"FoeVX", c.FoeVX},

@@ -97,6 +97,13 @@ TEST(OpponentBars, EveryKindIsBeatableByACompetentPlayerButNoPushover) {
   EXPECT_LE(all * 10, kFights * kRobotKinds * 9);
 }
 
+// A kiter boosting into the opponent's body goes nowhere while its keys say it moves; pressed
+// body to body, the opponent strikes rather than stand frozen waiting for it to move on.
+TEST(OpponentBars, PressedBodyToBodyItStillStrikes) {
+  const DuelResult r = RunDuel({6, 1, 5, 1}, 1105, Kiter(1105), 2400);
+  EXPECT_LE(r.idle, 50);
+}
+
 // A player who walks into a corner and guards for ever is worn down by every variant that has a
 // melee strike or a guard breaker (ZeviruraR has neither: a guard takes too little of its shots).
 TEST(OpponentBars, AGuardNeverStallsIt) {
@@ -300,6 +307,35 @@ TEST(OpponentEdges, AStrikeSwingingInIsCoveredFromBeyondItsReach) {
                     (duel.f.Cpu.Intent == kIntentCover && sc.Dist > sc.FoeReach + kTune.CoverGap);
     }
     EXPECT_TRUE(covered_far) << "kind " << kind;
+  }
+}
+
+// "Ro-da type South" strikes again the moment its strike is out, so no answer at close range
+// lands first. Walking in on where it saw player 2 some frames ago and striking (pressed three
+// frames of six) whenever that spot is in reach, it is kept off: not one strike lands clean.
+TEST(OpponentEdges, AStrikeThatFollowsItselfIsKeptOff) {
+  for (int32_t kind : {3, 7, 8, 9}) {
+    for (size_t lag : {6, 10}) {
+      Duel duel({7, 2, kind, 0}, 7);
+      duel.f.Robots[0].X = 150;
+      duel.f.Robots[1].X = 450;
+      duel.f.Robots[0].Y = duel.f.Robots[1].Y = 300;
+      std::deque<std::pair<double, double>> seen;
+      const Player1 charger = [&seen, lag](TForm1& f, int32_t frame) {
+        CharacterData& me = f.Robots[0];
+        seen.emplace_back(f.Robots[1].X, f.Robots[1].Y);
+        if (seen.size() > lag) seen.pop_front();
+        const double dx = seen.front().first - me.X, dy = seen.front().second - me.Y;
+        SteerToSpot(me, dx * 4, dy * 4);
+        me.InputButton = std::hypot(dx, dy) < 87 && frame % 6 < 3 ? 2 : 0;
+      };
+      bool clean = false;  // a strike landed on it unguarded
+      for (int32_t frame = 1; frame <= 300 && duel.f.GameStage == 9 && !clean; ++frame) {
+        PlayOn(duel, charger, 1);
+        clean = duel.f.Robots[1].Stun >= 100;
+      }
+      EXPECT_FALSE(clean) << "kind " << kind << ", lag " << lag;
+    }
   }
 }
 
