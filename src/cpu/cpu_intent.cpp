@@ -192,8 +192,7 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
   // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot); not
   // while its strike's step takes the next press, which would land first.
   const int32_t melee = foe.Boost == 1 || shooting ? MeleeSlot(sc) : StrongMelee(sc);
-  const bool chains = foe.Action == sc.FoeMelee + 1 && foe.Step.Accept == 1;
-  if (sc.FoeCommitted && !chains && melee != 0 &&
+  if (sc.FoeCommitted && !sc.FoeChainsNow && melee != 0 &&
       sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
     return kIntentPunish;
   }

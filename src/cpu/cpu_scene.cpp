@@ -331,15 +331,18 @@ double StrikeFramesLeft(const CharacterData& foe, const WeaponData& melee, bool 
   return left;
 }
 
-// Whether action `a`'s strike follows itself at once: one of its steps takes a press of its own
-// button straight into a step of it that strikes.
+// Whether step `st` of action `a` takes a press of its own button straight into a step of it
+// that strikes.
+bool PressStrikes(const CharacterData& foe, const ActionStep& st, int32_t a) {
+  const int32_t id = st.Next[a];
+  return st.Action == a && st.Accept == 1 && id > 0 && id / 10 == a &&
+         foe.Actions.Steps[a][id % 10].Fire == 1;
+}
+
+// Whether action `a`'s strike follows itself at once: one of its steps chains a press.
 bool StrikeChains(const CharacterData& foe, int32_t a) {
-  for (const ActionStep& st : foe.Actions.Steps[a]) {
-    if (st.Action != a || st.Accept != 1) continue;
-    const int32_t id = st.Next[a];
-    if (id > 0 && id / 10 == a && foe.Actions.Steps[a][id % 10].Fire == 1) return true;
-  }
-  return false;
+  return std::any_of(std::begin(foe.Actions.Steps[a]), std::end(foe.Actions.Steps[a]),
+                     [&](const ActionStep& st) { return PressStrikes(foe, st, a); });
 }
 
 // Player 1's melee slot (0 to 3), -1 none.
@@ -413,6 +416,7 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     sc.FoeStrike = p.Damage;
     sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
     sc.FoeChains = StrikeChains(foe, sc.FoeMelee + 1);
+    sc.FoeChainsNow = foe.Action == sc.FoeMelee + 1 && PressStrikes(foe, foe.Step, foe.Action);
     sc.FoeStrikeLeft =
         StrikeFramesLeft(foe, foe_slots[sc.FoeMelee], sc.FoeStriking, sc.FoeStrikeOut);
     // While it is out and has not hit, going in meets it: player 1 has not committed yet.

@@ -72,6 +72,7 @@ struct CpuScene {
   bool FoeStrikeOut = false;  // player 1's strike is out and has not hit
   bool FoeChains = false;     // player 1's strike follows itself at once: a step of it takes a
                               // press straight into a step that strikes
+  bool FoeChainsNow = false;  // ... and it is in that step now
   int32_t FoeStrike = 0;      // the damage of player 1's strike (0: none)
   bool FoeGuns = false;       // player 1 has a gun left (a weapon not its strike nor a mine)
   bool FoeLined = false;      // player 2 stands where a straight weapon of player 1's would hit it

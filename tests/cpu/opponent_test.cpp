@@ -310,6 +310,26 @@ TEST(OpponentEdges, AStrikeSwingingInIsCoveredFromBeyondItsReach) {
   }
 }
 
+// "Ro-da type West" cannot strike again from its strike's recovery (a press there waits for the
+// recovery to end): a strike guarded deep in its reach is punished during that recovery.
+TEST(OpponentEdges, ARecoveryThatCannotStrikeAgainIsPunished) {
+  for (int32_t kind : {1, 4, 7, 10}) {
+    Duel duel({7, 1, kind, 0}, 7);
+    duel.f.Robots[0].X = 300;
+    duel.f.Robots[1].X = 350;
+    duel.f.Robots[0].Y = duel.f.Robots[1].Y = 300;
+    const CharacterData& p1 = duel.f.Robots[0];
+    bool punished = false;
+    for (int32_t frame = 1; frame <= 30; ++frame) {
+      PlayOn(
+          duel, [](TForm1& f, int32_t n) { SetFields(f.Robots[0], 0, 0, n <= 2 ? 2 : 0); }, 1);
+      const bool recovering = p1.Action == 2 && p1.Step.Accept == 1;
+      punished = punished || (recovering && duel.f.Cpu.Intent == kIntentPunish);
+    }
+    EXPECT_TRUE(punished) << "kind " << kind;
+  }
+}
+
 // "Ro-da type South" strikes again the moment its strike is out, so no answer at close range
 // lands first. Walking in on where it saw player 2 some frames ago and striking (pressed three
 // frames of six) whenever that spot is in reach, it is kept off: not one strike lands clean.
