@@ -26,6 +26,14 @@ bool WantsFire(const CpuPlan& cpu, const CpuBrain& brain, const CpuScene& sc,
       !sc.FoeOpen && w.Damage < sc.FoeStrike) {
     return false;
   }
+  // Nor is a striker whose strike lands first met, as it walks in, busy with a gun it would still
+  // be firing once the striker is well inside its reach.
+  if (w.Role != kRoleMelee && sc.FoeFirst && Striker(cpu, sc) && !sc.FoeOpen && !sc.FoeGuarding) {
+    const double closing = Closing(cpu, sc);
+    if (closing > T.WalkingIn && sc.Dist < sc.FoeReach + closing * w.Busy - T.BusyDeep) {
+      return false;
+    }
+  }
   // The last volleys, a run of misses, and every volley of a kind whose every weapon runs dry
   // wait for a sure shot (or a close one at a seeker).
   const bool careful =
@@ -142,13 +150,19 @@ void Fire(TForm1& form, const CpuBrain& brain, const CpuScene& sc, const Wish& w
     case kIntentEvade:
       button = cpu.DodgeButton;
       break;
-    case kIntentCover:  // deep inside its reach a guard, else boosting back out (a strike on its
-                        // way is boosted out of from deeper in)
+    case kIntentCover: {  // deep inside its reach a guard, else boosting back out (a strike on
+                          // its way is boosted out of from deeper in)
       cpu.Trigger = std::min(cpu.Trigger, 0);
-      button = sc.Dist < sc.FoeReach - (sc.FoeStriking ? T.CoverDeepStrike : T.CoverDeep) || !energy
-                   ? kButtonGuard
-                   : kButtonBoost;
+      // A strike that lands first moves with its owner: on its way it is guarded when a strike
+      // can answer it, or when a boost would not carry player 2 out of its reach before it goes.
+      const double out =
+          sc.Dist + (StrideSpeed(me, true) - std::max(Closing(cpu, sc), 0.0)) * sc.FoeStrikeIn;
+      const bool stay = sc.FoeFirst && !Guardy(cpu, sc) && (sc.FoeStriking || sc.FoeStrikeOut) &&
+                        (MeleeSlot(sc) != 0 || out < sc.FoeReach);
+      const double deep = sc.FoeStriking ? T.CoverDeepStrike : T.CoverDeep;
+      button = stay || sc.Dist < sc.FoeReach - deep || !energy ? kButtonGuard : kButtonBoost;
       break;
+    }
     case kIntentKeepOff:  // boosting away, or guarding a strike already on it
       cpu.Trigger = std::min(cpu.Trigger, 0);
       button = wish.Boost ? kButtonBoost : kButtonNone;

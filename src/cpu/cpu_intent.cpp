@@ -139,6 +139,16 @@ bool KeepingOff(const TForm1& form, const CpuScene& sc) {
          (striking || closing + mine > T.KeepOffFalls);
 }
 
+// Whether a strike of slot `melee` (1 to 4) that lands holds player 1 (its stun, then the wind-up
+// of its own strike) until the rest of the strike's action is over, with frames to spare. Asked
+// only of a guarding player whose strike lands first and who has struck lately: it strikes again
+// the moment it can.
+bool Holds(const CpuPlan& cpu, const CpuScene& sc, int32_t melee) {
+  if (!sc.FoeFirst || !Guardy(cpu, sc) || cpu.FoeStrikes <= 0) return true;
+  const CpuWeapon& m = sc.Slots[melee - 1];
+  return m.Stun / sc.FoeStunRecovery + sc.FoeWindup >= m.Busy - m.Windup + T.HoldSpare;
+}
+
 }  // namespace
 
 int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
@@ -190,9 +200,10 @@ int32_t ChooseIntent(TForm1& form, const CpuBrain& brain, const CpuScene& sc) {
     cpu.CoverLeft = 0;
   }
   // Player 1 has committed near by: in and strike (a weak strike only at a boost or a shot); not
-  // while its strike's step takes the next press, which would land first.
+  // while its strike's step takes the next press, which would land first, and against a baiting
+  // striker only with a strike that holds it.
   const int32_t melee = foe.Boost == 1 || shooting ? MeleeSlot(sc) : StrongMelee(sc);
-  if (sc.FoeCommitted && !sc.FoeChainsNow && melee != 0 &&
+  if (sc.FoeCommitted && !sc.FoeChainsNow && melee != 0 && Holds(cpu, sc, melee) &&
       sc.Dist < std::max(reach, sc.Slots[melee - 1].Far) + T.PunishZone) {
     return kIntentPunish;
   }

@@ -345,6 +345,26 @@ bool StrikeChains(const CharacterData& foe, int32_t a) {
                      [&](const ActionStep& st) { return PressStrikes(foe, st, a); });
 }
 
+// How long action `a` takes, following its chain for no input: until its first step that fires
+// (Windup), and to its end (Busy).
+struct ActionSpan {
+  int32_t Windup = 0, Busy = 0;
+};
+ActionSpan SpanOf(const CharacterData& r, int32_t a) {
+  ActionSpan span;
+  bool fired = false;
+  int32_t id = a * 10;
+  for (int i = 0; i < kStepSlots && id / 10 == a; ++i) {
+    const ActionStep& st = r.Actions.Steps[a][id % 10];
+    const int32_t frames = std::max(st.Duration, 1);
+    fired = fired || st.Fire == 1;
+    if (!fired) span.Windup += frames;
+    span.Busy += frames;
+    id = st.Next[0];
+  }
+  return span;
+}
+
 // Player 1's melee slot (0 to 3), -1 none.
 int32_t MeleeOf(const WeaponData* foe_slots) {
   for (int k = 0; k < 4; ++k) {
@@ -381,6 +401,9 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     CpuWeapon& w = sc.Slots[k];
     w = ReadWeapon(my_slots[k], rapid, foe.Status.HalfWidth);
     w.Limited = my_slots[k].Unlimited != 1;
+    const ActionSpan span = SpanOf(me, k + 1);
+    w.Busy = span.Busy;
+    w.Windup = span.Windup;
     w.Ammo = my_slots[k].Ammo;
     if (w.Usable && (w.Role == kRoleLine || w.Role == kRoleMelee)) {
       // Where player 1 moves now, and (read only for these) where it has moved lately.
@@ -417,6 +440,11 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     sc.FoeStriking = to_come && foe.Action == sc.FoeMelee + 1;
     sc.FoeChains = StrikeChains(foe, sc.FoeMelee + 1);
     sc.FoeChainsNow = foe.Action == sc.FoeMelee + 1 && PressStrikes(foe, foe.Step, foe.Action);
+    sc.FoeWindup = SpanOf(foe, sc.FoeMelee + 1).Windup;
+    const int32_t mine = MeleeOf(my_slots);
+    sc.FoeFirst = !sc.FoeChains && (mine < 0 || sc.FoeWindup <= sc.Slots[mine].Windup);
+    sc.FoeStrikeIn = sc.FoeStriking ? FramesToFire(foe) : 0;
+    sc.FoeStunRecovery = std::max(foe.Status.StunRecovery, 1);
     sc.FoeStrikeLeft =
         StrikeFramesLeft(foe, foe_slots[sc.FoeMelee], sc.FoeStriking, sc.FoeStrikeOut);
     // While it is out and has not hit, going in meets it: player 1 has not committed yet.

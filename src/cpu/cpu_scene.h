@@ -38,7 +38,9 @@ struct CpuWeapon {
   // And where player 1 will be if it goes on as it has moved lately (as Hits without a late
   // velocity).
   bool Likely = false;
-  double Arrive = 0;  // frames until a shot fired now reaches player 1
+  double Arrive = 0;   // frames until a shot fired now reaches player 1
+  int32_t Busy = 0;    // frames a press keeps its user in the weapon's action ...
+  int32_t Windup = 0;  // ... and before its first shot goes
 };
 
 // Player 1's nearest shot that will pass through player 2.
@@ -73,9 +75,14 @@ struct CpuScene {
   bool FoeChains = false;     // player 1's strike follows itself at once: a step of it takes a
                               // press straight into a step that strikes
   bool FoeChainsNow = false;  // ... and it is in that step now
-  int32_t FoeStrike = 0;      // the damage of player 1's strike (0: none)
-  bool FoeGuns = false;       // player 1 has a gun left (a weapon not its strike nor a mine)
-  bool FoeLined = false;      // player 2 stands where a straight weapon of player 1's would hit it
+  bool FoeFirst = false;      // player 1's strike lands before player 2's would: it does not follow
+                              // itself and winds up no longer (or player 2 has no strike)
+  double FoeStrikeIn = 0;     // frames until player 1's strike winding up goes out (0: none)
+  int32_t FoeWindup = 0;      // frames player 1's strike winds up
+  double FoeStunRecovery = 1;  // stun player 1 works off a frame in its hit reaction
+  int32_t FoeStrike = 0;       // the damage of player 1's strike (0: none)
+  bool FoeGuns = false;        // player 1 has a gun left (a weapon not its strike nor a mine)
+  bool FoeLined = false;       // player 2 stands where a straight weapon of player 1's would hit it
   CpuThreat Threat;
   // Player 1's nearest shot that turns after player 2 (missiles, fireflies, stingers) or waits to
   // go off near it (mines), within reach of catching it: Frames until it could, Dir from it

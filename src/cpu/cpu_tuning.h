@@ -115,9 +115,12 @@ struct CpuTuning {
   double CoverGap = 14;     // a let-go or a strike this far outside player 1's reach is covered
   double ContactGap = 10;   // bodies this close (beyond their half widths) are pressed together
   double PunishZone = 40;   // a committed player this far beyond either reach is gone in on
+  double HoldSpare = 4;     // a strike on a baiting striker holds it this much past its own end
   int32_t FarBack = 600;    // frames since player 1 last guarded are counted up to this
   int32_t CoverFrames = 6;  // a let-go within reach is covered this long
   double CoverDeep = 12;    // this deep inside player 1's reach it guards; else boosts out
+  double BusyDeep = 40;     // a gun is not fired when a striker walking in would be this deep in
+                            // its reach before the gun's action is over
   double CoverDeepStrike = 30;  // ... this deep when its strike is on the way (a guard still
                                 // loses a quarter of a heavy strike)
   double PinShare = 0.8;        // when pinning, stands between player 1 and the open field at this
