@@ -317,12 +317,12 @@ int32_t FramesToFire(const CharacterData& r) {
   return -1;
 }
 
-// Frames player 1's strike can still land in: the wind-up to come and its life, or what is left
-// of the life of one that is out and has not hit (`out` tells which); 0 when neither.
-double StrikeFramesLeft(const CharacterData& foe, const WeaponData& melee, bool striking,
-                        bool& out) {
+// Frames player 1's strike can still land in: the wind-up to come (`to_fire`, below 0 when none
+// is winding up) and its life, or what is left of the life of one that is out and has not hit
+// (`out` tells which); 0 when neither.
+double StrikeFramesLeft(const WeaponData& melee, int32_t to_fire, bool& out) {
   const int32_t life = melee.Phases[0][0].Life;
-  double left = striking ? FramesToFire(foe) + life : 0;
+  double left = to_fire >= 0 ? to_fire + life : 0;
   ForLiveShots(melee, [&](const ShotData& s) {
     if (s.Spent == 1) return;
     out = true;
@@ -427,7 +427,8 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
   const bool foe_firing = foe.Action >= kActionWeapon1 && foe.Action <= kActionWeapon4;
   sc.FoeOpen = foe.Action == kActionHit || (foe_firing && foe.Step.Accept != 1);
   sc.FoeGuarding = foe.Action == kActionGuard;
-  const bool to_come = foe_firing && FramesToFire(foe) >= 0;
+  const int32_t to_fire = foe_firing ? FramesToFire(foe) : -1;  // frames until its volley goes
+  const bool to_come = to_fire >= 0;
   sc.FoeCommitted =
       foe.Action == kActionHit || (foe_firing && !to_come) || (foe.Boost == 1 && !sc.FoeGuarding);
   sc.FoeSpeed = std::hypot(vx, vy);
@@ -443,10 +444,10 @@ CpuScene ReadScene(const CharacterData& me, const WeaponData* my_slots, const Ch
     sc.FoeWindup = SpanOf(foe, sc.FoeMelee + 1).Windup;
     const int32_t mine = MeleeOf(my_slots);
     sc.FoeFirst = !sc.FoeChains && (mine < 0 || sc.FoeWindup <= sc.Slots[mine].Windup);
-    sc.FoeStrikeIn = sc.FoeStriking ? FramesToFire(foe) : 0;
+    sc.FoeStrikeIn = sc.FoeStriking ? to_fire : 0;
     sc.FoeStunRecovery = std::max(foe.Status.StunRecovery, 1);
     sc.FoeStrikeLeft =
-        StrikeFramesLeft(foe, foe_slots[sc.FoeMelee], sc.FoeStriking, sc.FoeStrikeOut);
+        StrikeFramesLeft(foe_slots[sc.FoeMelee], sc.FoeStriking ? to_fire : -1, sc.FoeStrikeOut);
     // While it is out and has not hit, going in meets it: player 1 has not committed yet.
     if (sc.FoeStrikeOut && foe.Action != kActionHit) sc.FoeCommitted = false;
   }
